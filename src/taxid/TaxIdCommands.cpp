@@ -1,0 +1,90 @@
+#include "taxid/TaxIdCommands.h"
+
+#include "taxid/TaxId.h"
+
+#include <QTextStream>
+
+namespace taxid {
+namespace {
+
+constexpr int UsageError = 2;
+
+int usage(QTextStream &err, const char *synopsis)
+{
+    err << "uso: " << synopsis << '\n';
+    err.flush();
+    return UsageError;
+}
+
+int verdict(bool valid, QTextStream &out)
+{
+    out << (valid ? "valid" : "invalid") << '\n';
+    out.flush();
+    return valid ? 0 : 1;
+}
+
+bool checkBatchLine(QStringView line)
+{
+    if (line.endsWith(u'\r'))
+        line.chop(1);
+    const qsizetype tab1 = line.indexOf(u'\t');
+    if (tab1 < 0)
+        return false;
+    const qsizetype tab2 = line.indexOf(u'\t', tab1 + 1);
+    if (tab2 < 0 || line.indexOf(u'\t', tab2 + 1) >= 0)
+        return false;
+    const QStringView kind = line.left(tab1);
+    const QStringView uf = line.mid(tab1 + 1, tab2 - tab1 - 1);
+    const QStringView value = line.mid(tab2 + 1);
+    if (kind == u"IE")
+        return isValidIe(uf, value);
+    // A state code on a CPF or CNPJ line means the line is not what it claims.
+    if (!uf.isEmpty())
+        return false;
+    if (kind == u"CPF")
+        return isValidCpf(value);
+    if (kind == u"CNPJ")
+        return isValidCnpj(value);
+    return false;
+}
+
+int checkBatch(QTextStream &in, QTextStream &out)
+{
+    QString line;
+    while (in.readLineInto(&line))
+        out << (checkBatchLine(line) ? '1' : '0') << '\n';
+    out.flush();
+    return 0;
+}
+
+} // namespace
+
+int runCommand(const QStringList &args, QTextStream &in, QTextStream &out, QTextStream &err)
+{
+    if (args.isEmpty())
+        return NotATaxIdCommand;
+    const QString &command = args.first();
+    if (command == QLatin1String("check-cpf")) {
+        if (args.size() != 2)
+            return usage(err, "check-cpf CPF");
+        return verdict(isValidCpf(args.at(1)), out);
+    }
+    if (command == QLatin1String("check-cnpj")) {
+        if (args.size() != 2)
+            return usage(err, "check-cnpj CNPJ");
+        return verdict(isValidCnpj(args.at(1)), out);
+    }
+    if (command == QLatin1String("check-ie")) {
+        if (args.size() != 3)
+            return usage(err, "check-ie UF IE");
+        return verdict(isValidIe(args.at(1), args.at(2)), out);
+    }
+    if (command == QLatin1String("check-batch")) {
+        if (args.size() != 1)
+            return usage(err, "check-batch < linhas TIPO<TAB>UF<TAB>VALOR");
+        return checkBatch(in, out);
+    }
+    return NotATaxIdCommand;
+}
+
+} // namespace taxid
