@@ -1,7 +1,56 @@
+// quelvora-tool: command-line companion of the program.
+#include "data/DataError.h"
+#include "data/DatabaseCreator.h"
+
 #include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+static int usage(QTextStream &err)
+{
+    err << "uso: quelvora-tool create-db [--demo] CAMINHO\n";
+    return 2;
+}
+
+static int createDb(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    bool demo = false;
+    QString path;
+    for (const QString &a : args) {
+        if (a == QLatin1String("--demo"))
+            demo = true;
+        else if (path.isEmpty())
+            path = a;
+        else
+            return usage(err);
+    }
+    if (path.isEmpty())
+        return usage(err);
+    try {
+        data::DatabaseCreator::create(path);
+        if (demo) {
+            err << "--demo ainda não disponível\n";
+            return 1;
+        }
+    } catch (const data::DataError &e) {
+        err << e.message() << '\n';
+        return 1;
+    }
+    out << "Banco de dados criado: " << path << '\n';
+    return 0;
+}
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    return 0;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return usage(err);
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("create-db"))
+        return createDb(args, out, err);
+    return usage(err);
 }

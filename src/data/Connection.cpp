@@ -1,0 +1,99 @@
+#include "Connection.h"
+
+#include "DataError.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+
+namespace data {
+
+Connection::Connection(const QString &connectionName, QObject *parent)
+    : QObject(parent), m_connectionName(connectionName)
+{
+    setObjectName(connectionName);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_connectionName);
+    db.setUserName(QString::fromLatin1(User));
+    db.setPassword(QString::fromLatin1(Password));
+    db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8;ISC_DPB_SQL_DIALECT=3"));
+}
+
+Connection::~Connection()
+{
+    close();
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        Q_UNUSED(db)
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+void Connection::setDatabaseName(const QString &name)
+{
+    m_databaseName = name;
+}
+
+bool Connection::isLocalPath(const QString &name)
+{
+    // "C:\..." style drive letters never reach here on this platform; a colon
+    // after a host name (or "host/port:") means a server.
+    const int colon = name.indexOf(QLatin1Char(':'));
+    return colon < 0;
+}
+
+void Connection::open()
+{
+    if (isConnected())
+        return;
+    if (m_databaseName.trimmed().isEmpty())
+        throw DataError(tr("Nenhum banco de dados configurado. Informe o banco de dados em "
+                           "Ferramentas › Configuração do Banco de Dados."));
+    if (isLocalPath(m_databaseName)) {
+        const QFileInfo fi(m_databaseName);
+        if (!fi.exists())
+            throw DataError(tr("O arquivo do banco de dados não existe:\n%1").arg(m_databaseName));
+        if (!fi.isFile() || !fi.isReadable())
+            throw DataError(tr("O arquivo do banco de dados não pode ser lido:\n%1").arg(m_databaseName));
+    }
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    db.setDatabaseName(m_databaseName);
+    if (!db.open()) {
+        const QString detail = db.lastError().text();
+        QString reason;
+        if (detail.contains(QLatin1String("not a valid database"), Qt::CaseInsensitive)
+            || detail.contains(QLatin1String("unsupported on-disk structure"), Qt::CaseInsensitive))
+            reason = tr("O arquivo não é um banco de dados válido:\n%1").arg(m_databaseName);
+        else if (!isLocalPath(m_databaseName))
+            reason = tr("Não foi possível conectar ao servidor do banco de dados:\n%1").arg(m_databaseName);
+        else
+            reason = tr("Não foi possível abrir o banco de dados:\n%1").arg(m_databaseName);
+        throw DataError(reason + QStringLiteral("\n\n") + detail);
+    }
+    emit connectedChanged(true);
+}
+
+void Connection::close()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (db.isOpen()) {
+        db.close();
+        emit connectedChanged(false);
+    }
+}
+
+bool Connection::isConnected() const
+{
+    return QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+void Connection::ensureConnected()
+{
+    if (!isConnected())
+        open();
+}
+
+QSqlDatabase Connection::database() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+} // namespace data

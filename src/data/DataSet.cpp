@@ -1,0 +1,759 @@
+#include "DataSet.h"
+
+#include "Connection.h"
+#include "DataError.h"
+#include "core/Formats.h"
+
+#include <QDateTime>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace data {
+
+DataSet::DataSet(Connection *connection, QObject *parent)
+    : QObject(parent), m_connection(connection)
+{
+}
+
+DataSet::~DataSet() = default;
+
+void DataSet::ensureConnected() const
+{
+    m_connection->ensureConnected();
+}
+
+QSqlQuery DataSet::execQuery(const QString &sql, const QVariantList &params) const
+{
+    ensureConnected();
+    QSqlQuery q(m_connection->database());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        throw DataError(q.lastError().text());
+    for (const QVariant &v : params)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw DataError(q.lastError().text());
+    return q;
+}
+
+void DataSet::open()
+{
+    if (isActive())
+        return;
+    ensureConnected();
+    prepareOpen();
+    if (m_fields.isEmpty())
+        loadFields();
+    invalidate();
+    m_state = DataSetState::Browse;
+    m_row = -1;
+    setCurrent(recordCount() > 0 ? 0 : -1);
+    m_bof = true;
+    m_eof = m_row < 0;
+    emit activeChanged(true);
+    emit stateChanged(m_state);
+    emit dataReset();
+    emit rowChanged();
+}
+
+void DataSet::close()
+{
+    if (!isActive())
+        return;
+    invalidate();
+    m_buffer.clear();
+    m_modified = false;
+    m_row = -1;
+    m_bof = m_eof = true;
+    m_state = DataSetState::Inactive;
+    emit activeChanged(false);
+    emit stateChanged(m_state);
+    emit dataReset();
+    emit rowChanged();
+}
+
+void DataSet::reload()
+{
+    if (!isActive())
+        return;
+    if (isEditing()) {
+        m_buffer.clear();
+        m_modified = false;
+        m_state = DataSetState::Browse;
+        emit stateChanged(m_state);
+    }
+    invalidate();
+    setCurrent(recordCount() > 0 ? 0 : -1);
+    m_bof = true;
+    m_eof = m_row < 0;
+    emit dataReset();
+    emit rowChanged();
+}
+
+void DataSet::invalidate()
+{
+    m_pages.clear();
+    m_count = -1;
+}
+
+QString DataSet::columnList() const
+{
+    if (tableName().isEmpty())
+        return QStringLiteral("*"); // a query's own column list, duplicates and all
+    QStringList names;
+    for (const Field &f : m_fields)
+        names << f.name;
+    return names.join(QStringLiteral(", "));
+}
+
+QString DataSet::orderByClause(bool reversed) const
+{
+    const QVector<Order> terms = orderTerms();
+    if (terms.isEmpty())
+        return {};
+    QStringList parts;
+    for (const Order &o : terms)
+        parts << o.expression + ((o.descending != reversed) ? QStringLiteral(" DESC") : QString());
+    return QStringLiteral(" ORDER BY ") + parts.join(QStringLiteral(", "));
+}
+
+int DataSet::recordCount()
+{
+    if (!isActive())
+        return 0;
+    if (m_count < 0) {
+        QVariantList params;
+        const QString where = whereClause(params);
+        QString sql = QStringLiteral("SELECT COUNT(*) ") + fromClause();
+        if (!where.isEmpty())
+            sql += QStringLiteral(" WHERE ") + where;
+        QSqlQuery q = execQuery(sql, params);
+        m_count = q.next() ? q.value(0).toInt() : 0;
+    }
+    return m_count;
+}
+
+void DataSet::fetchPage(int page)
+{
+    QVariantList params;
+    const QString where = whereClause(params);
+    const int count = m_count;
+    const int from = page * PageSize;
+    int to = from + PageSize - 1;
+    // Pages in the second half are read backwards from the end, so that the
+    // last rows of a long table come as fast as the first.
+    const bool backwards = count > 0 && !orderTerms().isEmpty() && from > count / 2;
+    QString sql = QStringLiteral("SELECT ") + columnList() + QLatin1Char(' ') + fromClause();
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where;
+    sql += orderByClause(backwards);
+    if (backwards) {
+        to = qMin(to, count - 1);
+        sql += QStringLiteral(" ROWS %1 TO %2").arg(count - to).arg(count - from);
+    } else {
+        // One row more than a page tells whether the count is already known.
+        sql += QStringLiteral(" ROWS %1 TO %2").arg(from + 1).arg(to + 2);
+    }
+    QSqlQuery q = execQuery(sql, params);
+    QVector<Row> rows;
+    rows.reserve(PageSize);
+    const int n = m_fields.size();
+    while (q.next()) {
+        Row r(n);
+        for (int i = 0; i < n; ++i)
+            r[i] = q.value(i);
+        rows.push_back(std::move(r));
+    }
+    if (backwards) {
+        std::reverse(rows.begin(), rows.end());
+    } else {
+        if (rows.size() <= PageSize && m_count < 0)
+            m_count = from + int(rows.size());
+        if (rows.size() > PageSize)
+            rows.resize(PageSize);
+    }
+    if (m_pages.size() > 256)
+        m_pages.clear();
+    m_pages.insert(page, rows);
+}
+
+const DataSet::Row *DataSet::rowAt(int row)
+{
+    if (row < 0)
+        return nullptr;
+    const int page = row / PageSize;
+    auto it = m_pages.constFind(page);
+    if (it == m_pages.constEnd()) {
+        fetchPage(page);
+        it = m_pages.constFind(page);
+    }
+    const int offset = row % PageSize;
+    if (offset >= it->size())
+        return nullptr;
+    return &(*it)[offset];
+}
+
+QVariant DataSet::valueAt(int row, int column)
+{
+    if (!isActive() || column < 0 || column >= m_fields.size())
+        return {};
+    if (row == m_row && isEditing() && m_state == DataSetState::Edit)
+        return m_buffer.value(column);
+    const Row *r = rowAt(row);
+    return r ? r->value(column) : QVariant();
+}
+
+void DataSet::setCurrent(int row)
+{
+    m_row = row;
+    m_buffer.clear();
+    if (row >= 0) {
+        const Row *r = rowAt(row);
+        if (r)
+            m_buffer = *r;
+        else
+            m_row = -1;
+    }
+}
+
+void DataSet::setState(DataSetState state)
+{
+    if (m_state == state)
+        return;
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void DataSet::first()
+{
+    if (!isActive())
+        return;
+    checkBrowseMode();
+    setCurrent(recordCount() > 0 ? 0 : -1);
+    m_bof = true;
+    m_eof = m_row < 0;
+    emit rowChanged();
+}
+
+void DataSet::last()
+{
+    if (!isActive())
+        return;
+    checkBrowseMode();
+    setCurrent(recordCount() - 1);
+    m_eof = true;
+    m_bof = m_row < 0;
+    emit rowChanged();
+}
+
+void DataSet::next()
+{
+    if (!isActive())
+        return;
+    checkBrowseMode();
+    if (m_row + 1 < recordCount()) {
+        setCurrent(m_row + 1);
+        m_bof = m_eof = false;
+        emit rowChanged();
+    } else {
+        m_eof = true;
+    }
+}
+
+void DataSet::prior()
+{
+    if (!isActive())
+        return;
+    checkBrowseMode();
+    if (m_row > 0) {
+        setCurrent(m_row - 1);
+        m_bof = m_eof = false;
+        emit rowChanged();
+    } else {
+        m_bof = true;
+    }
+}
+
+bool DataSet::moveTo(int row)
+{
+    if (!isActive() || row < 0 || row >= recordCount())
+        return false;
+    if (row == m_row && !isEditing())
+        return true;
+    checkBrowseMode();
+    setCurrent(row);
+    m_bof = m_eof = false;
+    emit rowChanged();
+    return true;
+}
+
+int DataSet::fieldIndex(const QString &name) const
+{
+    for (int i = 0; i < m_fields.size(); ++i)
+        if (m_fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+Field &DataSet::field(const QString &name)
+{
+    if (m_fields.isEmpty()) {
+        ensureConnected();
+        loadFields();
+    }
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw DataError(QStringLiteral("Campo \"%1\" não encontrado em %2.").arg(name, objectName()));
+    return m_fields[i];
+}
+
+const Field &DataSet::field(const QString &name) const
+{
+    return const_cast<DataSet *>(this)->field(name);
+}
+
+void DataSet::setFieldsFrom(const QVector<Field> &fields)
+{
+    m_fields = fields;
+    for (Field &f : m_fields) {
+        const QString key = f.name.toUpper();
+        f.displayFormat = m_formats.value(key, f.displayFormat);
+        f.editMask = m_masks.value(key, f.editMask);
+        f.displayLabel = m_labels.value(key, f.displayLabel);
+    }
+}
+
+void DataSet::setDisplayFormat(const QString &f, const QString &format)
+{
+    m_formats.insert(f.toUpper(), format);
+    const int i = fieldIndex(f);
+    if (i >= 0)
+        m_fields[i].displayFormat = format;
+}
+
+void DataSet::setEditMask(const QString &f, const QString &mask)
+{
+    m_masks.insert(f.toUpper(), mask);
+    const int i = fieldIndex(f);
+    if (i >= 0)
+        m_fields[i].editMask = mask;
+}
+
+void DataSet::setDisplayLabel(const QString &f, const QString &label)
+{
+    m_labels.insert(f.toUpper(), label);
+    const int i = fieldIndex(f);
+    if (i >= 0)
+        m_fields[i].displayLabel = label;
+}
+
+QVariant DataSet::value(const QString &name) const
+{
+    const int i = fieldIndex(name);
+    if (i < 0) {
+        if (m_fields.isEmpty())
+            return {};
+        throw DataError(QStringLiteral("Campo \"%1\" não encontrado em %2.").arg(name, objectName()));
+    }
+    return m_buffer.value(i);
+}
+
+QString DataSet::asString(const QString &f) const
+{
+    const QVariant v = value(f);
+    if (v.isNull())
+        return {};
+    if (v.typeId() == QMetaType::Double)
+        return core::generalNumber(v.toDouble());
+    return v.toString();
+}
+
+double DataSet::asDouble(const QString &f) const
+{
+    return value(f).toDouble();
+}
+
+bool DataSet::isNull(const QString &f) const
+{
+    return value(f).isNull();
+}
+
+QVariant DataSet::coerce(const Field &f, const QVariant &value) const
+{
+    if (!value.isValid() || value.isNull())
+        return QVariant(QMetaType(f.type));
+    switch (f.type) {
+    case QMetaType::Double:
+        if (value.typeId() == QMetaType::QString) {
+            const QString t = value.toString().trimmed();
+            if (t.isEmpty())
+                return QVariant(QMetaType(f.type));
+            bool ok = false;
+            const double d = QString(t).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+            if (!ok)
+                throw DataError(QStringLiteral("\"%1\" não é um valor numérico válido.").arg(t));
+            return d;
+        }
+        return value.toDouble();
+    case QMetaType::Int:
+        if (value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty())
+            return QVariant(QMetaType(f.type));
+        return value.toInt();
+    case QMetaType::QDateTime:
+        if (value.typeId() == QMetaType::QDate)
+            return value.toDate().isValid() ? QVariant(value.toDate().startOfDay())
+                                            : QVariant(QMetaType(f.type));
+        if (value.typeId() == QMetaType::QTime)
+            return QDateTime(QDate(1899, 12, 30), value.toTime());
+        return value.toDateTime();
+    case QMetaType::QString:
+        return value.toString();
+    default:
+        return value;
+    }
+}
+
+void DataSet::setValue(const QString &name, const QVariant &v)
+{
+    if (!isActive())
+        throw DataError(QStringLiteral("%1 não está aberto.").arg(objectName()));
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw DataError(QStringLiteral("Campo \"%1\" não encontrado em %2.").arg(name, objectName()));
+    if (!isEditing())
+        edit();
+    const QVariant coerced = coerce(m_fields[i], v);
+    const QVariant old = m_buffer.value(i);
+    if (old.isNull() == coerced.isNull() && old == coerced)
+        return;
+    if (m_buffer.size() < m_fields.size())
+        m_buffer.resize(m_fields.size());
+    m_buffer[i] = coerced;
+    m_modified = true;
+    emit fieldChanged(m_fields[i].name);
+}
+
+QString DataSet::formatValue(const Field &f, const QVariant &v)
+{
+    if (v.isNull() || !v.isValid())
+        return {};
+    switch (v.typeId()) {
+    case QMetaType::Double:
+        return f.displayFormat.isEmpty() ? core::generalNumber(v.toDouble())
+                                         : core::formatFloat(f.displayFormat, v.toDouble());
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        return f.displayFormat.isEmpty() ? v.toString()
+                                         : core::formatFloat(f.displayFormat, v.toDouble());
+    case QMetaType::QDateTime: {
+        const QDateTime dt = v.toDateTime();
+        if (dt.time() == QTime(0, 0))
+            return dt.date().toString(QStringLiteral("dd/MM/yyyy"));
+        if (dt.date() == QDate(1899, 12, 30))
+            return dt.time().toString(QStringLiteral("HH:mm:ss"));
+        return dt.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
+    }
+    default:
+        return v.toString();
+    }
+}
+
+QString DataSet::displayText(const QString &name) const
+{
+    const int i = fieldIndex(name);
+    if (i < 0)
+        return {};
+    return formatValue(m_fields[i], m_buffer.value(i));
+}
+
+void DataSet::append()
+{
+    if (!isActive())
+        open();
+    if (!canModify())
+        throw DataError(QStringLiteral("%1 é somente leitura.").arg(objectName()));
+    checkBrowseMode();
+    m_buffer = Row(m_fields.size());
+    for (int i = 0; i < m_fields.size(); ++i)
+        m_buffer[i] = QVariant(QMetaType(m_fields[i].type));
+    m_modified = false;
+    setState(DataSetState::Insert);
+    emit rowChanged();
+}
+
+void DataSet::edit()
+{
+    if (!isActive())
+        open();
+    if (isEditing())
+        return;
+    if (!canModify())
+        throw DataError(QStringLiteral("%1 é somente leitura.").arg(objectName()));
+    if (m_row < 0) {
+        append();
+        return;
+    }
+    m_modified = false;
+    setState(DataSetState::Edit);
+}
+
+void DataSet::cancel()
+{
+    if (!isEditing())
+        return;
+    m_modified = false;
+    setState(DataSetState::Browse);
+    setCurrent(m_row >= 0 && m_row < recordCount() ? m_row : (recordCount() > 0 ? 0 : -1));
+    emit rowChanged();
+}
+
+void DataSet::checkBrowseMode()
+{
+    if (!isEditing())
+        return;
+    if (m_modified)
+        post();
+    else
+        cancel();
+}
+
+void DataSet::post()
+{
+    if (!isEditing())
+        return;
+    const QString key = keyField();
+    const int keyIndex = fieldIndex(key);
+    QVariant keyValue;
+    if (m_state == DataSetState::Insert) {
+        QStringList cols, marks;
+        QVariantList params;
+        for (int i = 0; i < m_fields.size(); ++i) {
+            if (m_buffer.value(i).isNull())
+                continue;
+            cols << m_fields[i].name;
+            marks << QStringLiteral("?");
+            params << m_buffer[i];
+        }
+        QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                          .arg(tableName(), cols.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+        if (cols.isEmpty())
+            sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tableName());
+        sql += QStringLiteral(" RETURNING ") + key;
+        QSqlQuery q = execQuery(sql, params);
+        if (q.next())
+            keyValue = q.value(0);
+    } else {
+        keyValue = m_buffer.value(keyIndex);
+        QVariant originalKey = keyValue;
+        if (const Row *orig = rowAt(m_row))
+            originalKey = orig->value(keyIndex);
+        QStringList sets;
+        QVariantList params;
+        for (int i = 0; i < m_fields.size(); ++i) {
+            sets << m_fields[i].name + QStringLiteral(" = ?");
+            params << m_buffer.value(i);
+        }
+        params << originalKey;
+        const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                .arg(tableName(), sets.join(QStringLiteral(", ")), key);
+        execQuery(sql, params);
+    }
+    m_modified = false;
+    m_state = DataSetState::Browse;
+    invalidate();
+    int pos = keyValue.isNull() ? -1 : positionOfKey(keyValue);
+    if (pos < 0)
+        pos = qBound(-1, m_row, recordCount() - 1);
+    setCurrent(pos);
+    m_bof = m_eof = false;
+    emit stateChanged(m_state);
+    emit dataReset();
+    emit rowChanged();
+    emit afterPost();
+}
+
+void DataSet::remove()
+{
+    if (!isActive())
+        return;
+    if (m_state == DataSetState::Insert) {
+        cancel();
+        return;
+    }
+    if (m_row < 0)
+        throw DataError(QStringLiteral("Não há registro para excluir."));
+    const Row *orig = rowAt(m_row);
+    const QVariant keyValue = orig ? orig->value(fieldIndex(keyField())) : QVariant();
+    execQuery(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(tableName(), keyField()), {keyValue});
+    m_modified = false;
+    m_state = DataSetState::Browse;
+    invalidate();
+    setCurrent(qMin(m_row, recordCount() - 1));
+    emit stateChanged(m_state);
+    emit dataReset();
+    emit rowChanged();
+    emit afterDelete();
+}
+
+void DataSet::refresh()
+{
+    if (!isActive())
+        return;
+    checkBrowseMode();
+    const int keyIndex = fieldIndex(keyField());
+    const QVariant keyValue = keyIndex >= 0 ? m_buffer.value(keyIndex) : QVariant();
+    invalidate();
+    int pos = keyValue.isNull() ? -1 : positionOfKey(keyValue);
+    if (pos < 0)
+        pos = qMin(m_row, recordCount() - 1);
+    setCurrent(pos);
+    emit dataReset();
+    emit rowChanged();
+}
+
+// Position of the row with this key in the current order: the number of rows
+// that sort before it. The database sorts NULLs first ascending and last
+// descending, so "before" is spelt out for both.
+int DataSet::positionOfKey(const QVariant &keyValue)
+{
+    const QString key = keyField();
+    if (key.isEmpty())
+        return -1;
+    QVariantList params;
+    const QString where = whereClause(params);
+    const QVector<Order> terms = orderTerms();
+    QStringList exprs;
+    for (const Order &o : terms)
+        exprs << o.expression;
+    QString sql = QStringLiteral("SELECT ") + (exprs.isEmpty() ? key : exprs.join(QStringLiteral(", ")))
+                  + QLatin1Char(' ') + fromClause() + QStringLiteral(" WHERE ") + key + QStringLiteral(" = ?");
+    QVariantList keyParams = {keyValue};
+    QString full = sql;
+    QVariantList fullParams = keyParams;
+    if (!where.isEmpty()) {
+        full += QStringLiteral(" AND (") + where + QLatin1Char(')');
+        fullParams += params;
+    }
+    QSqlQuery q = execQuery(full, fullParams);
+    if (!q.next())
+        return -1;
+    QVariantList vals;
+    for (int i = 0; i < terms.size(); ++i)
+        vals << q.value(i);
+    q.finish();
+
+    QStringList ors;
+    QVariantList beforeParams;
+    for (int i = 0; i < terms.size(); ++i) {
+        QStringList ands;
+        QVariantList p;
+        for (int j = 0; j < i; ++j) {
+            if (vals[j].isNull()) {
+                ands << terms[j].expression + QStringLiteral(" IS NULL");
+            } else {
+                ands << terms[j].expression + QStringLiteral(" = ?");
+                p << vals[j];
+            }
+        }
+        const Order &o = terms[i];
+        if (!o.descending) {
+            if (vals[i].isNull())
+                continue; // nothing sorts before NULL ascending
+            ands << QStringLiteral("(%1 IS NULL OR %1 < ?)").arg(o.expression);
+            p << vals[i];
+        } else {
+            if (vals[i].isNull()) {
+                ands << o.expression + QStringLiteral(" IS NOT NULL");
+            } else {
+                ands << o.expression + QStringLiteral(" > ?");
+                p << vals[i];
+            }
+        }
+        ors << QLatin1Char('(') + ands.join(QStringLiteral(" AND ")) + QLatin1Char(')');
+        beforeParams += p;
+    }
+    if (ors.isEmpty())
+        return 0;
+    QString countSql = QStringLiteral("SELECT COUNT(*) ") + fromClause() + QStringLiteral(" WHERE (")
+                       + ors.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    QVariantList countParams = beforeParams;
+    if (!where.isEmpty()) {
+        countSql += QStringLiteral(" AND (") + where + QLatin1Char(')');
+        countParams += params;
+    }
+    QSqlQuery c = execQuery(countSql, countParams);
+    return c.next() ? c.value(0).toInt() : -1;
+}
+
+bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions options)
+{
+    if (!isActive())
+        return false;
+    const int col = fieldIndex(name);
+    if (col < 0)
+        throw DataError(QStringLiteral("Campo \"%1\" não encontrado em %2.").arg(name, objectName()));
+    const bool textual = value.typeId() == QMetaType::QString;
+    const QString wanted = options.caseInsensitive ? value.toString().toUpper() : value.toString();
+    auto matches = [&](const QVariant &v) {
+        if (!textual)
+            return !v.isNull() && v == coerce(m_fields[col], value);
+        QString s = v.toString();
+        if (options.caseInsensitive)
+            s = s.toUpper();
+        return options.partialKey ? s.startsWith(wanted) : s == wanted;
+    };
+    // Rows already read come first; the database answers for the rest.
+    const int count = recordCount();
+    for (int page = 0; page * PageSize < count && m_pages.contains(page); ++page) {
+        const QVector<Row> &rows = m_pages[page];
+        for (int i = 0; i < rows.size(); ++i) {
+            if (matches(rows[i].value(col))) {
+                checkBrowseMode();
+                setCurrent(page * PageSize + i);
+                m_bof = m_eof = false;
+                emit rowChanged();
+                return true;
+            }
+        }
+        if (rows.size() < PageSize)
+            return false;
+    }
+    if (keyField().isEmpty()) {
+        for (int row = 0; row < count; ++row) {
+            const Row *r = rowAt(row);
+            if (r && matches(r->value(col)))
+                return moveTo(row);
+        }
+        return false;
+    }
+    QVariantList params;
+    const QString where = whereClause(params);
+    QString cond;
+    QVariantList condParams;
+    if (textual) {
+        const QString column = options.caseInsensitive ? QStringLiteral("UPPER(%1)").arg(m_fields[col].name)
+                                                       : m_fields[col].name;
+        cond = options.partialKey ? column + QStringLiteral(" STARTING WITH ?") : column + QStringLiteral(" = ?");
+        condParams << wanted;
+    } else {
+        cond = m_fields[col].name + QStringLiteral(" = ?");
+        condParams << coerce(m_fields[col], value);
+    }
+    QString sql = QStringLiteral("SELECT FIRST 1 ") + keyField() + QLatin1Char(' ') + fromClause()
+                  + QStringLiteral(" WHERE ") + cond;
+    if (!where.isEmpty()) {
+        sql += QStringLiteral(" AND (") + where + QLatin1Char(')');
+        condParams += params;
+    }
+    sql += orderByClause(false);
+    QSqlQuery q = execQuery(sql, condParams);
+    if (!q.next())
+        return false;
+    const QVariant keyValue = q.value(0);
+    q.finish();
+    const int pos = positionOfKey(keyValue);
+    return pos >= 0 && moveTo(pos);
+}
+
+} // namespace data

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+namespace data {
+
+class DataSet;
+
+// Grid model over a dataset: as many rows as the database counts, each read
+// only when a view asks for it, values shown with the columns' formats.
+class DataSetModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit DataSetModel(DataSet *dataSet, QObject *parent = nullptr);
+
+    // Columns to show, with their titles; empty shows every column.
+    void setColumns(const QStringList &fields, const QStringList &titles = {});
+    QStringList columns() const { return m_columns; }
+    DataSet *dataSet() const { return m_dataSet; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    void reset();
+    int fieldColumn(int column) const;
+
+    DataSet *m_dataSet;
+    QStringList m_columns;
+    QStringList m_titles;
+};
+
+} // namespace data

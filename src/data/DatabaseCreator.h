@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace data {
+
+// Creates new database files from the schema script kept with the program.
+class DatabaseCreator
+{
+public:
+    static constexpr const char *DefaultUser = "quelvora";
+
+    // The schema script as shipped.
+    static QString schemaScript();
+    // Splits a script into statements, honouring SET TERM and "--" comments.
+    static QStringList splitScript(const QString &script);
+
+    // Creates PATH with the embedded engine, runs the schema and, when asked,
+    // inserts the default user. Refuses an existing file; throws DataError.
+    static void create(const QString &path, bool withDefaultUser = true);
+};
+
+} // namespace data

@@ -1,0 +1,245 @@
+#include "Table.h"
+
+#include "Connection.h"
+#include "DataError.h"
+
+#include <QSqlQuery>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
+
+namespace data {
+
+QString bindNamed(const QString &sql, const QVariantMap &params, QVariantList &values)
+{
+    QString out;
+    out.reserve(sql.size());
+    bool quoted = false;
+    for (int i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            out += c;
+            continue;
+        }
+        if (!quoted && c == QLatin1Char(':') && i + 1 < sql.size()
+            && (sql[i + 1].isLetter() || sql[i + 1] == QLatin1Char('_'))) {
+            int j = i + 1;
+            while (j < sql.size() && (sql[j].isLetterOrNumber() || sql[j] == QLatin1Char('_')))
+                ++j;
+            const QString name = sql.mid(i + 1, j - i - 1);
+            if (!params.contains(name))
+                throw DataError(QStringLiteral("Parâmetro \"%1\" sem valor.").arg(name));
+            values << params.value(name);
+            out += QLatin1Char('?');
+            i = j - 1;
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+Table::Table(Connection *connection, const QString &tableName, const QString &keyField, QObject *parent)
+    : DataSet(connection, parent), m_tableName(tableName), m_keyField(keyField)
+{
+}
+
+void Table::setFilter(const QString &condition, const QVariantMap &params)
+{
+    m_filter = condition;
+    m_filterParams = params;
+    if (m_filtered)
+        reload();
+}
+
+void Table::setFiltered(bool filtered)
+{
+    if (m_filtered == filtered)
+        return;
+    m_filtered = filtered;
+    reload();
+}
+
+void Table::setIndexFieldNames(const QString &names)
+{
+    m_indexFieldNames = names;
+    m_indexName.clear();
+    m_indexOrder.clear();
+    reload();
+}
+
+void Table::setIndexName(const QString &indexName)
+{
+    m_indexName = indexName;
+    m_indexFieldNames.clear();
+    m_indexOrder.clear();
+    reload();
+}
+
+void Table::setMasterSource(DataSet *master, const QVector<QPair<QString, QString>> &detailToMaster)
+{
+    if (m_master)
+        disconnect(m_master, nullptr, this, nullptr);
+    m_master = master;
+    m_masterLinks = detailToMaster;
+    m_masterValues.clear();
+    if (m_master) {
+        connect(m_master, &DataSet::rowChanged, this, &Table::masterMoved);
+        connect(m_master, &DataSet::dataReset, this, &Table::masterMoved);
+        connect(m_master, &DataSet::afterPost, this, &Table::masterMoved);
+    }
+}
+
+void Table::masterMoved()
+{
+    QVariantList values;
+    for (const auto &link : m_masterLinks)
+        values << (m_master->isActive() ? m_master->value(link.second) : QVariant());
+    if (values == m_masterValues && isActive())
+        return;
+    m_masterValues = values;
+    reload();
+}
+
+QString Table::fromClause() const
+{
+    return QStringLiteral("FROM ") + m_tableName;
+}
+
+QString Table::whereClause(QVariantList &params) const
+{
+    QStringList parts;
+    if (m_filtered && !m_filter.trimmed().isEmpty())
+        parts << QLatin1Char('(') + bindNamed(m_filter, m_filterParams, params) + QLatin1Char(')');
+    if (m_master) {
+        for (int i = 0; i < m_masterLinks.size(); ++i) {
+            const QVariant v = m_master->isActive() ? m_master->value(m_masterLinks[i].second) : QVariant();
+            if (v.isNull()) {
+                parts << QStringLiteral("1 = 0"); // no master row, no details
+            } else {
+                parts << m_masterLinks[i].first + QStringLiteral(" = ?");
+                params << v;
+            }
+        }
+    }
+    return parts.join(QStringLiteral(" AND "));
+}
+
+QVector<DataSet::Order> Table::orderTerms() const
+{
+    QVector<Order> terms;
+    if (!m_indexName.isEmpty()) {
+        if (m_indexOrder.isEmpty()) {
+            QSqlQuery q = execQuery(QStringLiteral(
+                "SELECT TRIM(s.RDB$FIELD_NAME), COALESCE(i.RDB$INDEX_TYPE, 0), i.RDB$EXPRESSION_SOURCE "
+                "FROM RDB$INDICES i LEFT JOIN RDB$INDEX_SEGMENTS s ON s.RDB$INDEX_NAME = i.RDB$INDEX_NAME "
+                "WHERE i.RDB$INDEX_NAME = ? ORDER BY s.RDB$FIELD_POSITION"), {m_indexName.toUpper()});
+            while (q.next()) {
+                Order o;
+                o.descending = q.value(1).toInt() == 1;
+                o.expression = q.value(0).isNull() ? q.value(2).toString().trimmed() : q.value(0).toString();
+                if (o.expression.startsWith(QLatin1Char('(')) && o.expression.endsWith(QLatin1Char(')')))
+                    o.expression = o.expression.mid(1, o.expression.size() - 2);
+                m_indexOrder << o;
+            }
+            if (m_indexOrder.isEmpty())
+                throw DataError(QStringLiteral("Índice \"%1\" não encontrado.").arg(m_indexName));
+        }
+        terms = m_indexOrder;
+    } else if (!m_indexFieldNames.trimmed().isEmpty()) {
+        for (const QString &name : m_indexFieldNames.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            terms << Order{name.trimmed(), false};
+    }
+    bool hasKey = false;
+    for (const Order &o : terms)
+        hasKey = hasKey || o.expression.compare(m_keyField, Qt::CaseInsensitive) == 0;
+    if (!hasKey && !m_keyField.isEmpty())
+        terms << Order{m_keyField, false};
+    return terms;
+}
+
+void Table::loadFields()
+{
+    QSqlQuery q = execQuery(QStringLiteral(
+        "SELECT TRIM(rf.RDB$FIELD_NAME), f.RDB$FIELD_TYPE, COALESCE(f.RDB$CHARACTER_LENGTH, 0), "
+        "COALESCE(rf.RDB$NULL_FLAG, f.RDB$NULL_FLAG, 0) "
+        "FROM RDB$RELATION_FIELDS rf JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
+        "WHERE rf.RDB$RELATION_NAME = ? ORDER BY rf.RDB$FIELD_POSITION"), {m_tableName.toUpper()});
+    QVector<Field> fields;
+    while (q.next()) {
+        Field f;
+        f.name = q.value(0).toString();
+        switch (q.value(1).toInt()) {
+        case 7: case 8: f.type = QMetaType::Int; break;
+        case 16: f.type = QMetaType::LongLong; break;
+        case 10: case 11: case 27: f.type = QMetaType::Double; break;
+        case 12: case 13: case 35: f.type = QMetaType::QDateTime; break;
+        default: f.type = QMetaType::QString; break;
+        }
+        f.size = q.value(2).toInt();
+        f.required = q.value(3).toInt() == 1;
+        f.displayLabel = f.name;
+        fields << f;
+    }
+    if (fields.isEmpty())
+        throw DataError(QStringLiteral("A tabela \"%1\" não existe no banco de dados.").arg(m_tableName));
+    setFieldsFrom(fields);
+}
+
+Query::Query(Connection *connection, const QString &sql, QObject *parent)
+    : DataSet(connection, parent), m_sql(sql)
+{
+}
+
+void Query::setSql(const QString &sql, const QVariantMap &params)
+{
+    const bool wasActive = isActive();
+    if (wasActive)
+        close();
+    m_sql = sql;
+    m_params = params;
+    setFieldsFrom({});
+    if (wasActive)
+        open();
+}
+
+QString Query::fromClause() const
+{
+    QVariantList unused;
+    return QStringLiteral("FROM (") + bindNamed(m_sql, m_params, unused) + QStringLiteral(") Q");
+}
+
+QString Query::whereClause(QVariantList &params) const
+{
+    // The statement's own markers, in the order they appear in the FROM part.
+    bindNamed(m_sql, m_params, params);
+    return {};
+}
+
+void Query::loadFields()
+{
+    if (m_sql.trimmed().isEmpty())
+        throw DataError(QStringLiteral("%1 não tem comando SQL.").arg(objectName()));
+    ensureConnected();
+    QSqlQuery q(connection()->database());
+    QVariantList params;
+    const QString sql = QStringLiteral("SELECT * FROM (") + bindNamed(m_sql, m_params, params)
+                        + QStringLiteral(") Q ROWS 1 TO 1");
+    if (!q.prepare(sql))
+        throw DataError(q.lastError().text());
+    const QSqlRecord rec = q.record();
+    QVector<Field> fields;
+    for (int i = 0; i < rec.count(); ++i) {
+        Field f;
+        f.name = rec.fieldName(i);
+        f.type = QMetaType::Type(rec.field(i).metaType().id());
+        if (f.type == QMetaType::Float)
+            f.type = QMetaType::Double;
+        f.displayLabel = f.name;
+        fields << f;
+    }
+    setFieldsFrom(fields);
+}
+
+} // namespace data
