@@ -20,7 +20,7 @@ QDate dateFromText(const QString &text, bool *ok)
     if (isEmptyDateText(text))
         return QDate();
 
-    const QStringList parts = text.trimmed().split(u'/');
+    const QStringList parts = text.split(u'/');
     if (parts.size() != 3)
         return QDate();
     int numbers[3] = {0, 0, 0};
@@ -34,7 +34,8 @@ QDate dateFromText(const QString &text, bool *ok)
                 return QDate();
         }
         numbers[i] = part.toInt();
-        if (i == 2 && part.size() != 4 && part.size() != 2)
+        // A two-digit year followed by blanks is a four-digit one half typed.
+        if (i == 2 && part.size() != 4 && (part.size() != 2 || parts.at(i).size() != 2))
             return QDate();
         if (i == 2 && part.size() == 2) {
             const int pivot = QDate::currentDate().year() - 50;
