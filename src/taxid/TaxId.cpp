@@ -118,7 +118,7 @@ int checkDigit(Rule rule, int sum)
     return -1;
 }
 
-// ---- State registrations that one table row describes.
+// State registrations that one table row describes.
 
 // One check digit: at `position`, `rule` over `weights` from digit `from`.
 struct DigitCheck
@@ -138,34 +138,30 @@ struct PlainState
     DigitCheck checks[2];
 };
 
-#define W_9_2 { 9, 8, 7, 6, 5, 4, 3, 2 }
-
 const PlainState plainStates[] = {
-    { "AL", 9, false, "24", { { 9, Rule::M11_10, 1, W_9_2 } } },
-    { "AM", 9, true, "", { { 9, Rule::M11, 1, W_9_2 } } },
-    { "CE", 9, true, "", { { 9, Rule::M11, 1, W_9_2 } } },
+    { "AL", 9, false, "24", { { 9, Rule::M11_10, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
+    { "AM", 9, true, "", { { 9, Rule::M11, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
+    { "CE", 9, true, "", { { 9, Rule::M11, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
     { "DF", 13, true, "073", { { 12, Rule::M11, 1, { 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2 } },
                                { 13, Rule::M11, 1, { 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2 } } } },
-    { "ES", 9, true, "", { { 9, Rule::M11, 1, W_9_2 } } },
-    { "MA", 9, true, "12", { { 9, Rule::M11, 1, W_9_2 } } },
-    { "MS", 9, true, "28", { { 9, Rule::M11, 1, W_9_2 } } },
+    { "ES", 9, true, "", { { 9, Rule::M11, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
+    { "MA", 9, true, "12", { { 9, Rule::M11, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
+    { "MS", 9, true, "28", { { 9, Rule::M11, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
     { "MT", 11, true, "", { { 11, Rule::M11, 1, { 3, 2, 9, 8, 7, 6, 5, 4, 3, 2 } } } },
-    { "PA", 9, true, "15", { { 9, Rule::M11, 1, W_9_2 } } },
-    { "PB", 9, true, "", { { 9, Rule::M11, 1, W_9_2 } } },
+    { "PA", 9, true, "15", { { 9, Rule::M11, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
+    { "PB", 9, true, "", { { 9, Rule::M11, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
     { "PE", 14, true, "", { { 14, Rule::M11_1, 1, { 5, 4, 3, 2, 1, 9, 8, 7, 6, 5, 4, 3, 2 } } } },
-    { "PI", 9, true, "", { { 9, Rule::M11, 1, W_9_2 } } },
+    { "PI", 9, true, "", { { 9, Rule::M11, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
     { "PR", 10, true, "", { { 9, Rule::M11, 1, { 3, 2, 7, 6, 5, 4, 3, 2 } },
                             { 10, Rule::M11, 1, { 4, 3, 2, 7, 6, 5, 4, 3, 2 } } } },
     { "RJ", 8, true, "", { { 8, Rule::M11, 1, { 2, 7, 6, 5, 4, 3, 2 } } } },
-    { "RN", 9, true, "20", { { 9, Rule::M11_10, 1, W_9_2 } } },
+    { "RN", 9, true, "20", { { 9, Rule::M11_10, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
     { "RO", 9, true, "", { { 9, Rule::M11_1, 4, { 6, 5, 4, 3, 2 } } } },
     { "RR", 9, true, "24", { { 9, Rule::M9, 1, { 1, 2, 3, 4, 5, 6, 7, 8 } } } },
     { "RS", 10, true, "", { { 10, Rule::M11, 1, { 2, 9, 8, 7, 6, 5, 4, 3, 2 } } } },
-    { "SC", 9, true, "", { { 9, Rule::M11, 1, W_9_2 } } },
-    { "SE", 9, true, "", { { 9, Rule::M11, 1, W_9_2 } } },
+    { "SC", 9, true, "", { { 9, Rule::M11, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
+    { "SE", 9, true, "", { { 9, Rule::M11, 1, { 9, 8, 7, 6, 5, 4, 3, 2 } } } },
 };
-
-#undef W_9_2
 
 bool passes(const Value &v, const DigitCheck &check)
 {
@@ -187,7 +183,7 @@ bool plainState(const PlainState &state, Value &v)
     return true;
 }
 
-// ---- State registrations with rules of their own.
+// State registrations with rules of their own.
 
 bool stateAC(Value &v)
 {

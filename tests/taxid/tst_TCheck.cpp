@@ -3,6 +3,8 @@
 #include "taxid/TCheckIE.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QtTest>
@@ -23,6 +25,7 @@ private slots:
     void leavingWithValidOrEmptyTextGoesOn_data();
     void leavingWithValidOrEmptyTextGoesOn();
     void ieFieldUsesTheState();
+    void messageBoxFromTheHandler();
     void withoutHandlerItBeeps();
     void popupAndOtherWindowAreNotLeaving();
     void reattachingReleasesTheOldField();
@@ -171,6 +174,38 @@ void TestTCheck::ieFieldUsesTheState()
     leaveFirstField();
     QCOMPARE(errors, 1);
     QCOMPARE(QApplication::focusWidget(), m_field);
+}
+
+// The registers answer a failed check with a modal information box; the
+// focus must still come back to the field once the box is closed.
+void TestTCheck::messageBoxFromTheHandler()
+{
+    TCheckCPF check;
+    QString shown;
+    check.setOnError([&](QObject *) {
+        QTimer::singleShot(0, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        QMessageBox::information(m_window, "Informação",
+                                 "CPF inválido ou digitado incorretamente, Verefique!");
+    });
+    check.setAssociate(m_field);
+
+    m_field->setText("111.444.777-00");
+    leaveFirstField();
+
+    QCOMPARE(shown, QString("CPF inválido ou digitado incorretamente, Verefique!"));
+    // The offscreen platform has no window manager to give the activation
+    // back after the box; do its part.
+    if (!m_window->isActiveWindow()) {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+    QCOMPARE(QApplication::focusWidget(), m_field);
+    QCOMPARE(m_field->selectedText(), QString("111.444.777-00"));
 }
 
 void TestTCheck::withoutHandlerItBeeps()
