@@ -1,6 +1,7 @@
 // quelvora-tool: command-line companion of the program.
 #include "data/DataError.h"
 #include "data/DatabaseCreator.h"
+#include "taxid/TaxIdCommands.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -9,7 +10,9 @@
 
 static int usage(QTextStream &err)
 {
-    err << "uso: quelvora-tool create-db [--demo] CAMINHO\n";
+    err << "uso: quelvora-tool create-db [--demo] CAMINHO\n"
+           "     quelvora-tool check-cpf VALOR | check-cnpj VALOR | check-ie UF VALOR\n"
+           "     quelvora-tool check-batch < linhas (TIPO<TAB>UF<TAB>VALOR)\n";
     return 2;
 }
 
@@ -49,6 +52,10 @@ int main(int argc, char **argv)
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return usage(err);
+    QTextStream in(stdin);
+    const int taxResult = taxid::runCommand(args, in, out, err);
+    if (taxResult != taxid::NotATaxIdCommand)
+        return taxResult;
     const QString command = args.takeFirst();
     if (command == QLatin1String("create-db"))
         return createDb(args, out, err);

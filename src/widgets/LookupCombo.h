@@ -1,0 +1,65 @@
+#pragma once
+
+#include "FieldLink.h"
+#include "data/DataSet.h"
+
+#include <QComboBox>
+#include <QPointer>
+
+namespace data { class DataSet; }
+
+namespace widgets {
+
+// A drop-down list of the rows of a list dataset (species, products,
+// municipalities...): shows listField, keeps keyField. Bound to a column it
+// writes the chosen key there and follows the column's value.
+class DBLookupComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit DBLookupComboBox(QWidget *parent = nullptr);
+
+    // Reads the list again whenever the list dataset is reopened or changes.
+    void setListSource(data::DataSet *list, const QString &keyField, const QString &listField);
+    void setDataSource(data::DataSource *source) { m_link->setDataSource(source); }
+    void setDataField(const QString &field) { m_link->setDataField(field); }
+    FieldLink *link() const { return m_link; }
+
+    QVariant keyValue() const;             // null with nothing chosen
+    void setKeyValue(const QVariant &key); // null chooses nothing
+    QString listText() const { return currentIndex() >= 0 ? currentText() : QString(); }
+    bool hasSelection() const { return currentIndex() >= 0; }
+    // Every column of the chosen row, as the list dataset has it.
+    QVariant listValue(const QString &field) const;
+    void reload();
+
+signals:
+    void keyChanged(const QVariant &key);
+
+private:
+    void refresh();
+
+    FieldLink *m_link;
+    QPointer<data::DataSet> m_list;
+    QString m_keyField, m_listField;
+    QVector<QVector<QVariant>> m_rows;
+    bool m_loading = false;
+};
+
+// A drop-down list of fixed texts bound to a text column.
+class DBComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit DBComboBox(QWidget *parent = nullptr);
+    void setDataSource(data::DataSource *source) { m_link->setDataSource(source); }
+    void setDataField(const QString &field) { m_link->setDataField(field); }
+    FieldLink *link() const { return m_link; }
+
+private:
+    void refresh();
+    FieldLink *m_link;
+    bool m_loading = false;
+};
+
+} // namespace widgets

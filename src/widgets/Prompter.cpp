@@ -1,0 +1,87 @@
+#include "Prompter.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+namespace widgets {
+
+static Prompter *s_installed = nullptr;
+
+Prompter &Prompter::current()
+{
+    static BoxPrompter boxes;
+    return s_installed ? *s_installed : boxes;
+}
+
+void Prompter::install(Prompter *prompter)
+{
+    s_installed = prompter;
+}
+
+QMessageBox *BoxPrompter::makeBox(MessageKind kind, const QString &text, const QString &caption, QWidget *parent)
+{
+    auto *box = new QMessageBox(parent ? parent : QApplication::activeWindow());
+    box->setWindowTitle(caption);
+    box->setText(text);
+    switch (kind) {
+    case MessageKind::Information:
+        box->setIcon(QMessageBox::Information);
+        box->setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageKind::Warning:
+        box->setIcon(QMessageBox::Warning);
+        box->setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageKind::Error:
+        box->setIcon(QMessageBox::Critical);
+        box->setStandardButtons(QMessageBox::Ok);
+        break;
+    case MessageKind::Question:
+        box->setIcon(QMessageBox::Question);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->button(QMessageBox::Yes)->setText(QObject::tr("&Sim"));
+        box->button(QMessageBox::No)->setText(QObject::tr("&Não"));
+        break;
+    }
+    if (kind != MessageKind::Question)
+        box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box->setAccessibleName(caption);
+    box->setAccessibleDescription(text);
+    return box;
+}
+
+bool BoxPrompter::show(MessageKind kind, const QString &text, const QString &caption, QWidget *parent)
+{
+    QMessageBox *box = makeBox(kind, text, caption, parent);
+    const int result = box->exec();
+    delete box;
+    return result == QMessageBox::Ok || result == QMessageBox::Yes;
+}
+
+void inform(const QString &text, const QString &caption, QWidget *parent)
+{
+    Prompter::current().show(MessageKind::Information, text, caption, parent);
+}
+
+void warn(const QString &text, const QString &caption, QWidget *parent)
+{
+    Prompter::current().show(MessageKind::Warning, text, caption, parent);
+}
+
+void error(const QString &text, const QString &caption, QWidget *parent)
+{
+    Prompter::current().show(MessageKind::Error, text, caption, parent);
+}
+
+bool ask(const QString &text, const QString &caption, QWidget *parent)
+{
+    return Prompter::current().show(MessageKind::Question, text, caption, parent);
+}
+
+void showUnhandled(const QString &text, QWidget *parent)
+{
+    Prompter::current().show(MessageKind::Error, text, QStringLiteral("Quelvora"), parent);
+}
+
+} // namespace widgets

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "widgets/Prompter.h"
+
+#include <QList>
+#include <QStringList>
+
+// Answers message boxes from a script, in order, and records every box that
+// was not expected or that differed from the script.
+class ScriptedPrompter : public widgets::Prompter
+{
+public:
+    struct Expected
+    {
+        widgets::MessageKind kind;
+        QString text;
+        QString caption;
+        bool answer;
+    };
+
+    ScriptedPrompter() { widgets::Prompter::install(this); }
+    ~ScriptedPrompter() override { widgets::Prompter::install(nullptr); }
+
+    ScriptedPrompter &expect(widgets::MessageKind kind, const QString &text, const QString &caption,
+                             bool answer = true)
+    {
+        m_script.append({kind, text, caption, answer});
+        return *this;
+    }
+    ScriptedPrompter &info(const QString &text, const QString &caption)
+    { return expect(widgets::MessageKind::Information, text, caption); }
+    ScriptedPrompter &warning(const QString &text, const QString &caption)
+    { return expect(widgets::MessageKind::Warning, text, caption); }
+    ScriptedPrompter &error(const QString &text, const QString &caption)
+    { return expect(widgets::MessageKind::Error, text, caption); }
+    ScriptedPrompter &question(const QString &text, const QString &caption, bool yes)
+    { return expect(widgets::MessageKind::Question, text, caption, yes); }
+
+    bool show(widgets::MessageKind kind, const QString &text, const QString &caption, QWidget *) override
+    {
+        m_shown << caption + QStringLiteral(": ") + text;
+        if (m_script.isEmpty()) {
+            m_problems << QStringLiteral("unexpected box [%1] %2").arg(caption, text);
+            return false;
+        }
+        const Expected e = m_script.takeFirst();
+        // An expected text ending in "*" matches any text that begins with it.
+        const bool textOk = e.text.endsWith(QLatin1Char('*')) ? text.startsWith(e.text.chopped(1))
+                                                               : text == e.text;
+        if (e.kind != kind || !textOk || e.caption != caption)
+            m_problems << QStringLiteral("expected [%1] %2 (kind %3), got [%4] %5 (kind %6)")
+                              .arg(e.caption, e.text).arg(int(e.kind)).arg(caption, text).arg(int(kind));
+        return e.answer;
+    }
+
+    // Empty when every scripted box came, in order, and no other.
+    QStringList problems() const
+    {
+        QStringList p = m_problems;
+        for (const Expected &e : m_script)
+            p << QStringLiteral("box never shown: [%1] %2").arg(e.caption, e.text);
+        return p;
+    }
+    bool done() const { return problems().isEmpty(); }
+    QStringList shown() const { return m_shown; }
+    void clear() { m_script.clear(); m_problems.clear(); m_shown.clear(); }
+
+private:
+    QList<Expected> m_script;
+    QStringList m_problems;
+    QStringList m_shown;
+};
+
+// QVERIFY-style check that prints what went wrong.
+#define QVERIFY_PROMPTS(p) QVERIFY2((p).done(), qPrintable((p).problems().join(QLatin1Char('\n'))))
