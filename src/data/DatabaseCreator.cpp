@@ -55,6 +55,13 @@ QStringList DatabaseCreator::splitScript(const QString &script)
     return statements;
 }
 
+static void appendDpb(QByteArray &dpb, char tag, const QByteArray &value)
+{
+    dpb.append(tag);
+    dpb.append(char(value.size()));
+    dpb.append(value);
+}
+
 static QString statusText(const ISC_STATUS *status)
 {
     QString text;
@@ -68,7 +75,7 @@ static QString statusText(const ISC_STATUS *status)
     return text;
 }
 
-void DatabaseCreator::create(const QString &path, bool withDefaultUser)
+void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool forcedWrites)
 {
     const QFileInfo fi(path);
     if (fi.exists())
@@ -77,15 +84,25 @@ void DatabaseCreator::create(const QString &path, bool withDefaultUser)
         throw DataError(QStringLiteral("Não foi possível criar a pasta:\n%1").arg(fi.absolutePath()));
 
     const QString absolute = fi.absoluteFilePath();
-    QString sql = QStringLiteral("CREATE DATABASE '%1' USER '%2' PASSWORD '%3' PAGE_SIZE 8192 "
-                                 "DEFAULT CHARACTER SET UTF8")
-                      .arg(QString(absolute).replace(QLatin1Char('\''), QLatin1String("''")),
-                           QLatin1String(Connection::User), QLatin1String(Connection::Password));
-    const QByteArray sqlBytes = sql.toUtf8();
+    const QByteArray file = absolute.toLocal8Bit();
+    QByteArray dpb;
+    dpb.append(char(isc_dpb_version1));
+    appendDpb(dpb, isc_dpb_user_name, QByteArray(Connection::User));
+    appendDpb(dpb, isc_dpb_password, QByteArray(Connection::Password));
+    appendDpb(dpb, isc_dpb_set_db_charset, QByteArray("UTF8"));
+    dpb.append(char(isc_dpb_page_size));
+    dpb.append(char(4));
+    const quint32 pageSize = 8192;
+    dpb.append(reinterpret_cast<const char *>(&pageSize), 4); // little-endian, as the engine expects
+    dpb.append(char(isc_dpb_sql_dialect));
+    dpb.append(char(1));
+    dpb.append(char(3));
+    dpb.append(char(isc_dpb_force_write));
+    dpb.append(char(1));
+    dpb.append(char(0));
     ISC_STATUS_ARRAY status = {};
     isc_db_handle db = 0;
-    isc_tr_handle tr = 0;
-    if (isc_dsql_execute_immediate(status, &db, &tr, 0, sqlBytes.constData(), 3, nullptr))
+    if (isc_create_database(status, 0, file.constData(), &db, short(dpb.size()), dpb.constData(), 0))
         throw DataError(QStringLiteral("Não foi possível criar o banco de dados:\n%1\n\n%2")
                             .arg(path, statusText(status)));
     isc_detach_database(status, &db);
@@ -109,10 +126,29 @@ void DatabaseCreator::create(const QString &path, bool withDefaultUser)
         }
         q.finish();
         conn.close();
+        if (forcedWrites)
+            setForcedWrites(absolute, true);
     } catch (...) {
         QFile::remove(absolute);
         throw;
     }
+}
+
+void DatabaseCreator::setForcedWrites(const QString &path, bool on)
+{
+    const QByteArray file = QFileInfo(path).absoluteFilePath().toLocal8Bit();
+    QByteArray dpb;
+    dpb.append(char(isc_dpb_version1));
+    appendDpb(dpb, isc_dpb_user_name, QByteArray(Connection::User));
+    appendDpb(dpb, isc_dpb_password, QByteArray(Connection::Password));
+    dpb.append(char(isc_dpb_force_write));
+    dpb.append(char(1));
+    dpb.append(char(on ? 1 : 0));
+    ISC_STATUS_ARRAY status = {};
+    isc_db_handle db = 0;
+    if (isc_attach_database(status, 0, file.constData(), &db, short(dpb.size()), dpb.constData()))
+        throw DataError(statusText(status));
+    isc_detach_database(status, &db);
 }
 
 } // namespace data

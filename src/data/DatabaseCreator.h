@@ -18,7 +18,13 @@ public:
 
     // Creates PATH with the embedded engine, runs the schema and, when asked,
     // inserts the default user. Refuses an existing file; throws DataError.
-    static void create(const QString &path, bool withDefaultUser = true);
+    // The schema is written without waiting for the disk after each statement;
+    // the finished file writes synchronously unless forcedWrites is false
+    // (scratch databases of tests).
+    static void create(const QString &path, bool withDefaultUser = true, bool forcedWrites = true);
+
+    // Switches synchronous writes of an existing local database on or off.
+    static void setForcedWrites(const QString &path, bool on);
 };
 
 } // namespace data

@@ -14,7 +14,8 @@ namespace widgets {
 
 DateEdit::DateEdit(QWidget *parent) : QLineEdit(parent), m_link(new FieldLink(this))
 {
-    setInputMask(QStringLiteral("00/00/0000;0"));
+    // Empty shows as "00/00/0000", which the user types over.
+    setInputMask(QStringLiteral("00/00/0000;_"));
     setText(core::kEmptyDateText);
     m_calendarAction = addAction(style()->standardIcon(QStyle::SP_FileDialogDetailedView), QLineEdit::TrailingPosition);
     m_calendarAction->setToolTip(QStringLiteral("Calendário"));
@@ -59,6 +60,13 @@ void DateEdit::typed()
             guarded(this, [&] { m_link->setValue(QVariant()); });
     }
     emit dateChanged(d);
+}
+
+void DateEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (isEmptyDate() && text() != core::kEmptyDateText)
+        setText(core::kEmptyDateText);
 }
 
 void DateEdit::showCalendar()

@@ -34,6 +34,9 @@ public:
 signals:
     void dateChanged(const QDate &date);
 
+protected:
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
     void refresh();
     void typed();

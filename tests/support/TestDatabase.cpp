@@ -3,14 +3,27 @@
 #include "data/DatabaseCreator.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <cstdlib>
 
+// One schema per test process, copied for each test: creating is the slow part.
+static QString templateDatabase(bool withDefaultUser)
+{
+    static QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(withDefaultUser ? QStringLiteral("MODELO_USUARIO.FDB")
+                                                                    : QStringLiteral("MODELO.FDB"));
+    if (!QFile::exists(path))
+        data::DatabaseCreator::create(path, withDefaultUser, false);
+    return path;
+}
+
 TestDatabase::TestDatabase(bool withDefaultUser)
 {
     m_path = QDir(m_dir.path()).filePath(QStringLiteral("TESTE.FDB"));
-    data::DatabaseCreator::create(m_path, withDefaultUser);
+    QFile::copy(templateDatabase(withDefaultUser), m_path);
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void isolateTestEnvironment()
