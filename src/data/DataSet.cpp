@@ -48,7 +48,7 @@ void DataSet::open()
     invalidate();
     m_state = DataSetState::Browse;
     m_row = -1;
-    setCurrent(recordCount() > 0 ? 0 : -1);
+    setCurrent(rowExists(0) ? 0 : -1);
     m_bof = true;
     m_eof = m_row < 0;
     emit activeChanged(true);
@@ -84,7 +84,7 @@ void DataSet::reload()
         emit stateChanged(m_state);
     }
     invalidate();
-    setCurrent(recordCount() > 0 ? 0 : -1);
+    setCurrent(rowExists(0) ? 0 : -1);
     m_bof = true;
     m_eof = m_row < 0;
     emit dataReset();
@@ -178,6 +178,15 @@ void DataSet::fetchPage(int page)
     m_pages.insert(page, rows);
 }
 
+bool DataSet::rowExists(int row)
+{
+    if (row < 0)
+        return false;
+    if (m_count >= 0)
+        return row < m_count;
+    return rowAt(row) != nullptr;
+}
+
 const DataSet::Row *DataSet::rowAt(int row)
 {
     if (row < 0)
@@ -230,7 +239,7 @@ void DataSet::first()
     if (!isActive())
         return;
     checkBrowseMode();
-    setCurrent(recordCount() > 0 ? 0 : -1);
+    setCurrent(rowExists(0) ? 0 : -1);
     m_bof = true;
     m_eof = m_row < 0;
     emit rowChanged();
@@ -252,7 +261,7 @@ void DataSet::next()
     if (!isActive())
         return;
     checkBrowseMode();
-    if (m_row + 1 < recordCount()) {
+    if (rowExists(m_row + 1)) {
         setCurrent(m_row + 1);
         m_bof = m_eof = false;
         emit rowChanged();
@@ -277,7 +286,7 @@ void DataSet::prior()
 
 bool DataSet::moveTo(int row)
 {
-    if (!isActive() || row < 0 || row >= recordCount())
+    if (!isActive() || !rowExists(row))
         return false;
     if (row == m_row && !isEditing())
         return true;
@@ -643,47 +652,55 @@ int DataSet::positionOfKey(const QVariant &keyValue)
         vals << q.value(i);
     q.finish();
 
-    QStringList ors;
-    QVariantList beforeParams;
+    // The rows before it fall into disjoint groups (equal on the first i
+    // terms, before it on term i); each is counted on its own so that an
+    // index on the ordering columns can serve it, and the counts are summed.
+    struct Branch
+    {
+        QString condition;
+        QVariantList params;
+    };
+    QVector<Branch> branches;
     for (int i = 0; i < terms.size(); ++i) {
-        QStringList ands;
+        QStringList equal;
         QVariantList p;
         for (int j = 0; j < i; ++j) {
             if (vals[j].isNull()) {
-                ands << terms[j].expression + QStringLiteral(" IS NULL");
+                equal << terms[j].expression + QStringLiteral(" IS NULL");
             } else {
-                ands << terms[j].expression + QStringLiteral(" = ?");
+                equal << terms[j].expression + QStringLiteral(" = ?");
                 p << vals[j];
             }
         }
         const Order &o = terms[i];
+        auto add = [&](const QString &cond, const QVariantList &extra) {
+            QStringList all = equal;
+            all << cond;
+            branches.push_back({all.join(QStringLiteral(" AND ")), p + extra});
+        };
         if (!o.descending) {
             if (vals[i].isNull())
                 continue; // nothing sorts before NULL ascending
-            ands << QStringLiteral("(%1 IS NULL OR %1 < ?)").arg(o.expression);
-            p << vals[i];
+            add(o.expression + QStringLiteral(" IS NULL"), {});
+            add(o.expression + QStringLiteral(" < ?"), {vals[i]});
+        } else if (vals[i].isNull()) {
+            add(o.expression + QStringLiteral(" IS NOT NULL"), {});
         } else {
-            if (vals[i].isNull()) {
-                ands << o.expression + QStringLiteral(" IS NOT NULL");
-            } else {
-                ands << o.expression + QStringLiteral(" > ?");
-                p << vals[i];
-            }
+            add(o.expression + QStringLiteral(" > ?"), {vals[i]});
         }
-        ors << QLatin1Char('(') + ands.join(QStringLiteral(" AND ")) + QLatin1Char(')');
-        beforeParams += p;
     }
-    if (ors.isEmpty())
-        return 0;
-    QString countSql = QStringLiteral("SELECT COUNT(*) ") + fromClause() + QStringLiteral(" WHERE (")
-                       + ors.join(QStringLiteral(" OR ")) + QLatin1Char(')');
-    QVariantList countParams = beforeParams;
-    if (!where.isEmpty()) {
-        countSql += QStringLiteral(" AND (") + where + QLatin1Char(')');
-        countParams += params;
+    int position = 0;
+    for (const Branch &b : branches) {
+        QString countSql = QStringLiteral("SELECT COUNT(*) ") + fromClause() + QStringLiteral(" WHERE ") + b.condition;
+        QVariantList countParams = b.params;
+        if (!where.isEmpty()) {
+            countSql += QStringLiteral(" AND (") + where + QLatin1Char(')');
+            countParams += params;
+        }
+        QSqlQuery c = execQuery(countSql, countParams);
+        position += c.next() ? c.value(0).toInt() : 0;
     }
-    QSqlQuery c = execQuery(countSql, countParams);
-    return c.next() ? c.value(0).toInt() : -1;
+    return position;
 }
 
 bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions options)

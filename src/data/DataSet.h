@@ -145,6 +145,8 @@ private:
     static constexpr int PageSize = 128;
 
     const Row *rowAt(int row);
+    // Whether the row exists, without counting the whole set when a page tells.
+    bool rowExists(int row);
     void fetchPage(int page);
     void invalidate();
     QString columnList() const;

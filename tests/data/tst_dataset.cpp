@@ -206,6 +206,45 @@ private slots:
         QCOMPARE(model.data(model.index(0, 1)).toString(), QString("0,5000"));
     }
 
+    // Finding a row's place in the order (after a post, a refresh or a locate
+    // that the database answers) must agree with the order the rows come in,
+    // with repeated values and NULLs, ascending and descending.
+    void positionsWithNullsAndRepeats()
+    {
+        TestDatabase tdb;
+        TDM dm;
+        dm.IBDatabase1->setDatabaseName(tdb.path());
+        Table *s = dm.TSaida_Discriminacao;
+        s->open();
+        const QVariantList names = {"B", QVariant(), "A", "B", QVariant(), "C", "A", "B"};
+        for (const QVariant &n : names) {
+            s->append();
+            if (!n.isNull())
+                s->setValue("ESSENCIA", n);
+            s->setValue("CPF", 0);
+            s->post();
+            QVERIFY(!s->value("CODDISCRIMINACAO").isNull());
+        }
+        for (const QString &order : {QString("IND_SAIDA"), QString()}) {
+            if (order.isEmpty())
+                s->setIndexFieldNames("ESSENCIA");
+            else
+                s->setIndexName(order);
+            QCOMPARE(s->recordCount(), names.size());
+            for (int i = 0; i < names.size(); ++i) {
+                QVERIFY(s->moveTo(i));
+                const QVariant key = s->value("CODDISCRIMINACAO");
+                s->refresh();
+                QCOMPARE(s->recNo(), i);
+                QCOMPARE(s->value("CODDISCRIMINACAO"), key);
+            }
+        }
+        s->first();
+        QVERIFY(s->isNull("ESSENCIA")); // ascending puts NULLs first
+        QVERIFY(s->locate("ESSENCIA", "c"));
+        QCOMPARE(s->recNo(), int(names.size()) - 1);
+    }
+
     // Clear messages for what cannot be opened, and nothing changes.
     void badDatabases()
     {
