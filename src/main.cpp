@@ -1,7 +1,9 @@
+#include "app/Application.h"
+
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication application(argc, argv);
+    return app::run(application);
 }

@@ -43,6 +43,12 @@ QMessageBox *BoxPrompter::makeBox(MessageKind kind, const QString &text, const Q
         box->button(QMessageBox::Yes)->setText(QObject::tr("&Sim"));
         box->button(QMessageBox::No)->setText(QObject::tr("&Não"));
         break;
+    case MessageKind::OkCancel:
+        box->setIcon(QMessageBox::Information);
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setDefaultButton(QMessageBox::Ok);
+        box->button(QMessageBox::Cancel)->setText(QObject::tr("Cancelar"));
+        break;
     }
     if (kind != MessageKind::Question)
         box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
@@ -77,6 +83,11 @@ void error(const QString &text, const QString &caption, QWidget *parent)
 bool ask(const QString &text, const QString &caption, QWidget *parent)
 {
     return Prompter::current().show(MessageKind::Question, text, caption, parent);
+}
+
+bool confirm(const QString &text, const QString &caption, QWidget *parent)
+{
+    return Prompter::current().show(MessageKind::OkCancel, text, caption, parent);
 }
 
 void showUnhandled(const QString &text, QWidget *parent)

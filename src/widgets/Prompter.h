@@ -7,7 +7,8 @@ class QWidget;
 
 namespace widgets {
 
-enum class MessageKind { Information, Warning, Error, Question };
+// OkCancel: information icon with OK and Cancel (the "are you online?" box).
+enum class MessageKind { Information, Warning, Error, Question, OkCancel };
 
 // The one seam through which windows talk to the user in message boxes.
 // The default shows real QMessageBoxes (caption as window title, the text,
@@ -38,6 +39,8 @@ void warn(const QString &text, const QString &caption, QWidget *parent = nullptr
 void error(const QString &text, const QString &caption, QWidget *parent = nullptr);
 // Yes/No question; true only for Yes.
 bool ask(const QString &text, const QString &caption, QWidget *parent = nullptr);
+// Information box with OK and Cancel; true only for OK.
+bool confirm(const QString &text, const QString &caption, QWidget *parent = nullptr);
 
 // Shows an error that no window handled, as the application's standard error
 // box: the error's own text, caption "Quelvora".

@@ -1,0 +1,170 @@
+#include "Application.h"
+
+#include "SingleInstance.h"
+#include "Skin.h"
+#include "Pictures.h"
+#include "UnitPrincipal.h"
+#include "UnitSplash.h"
+#include "Unitconfgbd.h"
+#include "WindowList.h"
+#include "data/UnitDM.h"
+#include "taxid/TCheckBase.h"
+#include "widgets/KeyNavigation.h"
+#include "widgets/WindowRegistry.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+#include <QPointer>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace app {
+
+namespace {
+
+QString statusValue(const QByteArray &status, const char *key)
+{
+    for (const QByteArray &line : status.split('\n'))
+        if (line.startsWith(key))
+            return QString::fromLatin1(line.mid(qstrlen(key))).simplified();
+    return {};
+}
+
+} // namespace
+
+Options parseOptions(const QStringList &arguments)
+{
+    Options o;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (a == QLatin1String("--database") && i + 1 < arguments.size())
+            o.database = arguments[++i];
+        else if (a.startsWith(QLatin1String("--database=")))
+            o.database = a.mid(11);
+        else if (a == QLatin1String("--no-splash"))
+            o.splash = false;
+        else if (a == QLatin1String("--relaunch"))
+            o.relaunch = true;
+    }
+    return o;
+}
+
+qint64 sinceProcessStart()
+{
+    // starttime (field 22 of /proc/self/stat) is in clock ticks since boot.
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray s = stat.readAll();
+    const QList<QByteArray> fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 20)
+        return -1;
+    const double started = fields[19].toDouble() / double(sysconf(_SC_CLK_TCK));
+    const double now = uptime.readAll().split(' ').value(0).toDouble();
+    return qint64((now - started) * 1000.0);
+}
+
+void trace(const char *event)
+{
+    if (qEnvironmentVariableIsEmpty("QUELVORA_TRACE_STARTUP"))
+        return;
+    QFile status(QStringLiteral("/proc/self/status"));
+    QByteArray text;
+    if (status.open(QIODevice::ReadOnly))
+        text = status.readAll();
+    std::fprintf(stderr, "quelvora: %s t=%lld epoch=%lld rss=%s hwm=%s\n", event,
+                 static_cast<long long>(sinceProcessStart()),
+                 static_cast<long long>(QDateTime::currentMSecsSinceEpoch()),
+                 qPrintable(statusValue(text, "VmRSS:").remove(QLatin1Char(' '))),
+                 qPrintable(statusValue(text, "VmHWM:").remove(QLatin1Char(' '))));
+    std::fflush(stderr);
+}
+
+Startup::Startup(const Options &options) : m_options(options) {}
+
+Startup::~Startup()
+{
+    widgets::windows().clear();
+    delete m_main; // the windows are its children
+    delete m_dm;
+    delete m_guard;
+}
+
+bool Startup::start()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarvic Softwares"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quelvora"));
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    QApplication::setWindowIcon(pictures::appIcon());
+    TCheckBase::setBeep([] { QApplication::beep(); });
+    widgets::KeyNavigator::instance().install();
+    skin().applyBuiltIn();
+
+    QPointer<TfrmSplash> splash;
+    if (m_options.splash) {
+        splash = new TfrmSplash;
+        splash->setAttribute(Qt::WA_DeleteOnClose);
+        splash->show();
+        splash->repaint();
+    }
+
+    m_guard = new SingleInstance;
+    if (!m_guard->acquire(m_options.relaunch ? 30000 : 0)) {
+        trace("another-copy-runs");
+        delete splash;
+        return false;
+    }
+
+    m_main = new TfrmPrincipal;
+    QObject::connect(m_guard, &SingleInstance::raiseRequested, m_main, [this] {
+        trace("raise-requested");
+        m_main->bringToFront();
+    });
+    m_dm = new data::TDM;
+    m_main->setDM(m_dm);
+
+    Tfrmconfigbd *config = nullptr;
+    for (const WindowEntry &entry : windowList()) {
+        QWidget *w = entry.create(m_dm, m_main);
+        widgets::windows().add(QString::fromLatin1(entry.className), w);
+        if (auto *c = qobject_cast<Tfrmconfigbd *>(w))
+            config = c;
+    }
+    m_main->updateAvailability();
+    trace("windows-created");
+
+    bool ending = false;
+    QObject::connect(config, &Tfrmconfigbd::endRequested, m_main, [this, &ending] {
+        ending = true;
+        m_guard->release(); // the new copy may take over now
+        m_main->endProgram();
+    });
+    const bool goOn = config->connectAtStartup(m_options.database);
+    QObject::disconnect(config, &Tfrmconfigbd::endRequested, m_main, nullptr);
+    QObject::connect(config, &Tfrmconfigbd::endRequested, m_main, [this] {
+        m_guard->release();
+        m_main->endProgram();
+    });
+    if (!goOn || ending) {
+        delete splash;
+        return false;
+    }
+    m_main->showMaximized();
+    trace("main-shown");
+    return true;
+}
+
+int run(QApplication &application)
+{
+    Startup startup(parseOptions(QCoreApplication::arguments()));
+    if (!startup.start())
+        return startup.exitCode();
+    QObject::connect(startup.mainWindow(), &TfrmPrincipal::exitConfirmed, &application, &QCoreApplication::quit);
+    return application.exec();
+}
+
+} // namespace app

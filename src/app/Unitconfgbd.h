@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+class QToolButton;
+namespace data { class TDM; }
+
+// Where the database is: edits the stored record and restarts the program.
+class Tfrmconfigbd : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit Tfrmconfigbd(data::TDM *dm, QWidget *parent = nullptr);
+
+    QLabel *Image1;
+    QLineEdit *server;
+    QLineEdit *bd;
+    QToolButton *bdBrowse;
+    QPushButton *BitBtn2; // "&Aplicar"
+    QPushButton *BitBtn3; // "&Retornar"
+    QTextEdit *panel1;
+
+    // The connection at start-up. DATABASE, when given, is used instead of
+    // the stored record for this run, which stays as it is. Returns true when
+    // the program may go on: connected and logged in, or running unconnected;
+    // false when the user chose to end it at the login.
+    bool connectAtStartup(const std::optional<QString> &database);
+
+    void BitBtn2Click();
+    void BitBtn3Click();
+
+    // How the program starts its new copy; tests replace it.
+    using Launcher = std::function<bool(const QString &program, const QStringList &arguments)>;
+    void setLauncher(Launcher launcher) { m_launcher = std::move(launcher); }
+
+    static QString serverHelp();
+    static QString databaseHelp();
+
+signals:
+    // "&Aplicar" has run: the program must end (a new copy may be starting).
+    void endRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void browse();
+    void showRecordFields();
+
+    data::TDM *m_dm;
+    Launcher m_launcher;
+};

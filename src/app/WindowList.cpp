@@ -1,0 +1,56 @@
+#include "WindowList.h"
+
+// To add a window: include its unit below and put one line
+//     window<TfrmX>(),
+// in its place in the list. The order is the program's fixed creation
+// order; a window that does not exist yet is simply left out, and the main
+// window's menu item for it stays disabled until it is here.
+#include "app/UnitAtualizacao.h"
+#include "app/UnitInfo.h"
+#include "app/UnitLogin.h"
+#include "app/UnitSobre.h"
+#include "app/UnitUsuario.h"
+#include "app/Unitconfgbd.h"
+
+namespace app {
+
+namespace {
+
+template <typename T>
+WindowEntry window()
+{
+    return {T::staticMetaObject.className(),
+            [](data::TDM *dm, QWidget *parent) -> QWidget * { return new T(dm, parent); }};
+}
+
+} // namespace
+
+const QVector<WindowEntry> &windowList()
+{
+    static const QVector<WindowEntry> list = {
+        // TfrmEssencia, TfrmCredor, TfrmMunicipio, TfrmProdutos
+        window<TfrmInfo>(),
+        window<TfrmSobre>(),
+        // RepEssencia, RepCredores, RepFornecedores, RepProduto, RepMunicipio,
+        // TfrmBackup, TfrmRestore, TfrmEntradaToros, TfrmFornecedores,
+        // TfrmEntradaTorosProdutos, TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
+        // TfrmConsultaEPatio, TfrmConsultaESerrada, TfrmProducao, TfrmPesquisa,
+        // TfrmPesquisa1, TfrmPesquisa2, TfrmPesquisa3, TfrmConsultaProducao, TfrmDemo,
+        // TfrmREntrada, TfrmREntrada1, RepEntrada, RepEntrada1, RepSaida, RepSaida1,
+        // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1, TfrmRProducao,
+        // TfrmRProducao1, RepEstoque, TfrmManutencao1
+        window<TfrmLogin>(),
+        window<TfrmAtualizacao>(),
+        window<TfrmUsuario>(),
+        // TfrmFunRural, TfrmEntradaSerrada, TfrmEntradaSerradaProdutos, TfrmREntrada2,
+        // TfrmREntrada3, RepEntrada2, RepEntrada3, RepRomaneioToros, RepCredores1,
+        // TfrmRRomaneioSerrada, RepRomaneioserrada, TfrmRomaneioserrada,
+        // TfrmromaneioSerradaProdutos, Tfrmsubprodutos, Repsubproduto, TfrmRomaneiotoro,
+        // TfrmRomaneiotorosprodutos, TfrmRRomaneioToros, TfrmLimparBD, TfrmSkin,
+        // TfrmConsultaProduto
+        window<Tfrmconfigbd>(),
+    };
+    return list;
+}
+
+} // namespace app
