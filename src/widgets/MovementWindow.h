@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QDialog>
+#include <QMetaObject>
+#include <QPointer>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+namespace widgets {
+
+// The movement windows (invoices, packing lists) share one shape: a header
+// window and a line window shown without blocking it. Each line is posted
+// on its own by a save that runs a chain of checks, asks for confirmation,
+// posts and asks whether to go on with another row; closing the line window
+// reloads the header's lines and totals. This file holds that shape once.
+
+// One check of a save: when `fails` says so, `message` is shown (information,
+// caption "Lançamento") and `focus` takes the focus.
+struct SaveCheck
+{
+    std::function<bool()> fails;
+    QString message;
+    QWidget *focus = nullptr;
+};
+
+// Runs the checks in order and stops at the first that fails. True when all pass.
+bool passChecks(const QVector<SaveCheck> &checks, QWidget *parent,
+                const QString &caption = QStringLiteral("Lançamento"));
+
+struct MovementSave
+{
+    QVector<SaveCheck> checks;
+    QString confirmText;                    // "Confirma Lançamento?"
+    QString confirmCaption = QStringLiteral("Confirmação");
+    std::function<void()> declined;         // No to the confirmation
+    std::function<void()> post;             // may throw: shown, the row stays pending
+    QString continueText;                   // "Insere Outro Produto para esta Nota Fiscal?"
+    QString continueCaption = QStringLiteral("Confirmação");
+    std::function<void()> another;          // Yes: a new row
+    std::function<void()> finished;         // No
+};
+
+enum class SaveOutcome { Refused, Declined, Failed, Another, Finished };
+
+// Checks, confirmation, post, "go on?": the save of every movement row.
+SaveOutcome runMovementSave(QWidget *window, const MovementSave &save);
+
+// The caller mark of the pickers: a window that uses a picker sets it while
+// it is shown ("Tag" 1) and clears it when it closes.
+void setCallerMark(QWidget *window, bool marked);
+bool hasCallerMark(const QWidget *window);
+
+// A line window: shown by its header without blocking it. `closed` is
+// emitted however it was closed (button, Esc, close()), after FormClose.
+class MovementLineWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit MovementLineWindow(QWidget *parent = nullptr);
+
+    // Shows the window above `header` without making it modal (a modal header
+    // would otherwise block it), and puts the focus on `focus`. `onClosed` runs
+    // once, when this showing ends.
+    void showFor(QWidget *header, QWidget *focus, std::function<void()> onClosed = {});
+
+signals:
+    void closed();
+
+protected:
+    // What the window does whenever it closes, before the header hears of it.
+    virtual void FormClose() {}
+
+private:
+    void windowFinished();
+
+    QMetaObject::Connection m_onClosed;
+};
+
+// Movement windows have no title-bar buttons and open centred.
+void setMovementWindowFlags(QDialog *window);
+
+// Runs an action when a control takes or loses the focus (the windows'
+// "entering" and "leaving" events). The leave action runs before the
+// control's own focus-out handling (its text is as typed), the enter
+// action once it holds the focus.
+void onEnter(QWidget *control, std::function<void()> action);
+void onExit(QWidget *control, std::function<void()> action);
+
+} // namespace widgets
