@@ -1,0 +1,217 @@
+#include "UnitEssencia.h"
+
+#include "data/UnitDM.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/KeyNavigation.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using widgets::CharCase;
+
+TfrmEssencia::TfrmEssencia(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->TEssencia, parent)
+{
+    setObjectName(QStringLiteral("TfrmEssencia"));
+    setWindowTitle(QStringLiteral("Essência"));
+    widgets::KeyNavigator::instance().switchOffWhileShown(this);
+
+    auto makeHidden = [&](const char *name, const char *field) {
+        auto *e = new widgets::DBEdit(dm->DEssencia, QLatin1String(field), this);
+        e->setObjectName(QLatin1String(name));
+        e->setReadOnly(true);
+        e->setEnabled(false);
+        e->hide();
+        return e;
+    };
+    DBEdit1 = makeHidden("DBEdit1", "CODIGO");
+    DBEdit3 = makeHidden("DBEdit3", "EINICIAL");
+    DBEdit4 = makeHidden("DBEdit4", "ESERRADA");
+    DBEdit5 = makeHidden("DBEdit5", "ETOROS");
+    DBEdit6 = makeHidden("DBEdit6", "TENTRADA");
+    DBEdit7 = makeHidden("DBEdit7", "TSAIDA");
+
+    auto *form = new QGridLayout;
+    DBEdit2 = new widgets::DBEdit(dm->DEssencia, QStringLiteral("ESSENCIA"), this);
+    DBEdit2->setObjectName(QStringLiteral("DBEdit2"));
+    DBEdit2->setCharCase(CharCase::Upper);
+    DBEdit2->setMinimumWidth(320);
+    Label2 = buddyLabel(QStringLiteral("&Essência"), DBEdit2, QStringLiteral("Label2"));
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Label3 = buddyLabel(QStringLiteral("Localizar Essência (Digite o nome da Essência que deseja pesquisar)"), Edit1,
+                        QStringLiteral("Label3"));
+    form->addWidget(Label2, 0, 0);
+    form->addWidget(DBEdit2, 1, 0);
+    form->addWidget(Label3, 2, 0);
+    form->addWidget(Edit1, 3, 0);
+
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    Label4 = buddyLabel(QStringLiteral("&Ordenar por"), ComboBox1, QStringLiteral("Label4"));
+    form->addWidget(Label4, 0, 1);
+    form->addWidget(ComboBox1, 1, 1);
+    form->setColumnStretch(0, 1);
+    body()->addLayout(form);
+
+    DBGrid1 = new widgets::DBGrid(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setDataSource(dm->DEssencia);
+    DBGrid1->setColumns({{QStringLiteral("CODIGO"), QStringLiteral("Código"), 70},
+                         {QStringLiteral("ESSENCIA"), QStringLiteral("Essência"), 330}});
+    DBGrid1->setMinimumSize(440, 260);
+    body()->addWidget(DBGrid1);
+
+    setNavigatorHints({QStringLiteral("Primeira Essência"), QStringLiteral("Essência Anterior"),
+                       QStringLiteral("Proxima Essência"), QStringLiteral("Ultima Essência")});
+    setupButtons({{Incluir, QStringLiteral("&Incluir"), QStringLiteral("Incluir Essência")},
+                  {Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("Cancelar Cadastro")},
+                  {Gravar, QStringLiteral("&Gravar"), QStringLiteral("Gravar Cadastro")},
+                  {Excluir, QStringLiteral("Excluir"), QStringLiteral("Excluir Cliente")},
+                  {Pesquisar, QStringLiteral("&Pesquisar"), QStringLiteral("Pesquisar essência")},
+                  {Cadastro, QStringLiteral("&Ocultar"), QStringLiteral("Ocultar Consulta")},
+                  {Retornar, QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")}});
+    setupOrders(ComboBox1, {{QStringLiteral("CÓDIGO"), QStringLiteral("CODIGO")},
+                            {QStringLiteral("ESSÊNCIA"), QStringLiteral("index:INDESSENCIA")}},
+                QStringLiteral("ESSÊNCIA"));
+    upperCaseSearch(Edit1);
+    locateAsTyped(Edit1, QStringLiteral("ESSENCIA"));
+    // Enter in the name edit presses "&Gravar".
+    connect(DBEdit2, &QLineEdit::returnPressed, button(Gravar), &QPushButton::click);
+    leaveSearchMode();
+}
+
+void TfrmEssencia::FormShow()
+{
+    setTitle(QStringLiteral("Cadastro de Essência"));
+    DBEdit2->setFocus();
+    dm()->TEssencia->open();
+    dm()->TEssencia->refresh();
+    dm()->TEssencia->setIndexName(QStringLiteral("INDESSENCIA"));
+    ComboBox1->setCurrentText(QStringLiteral("ESSÊNCIA"));
+    dm()->TEssencia->first();
+    const bool empty = dm()->TEssencia->isEmpty();
+    dm()->TEssencia->edit(); // on an empty table this starts a new row
+    if (empty) {
+        // That first new row gets the stock zeros too, or it could never be saved.
+        for (const char *f : {"EINICIAL", "ESERRADA", "ETOROS", "TENTRADA", "TSAIDA"})
+            dm()->TEssencia->setValue(QLatin1String(f), 0);
+    }
+}
+
+void TfrmEssencia::appendWithZeros()
+{
+    dm()->TEssencia->append();
+    setButtonsEnabled({Incluir, Pesquisar, Retornar}, false);
+    for (const char *f : {"EINICIAL", "ESERRADA", "ETOROS", "TENTRADA", "TSAIDA"})
+        dm()->TEssencia->setValue(QLatin1String(f), 0);
+}
+
+void TfrmEssencia::BtnIncluirClick()
+{
+    DBEdit2->setFocus();
+    appendWithZeros();
+}
+
+void TfrmEssencia::BtnGravarClick()
+{
+    if (DBEdit2->text().isEmpty()) {
+        widgets::inform(QStringLiteral("Essência deve ser informada!"), QStringLiteral("Inscrições"), this);
+        DBEdit2->setFocus();
+        return;
+    }
+    if (!widgets::ask(QStringLiteral("Confirma Inclusão?"), QStringLiteral("Confirmação"), this))
+        return;
+    const bool saved = saveOr(
+        [&] {
+            postPending();
+            dm()->TEssencia->refresh();
+            if (widgets::ask(QStringLiteral("Gostaria de incluir outra Essência?"), QStringLiteral("Confirmação"), this))
+                appendWithZeros();
+            else
+                setButtonsEnabled({Incluir, Pesquisar, Retornar}, true);
+        },
+        QStringLiteral("Essência já Cadastrada!"), QStringLiteral("Essência"));
+    // Clearing the name only makes sense on a pending row: on a browsed one it
+    // would start an edit with an empty name.
+    if (!saved && dm()->TEssencia->isEditing()) {
+        DBEdit2->clear();
+        emit DBEdit2->textEdited(QString());
+    }
+}
+
+void TfrmEssencia::BtnCancelarClick()
+{
+    DBEdit2->setFocus();
+    dm()->TEssencia->cancel();
+    setButtonsEnabled({Incluir, Pesquisar, Retornar}, true);
+}
+
+void TfrmEssencia::BtnPesquisarClick()
+{
+    if (!dm()->TEssencia->isEmpty()) {
+        setTitle(QStringLiteral("Pesquisa de Essência"));
+        setButtonVisible(Pesquisar, false);
+        setButtonVisible(Cadastro, true);
+        setButtonVisible(Excluir, true);
+        setButtonVisible(Gravar, false);
+        Label2->hide();
+        DBEdit2->hide();
+        Label3->show();
+        Edit1->show();
+        Edit1->clear();
+        Edit1->setFocus();
+    } else {
+        widgets::warn(QStringLiteral("Não há Essência cadastrada para pesquisa!"), QStringLiteral("Informação"), this);
+        DBEdit2->setFocus();
+    }
+}
+
+void TfrmEssencia::leaveSearchMode()
+{
+    setButtonVisible(Cadastro, false);
+    setButtonVisible(Pesquisar, true);
+    setButtonVisible(Excluir, false);
+    setButtonVisible(Gravar, true);
+    Label3->hide();
+    Edit1->clear();
+    Edit1->hide();
+    Label2->show();
+    DBEdit2->show();
+}
+
+void TfrmEssencia::BtnCadastroClick()
+{
+    setTitle(QStringLiteral("Cadastro de Essência"));
+    leaveSearchMode();
+    DBEdit2->setFocus();
+}
+
+void TfrmEssencia::BtnExcluirClick()
+{
+    dm()->TEssencia->open();
+    if (dm()->TEssencia->isEmpty()) {
+        dm()->TEssencia->close();
+        widgets::inform(QStringLiteral("Não hà Essência para ser Excluída!"), QStringLiteral("Informação"), this);
+    }
+    dm()->TEssencia->open();
+    if (!dm()->TEssencia->isEmpty()
+        && widgets::ask(QStringLiteral("Confirma Exclusão desta essência?"), QStringLiteral("Confirmação"), this)) {
+        dm()->TEssencia->remove();
+        dm()->TEssencia->refresh();
+    }
+}
+
+void TfrmEssencia::BtnRetornarClick()
+{
+    setTitle(QStringLiteral("Cadastro de Essência"));
+    leaveSearchMode();
+    dm()->TEssencia->cancel();
+    dm()->TEssencia->close();
+    accept();
+}

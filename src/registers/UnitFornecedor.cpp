@@ -1,0 +1,450 @@
+#include "UnitFornecedor.h"
+
+#include "data/UnitDM.h"
+#include "taxid/TCheckCNPJ.h"
+#include "taxid/TCheckCPF.h"
+#include "taxid/TCheckIE.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/LookupCombo.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using widgets::CharCase;
+
+namespace {
+const QString kInfo = QStringLiteral("Informação");
+const QString kWrongField = QStringLiteral("Campo preenchido incorretamente, Verefique!");
+}
+
+TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->TFornecedor, parent)
+{
+    setObjectName(QStringLiteral("TfrmFornecedores"));
+    setWindowTitle(QStringLiteral("Fornecedores"));
+    data::DataSource *src = dm->DFornecedor;
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    TabSheet1 = new QWidget;
+    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
+    TabSheet2 = new QWidget;
+    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    TabSheet3 = new QWidget;
+    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+    PageControl1->addTab(TabSheet1, QStringLiteral("Dados Básicos"));
+    PageControl1->addTab(TabSheet2, QStringLiteral("Inscrição/Contato"));
+    PageControl1->addTab(TabSheet3, QStringLiteral("Pesquisa"));
+    body()->addWidget(PageControl1);
+
+    auto edit = [&](QWidget *page, const char *field, CharCase c, int width = 0) {
+        auto *e = new widgets::DBEdit(src, QLatin1String(field), page);
+        e->setObjectName(QLatin1String(field));
+        e->setCharCase(c);
+        if (width)
+            e->setFixedWidth(width);
+        return e;
+    };
+
+    // "Dados Básicos"
+    auto *f1 = new QFormLayout(TabSheet1);
+    CODIGOFORNECEDOR = edit(TabSheet1, "CODIGOFORNECEDOR", CharCase::Normal, 90);
+    CODIGOFORNECEDOR->setEnabled(false);
+    NOMEFORNECEDOR = edit(TabSheet1, "NOMEFORNECEDOR", CharCase::Upper);
+    NOMEFORNECEDOR->setMinimumWidth(420);
+    NOMEFANTASIA = edit(TabSheet1, "NOMEFANTASIA", CharCase::Upper);
+    ENDERECO = edit(TabSheet1, "ENDERECO", CharCase::Upper);
+    BAIRRO = edit(TabSheet1, "BAIRRO", CharCase::Upper);
+    COMPLEMENTO = edit(TabSheet1, "COMPLEMENTO", CharCase::Upper);
+    CIDADE = new widgets::DBLookupComboBox(TabSheet1);
+    CIDADE->setObjectName(QStringLiteral("CIDADE"));
+    CIDADE->setListSource(dm->QMunicipio, QStringLiteral("NOM_MUNIC"), QStringLiteral("NOM_MUNIC"));
+    CIDADE->setDataSource(src);
+    CIDADE->setDataField(QStringLiteral("CIDADE"));
+    CIDADE->setMinimumWidth(280);
+    CIDADEUF = edit(TabSheet1, "CIDADEUF", CharCase::Upper, 50);
+    CEP = maskedField(TabSheet1, src, QStringLiteral("CEP"), QStringLiteral("99999-999;0;_"), QStringLiteral("MaskCEP"));
+    CEP.edit->setFixedWidth(110);
+    FONE = maskedField(TabSheet1, src, QStringLiteral("FONE"), QStringLiteral("99-9999-9999;0;_"),
+                       QStringLiteral("MaskFONE"));
+    FONE.edit->setFixedWidth(130);
+    FAX = maskedField(TabSheet1, src, QStringLiteral("FAX"), QStringLiteral("99-9999-9999;0;_"),
+                      QStringLiteral("MaskFAX"));
+    FAX.edit->setFixedWidth(130);
+    EMAIL = edit(TabSheet1, "EMAIL", CharCase::Upper);
+    WEB = edit(TabSheet1, "WEB", CharCase::Upper);
+    f1->addRow(buddyLabel(QStringLiteral("Código Cliente"), CODIGOFORNECEDOR), CODIGOFORNECEDOR);
+    f1->addRow(buddyLabel(QStringLiteral("Razão Social/&Nome"), NOMEFORNECEDOR), NOMEFORNECEDOR);
+    f1->addRow(buddyLabel(QStringLiteral("Nome &Fantasia"), NOMEFANTASIA), NOMEFANTASIA);
+    f1->addRow(buddyLabel(QStringLiteral("&Endereço"), ENDERECO), ENDERECO);
+    f1->addRow(buddyLabel(QStringLiteral("&Bairro"), BAIRRO), BAIRRO);
+    f1->addRow(buddyLabel(QStringLiteral("C&omplemento"), COMPLEMENTO), COMPLEMENTO);
+    f1->addRow(buddyLabel(QStringLiteral("Ci&dade"), CIDADE), CIDADE);
+    f1->addRow(buddyLabel(QStringLiteral("&UF"), CIDADEUF), CIDADEUF);
+    f1->addRow(buddyLabel(QStringLiteral("CE&P"), CEP.edit), CEP.edit);
+    f1->addRow(buddyLabel(QStringLiteral("&Telefone"), FONE.edit), FONE.edit);
+    f1->addRow(buddyLabel(QStringLiteral("Fa&x"), FAX.edit), FAX.edit);
+    f1->addRow(buddyLabel(QStringLiteral("e-&mail"), EMAIL), EMAIL);
+    f1->addRow(buddyLabel(QStringLiteral("&web"), WEB), WEB);
+
+    // "Inscrição/Contato"
+    auto *f2 = new QFormLayout(TabSheet2);
+    TIPOCLIENTE = new widgets::DBComboBox(TabSheet2);
+    TIPOCLIENTE->setObjectName(QStringLiteral("TIPOCLIENTE"));
+    TIPOCLIENTE->addItems({QStringLiteral("PESSOA FÍSICA"), QStringLiteral("PESSOA JURÍDICA")});
+    TIPOCLIENTE->setCurrentIndex(-1);
+    TIPOCLIENTE->setDataSource(src);
+    TIPOCLIENTE->setDataField(QStringLiteral("TIPOCLIENTE"));
+    TIPOCLIENTE->setFixedWidth(200);
+    CNPJ = maskedField(TabSheet2, src, QStringLiteral("CNPJ"), QStringLiteral("99.999.999/9999-99;0;_"),
+                       QStringLiteral("MaskCNPJ"));
+    CNPJ.edit->setFixedWidth(170);
+    INSCESTADUAL = edit(TabSheet2, "INSCESTADUAL", CharCase::Upper, 200);
+    CPF = maskedField(TabSheet2, src, QStringLiteral("CPF"), QStringLiteral("000.000.000-00;0;_"),
+                      QStringLiteral("MaskCPF"));
+    CPF.edit->setFixedWidth(140);
+    RG = edit(TabSheet2, "RG", CharCase::Normal, 260);
+    CONTATO = edit(TabSheet2, "CONTATO", CharCase::Upper);
+    CONTATO->setMinimumWidth(420);
+    CONTATOFONE = maskedField(TabSheet2, src, QStringLiteral("CONTATOFONE"), QStringLiteral("99-9999-9999;0;_"),
+                              QStringLiteral("MaskCONTATOFONE"));
+    CONTATOFONE.edit->setFixedWidth(130);
+    CONTATOFAX = maskedField(TabSheet2, src, QStringLiteral("CONTATOFAX"), QStringLiteral("99-9999-9999;0;_"),
+                             QStringLiteral("MaskCONTATOFAX"));
+    CONTATOFAX.edit->setFixedWidth(130);
+    CONTATORAMAL = edit(TabSheet2, "CONTATORAMAL", CharCase::Normal, 60);
+    CONTATORAMAL->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")),
+                                                               CONTATORAMAL));
+    CONTATOEMAIL = edit(TabSheet2, "CONTATOEMAIL", CharCase::Lower);
+    OBS = new widgets::DBMemo(TabSheet2);
+    OBS->setObjectName(QStringLiteral("OBS"));
+    OBS->setDataSource(src);
+    OBS->setDataField(QStringLiteral("OBS"));
+    OBS->setFixedHeight(60);
+    OBS->setTabChangesFocus(true);
+    f2->addRow(buddyLabel(QStringLiteral("&Tipo de Fornecedor"), TIPOCLIENTE), TIPOCLIENTE);
+    f2->addRow(buddyLabel(QStringLiteral("C&NPJ"), CNPJ.edit), CNPJ.edit);
+    f2->addRow(buddyLabel(QStringLiteral("&Inscrição Estadual"), INSCESTADUAL), INSCESTADUAL);
+    f2->addRow(buddyLabel(QStringLiteral("C&PF"), CPF.edit), CPF.edit);
+    f2->addRow(buddyLabel(QStringLiteral("&RG/Órgão Emissor/UF"), RG), RG);
+    f2->addRow(new QLabel(QString(70, QLatin1Char('*')), TabSheet2));
+    f2->addRow(buddyLabel(QStringLiteral("Nome C&ontado"), CONTATO), CONTATO);
+    f2->addRow(buddyLabel(QStringLiteral("Tele&fone"), CONTATOFONE.edit), CONTATOFONE.edit);
+    f2->addRow(buddyLabel(QStringLiteral("Fa&x"), CONTATOFAX.edit), CONTATOFAX.edit);
+    f2->addRow(buddyLabel(QStringLiteral("R&amal"), CONTATORAMAL), CONTATORAMAL);
+    f2->addRow(buddyLabel(QStringLiteral("e-&mail"), CONTATOEMAIL), CONTATOEMAIL);
+    f2->addRow(buddyLabel(QStringLiteral("Ob&servação"), OBS), OBS);
+    // Only leaving "Tipo de Fornecedor" enables these.
+    for (QWidget *w : {static_cast<QWidget *>(CNPJ.edit), static_cast<QWidget *>(INSCESTADUAL),
+                       static_cast<QWidget *>(CPF.edit), static_cast<QWidget *>(RG)})
+        w->setEnabled(false);
+
+    // "Pesquisa"
+    auto *s = new QVBoxLayout(TabSheet3);
+    GroupBox1 = new QGroupBox(QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), TabSheet3);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto *g1 = new QVBoxLayout(GroupBox1);
+    Edit1 = new QLineEdit(GroupBox1);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    g1->addWidget(Edit1);
+    s->addWidget(GroupBox1);
+    DBGrid1 = new widgets::DBGrid(TabSheet3);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setDataSource(src);
+    DBGrid1->setColumns({{QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("Código"), 60},
+                         {QStringLiteral("NOMEFORNECEDOR"), QStringLiteral("Fornecedor"), 250},
+                         {QStringLiteral("NOMEFANTASIA"), QStringLiteral("Nome de Fantansia"), 170},
+                         {QStringLiteral("INSCESTADUAL"), QStringLiteral("Insc.Estadual"), 110}});
+    DBGrid1->setMinimumSize(620, 260);
+    s->addWidget(DBGrid1);
+    auto *bottom = new QHBoxLayout;
+    Panel1 = new QLabel(TabSheet3);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameShape(QFrame::Panel);
+    Panel1->setFrameShadow(QFrame::Sunken);
+    Panel1->setStyleSheet(QStringLiteral("QLabel { color: navy; font-weight: bold; padding: 4px; }"));
+    bottom->addWidget(Panel1, 1);
+    GroupBox2 = new QGroupBox(QStringLiteral("&Ordenação"), TabSheet3);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto *g2 = new QVBoxLayout(GroupBox2);
+    ComboBox1 = new QComboBox(GroupBox2);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    g2->addWidget(ComboBox1);
+    bottom->addWidget(GroupBox2);
+    s->addLayout(bottom);
+
+    setNavigatorHints({QStringLiteral("Primeiro Fornecedor"), QStringLiteral("Fornecedor Anterior"),
+                       QStringLiteral("Proximo Fornecedor"), QStringLiteral("Ultimo Fornecedor")});
+    setupButtons({{Incluir, QStringLiteral("&Incluir"), QStringLiteral("Incluir Fornecedor")},
+                  {Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("Cancelar Cadastro")},
+                  {Gravar, QStringLiteral("&Gravar"), QStringLiteral("Gravar Cadastro")},
+                  {Excluir, QStringLiteral("E&xcluir"), QStringLiteral("Excluir Fornecedor")},
+                  {Pesquisar, QStringLiteral("&Pesquisar"), QStringLiteral("Ir para Pesquisa")},
+                  {Cadastro, QStringLiteral("Dad/Basicos"), QStringLiteral("Ir para Dados Básicos")},
+                  {Retornar, QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")}});
+    setButtonVisible(Cadastro, false);
+    setupOrders(ComboBox1, {{QStringLiteral("CÓDIGO"), QStringLiteral("CODIGOFORNECEDOR")},
+                            {QStringLiteral("FORNECEDOR"), QStringLiteral("NOMEFORNECEDOR")},
+                            {QStringLiteral("NOME FANTASIA"), QStringLiteral("NOMEFANTASIA")},
+                            {QStringLiteral("INSCRIÇÃO"), QStringLiteral("INSCESTADUAL")}},
+                QStringLiteral("FORNECEDOR"));
+    upperCaseSearch(Edit1);
+    locateAsTyped(Edit1, QStringLiteral("NOMEFORNECEDOR"));
+
+    // Tax identifiers are checked when their fields are left.
+    CheckCNPJ = new TCheckCNPJ(this);
+    CheckCNPJ->setAssociate(CNPJ.edit);
+    CheckCNPJ->setOnError([this](QObject *) {
+        widgets::inform(QStringLiteral("CNPJ inválido ou digitado incorretamente, Verefique!"), kInfo, this);
+    });
+    CheckCPF = new TCheckCPF(this);
+    CheckCPF->setAssociate(CPF.edit);
+    CheckCPF->setOnError([this](QObject *) {
+        widgets::inform(QStringLiteral("CPF inválido ou digitado incorretamente, Verefique!"), kInfo, this);
+    });
+    // Kept ready but attached to no field: the state registration is not validated here.
+    CheckIE = new TCheckIE(this);
+    CheckIE->setUF(QStringLiteral("MT"));
+    CheckIE->setOnError([this](QObject *) {
+        widgets::inform(QStringLiteral("Inscrição Estadual inválida ou digitada incorretamente, Verefique!"), kInfo,
+                        this);
+    });
+
+    onEnter(CIDADE, [this] { CIDADE->showPopup(); });
+    onExit(WEB, [this] {
+        PageControl1->setCurrentWidget(TabSheet2);
+        TIPOCLIENTE->setFocus();
+    });
+    onExit(TIPOCLIENTE, [this] { TIPOCLIENTEExit(); });
+    onExit(CEP.edit, [this] { CEPExit(); });
+    onExit(FONE.edit, [this] { phoneExit(FONE, true); });
+    onExit(FAX.edit, [this] { phoneExit(FAX, true); });
+    onExit(CONTATOFONE.edit, [this] { phoneExit(CONTATOFONE, false); });
+    onExit(CONTATOFAX.edit, [this] { phoneExit(CONTATOFAX, false); });
+    onExit(OBS, [this] {
+        if (!focusGoingTo(Gravar))
+            button(Gravar)->click();
+    });
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TfrmFornecedores::pageChanged);
+}
+
+void TfrmFornecedores::FormShow()
+{
+    PageControl1->setCurrentWidget(TabSheet1);
+    setTitle(QStringLiteral("Cadastro de Fornecedores"));
+    NOMEFORNECEDOR->setFocus();
+    dm()->TFornecedor->open();
+    dm()->TFornecedor->setIndexFieldNames(QStringLiteral("NOMEFORNECEDOR"));
+    ComboBox1->setCurrentText(QStringLiteral("FORNECEDOR"));
+    dm()->QMunicipio->open();
+    dm()->QMunicipio->close();
+    dm()->QMunicipio->setSql(QStringLiteral("Select * from Municipio Order by NOM_MUNIC"));
+    dm()->QMunicipio->open();
+}
+
+void TfrmFornecedores::pageChanged(int index)
+{
+    if (index == 0) {
+        setTitle(QStringLiteral("Cadastro de Fornecedor"));
+    } else if (index == 1) {
+        setTitle(QStringLiteral("Inscrição/Contato"));
+    } else if (!m_searchSetUp) {
+        // The user picked the tab himself.
+        guarded(this, [this] {
+            TabSheet3Show();
+            TabSheet3Enter();
+        });
+    }
+}
+
+void TfrmFornecedores::TIPOCLIENTEExit()
+{
+    data::Table *t = dm()->TFornecedor;
+    if (TIPOCLIENTE->currentText() == QLatin1String("PESSOA JURÍDICA")) {
+        CNPJ.edit->setEnabled(true);
+        CNPJ.edit->setFocus();
+        INSCESTADUAL->setEnabled(true);
+        if (t->isActive()) {
+            t->setValue(QStringLiteral("CPF"), QVariant());
+            t->setValue(QStringLiteral("RG"), QVariant());
+        }
+        CPF.edit->setEnabled(false);
+        RG->setEnabled(false);
+    } else {
+        if (t->isActive()) {
+            t->setValue(QStringLiteral("CNPJ"), QVariant());
+            t->setValue(QStringLiteral("INSCESTADUAL"), QVariant());
+        }
+        CNPJ.edit->setEnabled(false);
+        INSCESTADUAL->setEnabled(true);
+        INSCESTADUAL->setFocus();
+        CPF.edit->setEnabled(true);
+        RG->setEnabled(true);
+    }
+}
+
+void TfrmFornecedores::CEPExit()
+{
+    const QString digits = CEP.column->text();
+    if (digits.isEmpty()) {
+        dm()->TFornecedor->setValue(QStringLiteral("CEP"), QStringLiteral("00000000"));
+    } else if (digits.size() < 8) {
+        widgets::inform(kWrongField, kInfo, this);
+        CEP.edit->setFocus();
+    }
+}
+
+void TfrmFornecedores::phoneExit(const MaskedField &phone, bool fillZeros)
+{
+    const QString digits = phone.column->text();
+    if (digits.isEmpty()) {
+        if (fillZeros)
+            dm()->TFornecedor->setValue(phone.column->link()->dataField(), QStringLiteral("0000000000"));
+    } else if (digits.size() < 9) {
+        widgets::inform(kWrongField, kInfo, this);
+        phone.edit->setFocus();
+    }
+}
+
+void TfrmFornecedores::BtnIncluirClick()
+{
+    setButtonsEnabled({Incluir}, false);
+    PageControl1->setCurrentWidget(TabSheet1);
+    setButtonsEnabled({Excluir, Pesquisar, Retornar}, false);
+    NOMEFORNECEDOR->setFocus();
+    dm()->TFornecedor->append();
+}
+
+void TfrmFornecedores::BtnGravarClick()
+{
+    const QString caption = QStringLiteral("Dados Basicos");
+    if (!checkRequired({
+            {NOMEFORNECEDOR, emptyText(NOMEFORNECEDOR), QStringLiteral("Razão Social/Nome deve ser informado!"),
+             caption, TabSheet1},
+            {ENDERECO, emptyText(ENDERECO), QStringLiteral("Endereço deve ser informado!"), caption, TabSheet1},
+            {BAIRRO, emptyText(BAIRRO), QStringLiteral("Bairro deve ser informado!"), caption, TabSheet1},
+            {CIDADE, emptyText(CIDADE), QStringLiteral("Cidade deve ser informada!"), caption, TabSheet1},
+            {CIDADEUF, emptyText(CIDADEUF), QStringLiteral("UF deve ser informada!"), caption, TabSheet1},
+            {CEP.edit, emptyText(CEP.column), QStringLiteral("CEP deve ser informado!"), caption, TabSheet1},
+            {TIPOCLIENTE, emptyText(TIPOCLIENTE), QStringLiteral("Tipo de Fornecedor deve ser informado!"), caption,
+             TabSheet2},
+            {INSCESTADUAL, emptyText(INSCESTADUAL), QStringLiteral("Inscrição Estadual deve ser informada!"),
+             caption, TabSheet2},
+        }))
+        return;
+    data::Table *t = dm()->TFornecedor;
+    if (t->asString(QStringLiteral("CNPJ")).isEmpty())
+        t->setValue(QStringLiteral("CNPJ"), QStringLiteral("00000000000000"));
+    if (t->asString(QStringLiteral("CPF")).isEmpty())
+        t->setValue(QStringLiteral("CPF"), QStringLiteral("00000000000"));
+    if (!widgets::ask(QStringLiteral("Confirma Inclusão/Alteração?"), QStringLiteral("Confirmação"), this))
+        return;
+    saveOr(
+        [&] {
+            t->post();
+            t->refresh();
+            const bool another =
+                widgets::ask(QStringLiteral("Continua Cadastramento?"), QStringLiteral("Confirmação"), this);
+            PageControl1->setCurrentWidget(TabSheet1);
+            NOMEFORNECEDOR->setFocus();
+            if (another) {
+                t->append();
+                setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, false);
+            } else {
+                setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, true);
+            }
+        },
+        QStringLiteral("Inscrição Estadual já cadastrada, Verifique!"), QStringLiteral("Fornecedor"));
+}
+
+void TfrmFornecedores::BtnCancelarClick()
+{
+    dm()->TFornecedor->cancel();
+    setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, true);
+}
+
+void TfrmFornecedores::BtnExcluirClick()
+{
+    data::Table *t = dm()->TFornecedor;
+    t->open();
+    if (t->isEmpty()) {
+        t->close();
+        widgets::inform(QStringLiteral("Não hà fornecedores para serem Excluídos!"), QStringLiteral("Alteração"), this);
+    }
+    t->open();
+    if (!t->isEmpty()
+        && widgets::ask(QStringLiteral("Confirma Exclusão deste Fornecedor?"), QStringLiteral("Confirmação"), this)) {
+        t->remove();
+        t->refresh();
+    }
+}
+
+void TfrmFornecedores::BtnPesquisarClick()
+{
+    data::Table *t = dm()->TFornecedor;
+    if (t->isEmpty()) {
+        widgets::inform(QStringLiteral("Não hà Fornecedores cadastrados para execução deste menu!"),
+                        QStringLiteral("Pesquisa"), this);
+        NOMEFORNECEDOR->setFocus();
+        return;
+    }
+    selectOrder(ComboBox1, QStringLiteral("FORNECEDOR"));
+    TabSheet3Show();
+    setTitle(QStringLiteral("Pesquisa de Fornecedores"));
+    m_searchSetUp = true;
+    PageControl1->setCurrentWidget(TabSheet3);
+    m_searchSetUp = false;
+    Edit1->setFocus();
+    setButtonVisible(Pesquisar, false);
+    setButtonVisible(Cadastro, true);
+}
+
+void TfrmFornecedores::TabSheet3Show()
+{
+    // The count is asked of the database: every row, not only those read so far.
+    data::Table *t = dm()->TFornecedor;
+    t->last();
+    showCount(Panel1, QStringLiteral("Fornecedor(es) Cadastrado(s).: "));
+    t->first();
+}
+
+void TfrmFornecedores::TabSheet3Enter()
+{
+    if (!dm()->TFornecedor->isEmpty()) {
+        ComboBox1->setCurrentText(QStringLiteral("FORNECEDOR"));
+        setTitle(QStringLiteral("Pesquisa de Fornecedores"));
+        setButtonVisible(Pesquisar, false);
+        setButtonVisible(Cadastro, true);
+        Edit1->setFocus();
+    } else {
+        widgets::inform(QStringLiteral("Não hà Fornecedores cadastrados para execução deste menu!"),
+                        QStringLiteral("Pesquisa"), this);
+        PageControl1->setCurrentWidget(TabSheet1);
+        NOMEFORNECEDOR->setFocus();
+    }
+}
+
+void TfrmFornecedores::BtnCadastroClick()
+{
+    PageControl1->setCurrentWidget(TabSheet1);
+    setTitle(QStringLiteral("Cadastro de Fornecedores"));
+    setButtonVisible(Cadastro, false);
+    setButtonVisible(Pesquisar, true);
+    NOMEFORNECEDOR->setFocus();
+}
+
+void TfrmFornecedores::BtnRetornarClick()
+{
+    dm()->TFornecedor->cancel();
+    dm()->TFornecedor->close();
+    dm()->QMunicipio->close();
+    accept();
+}

@@ -1,0 +1,303 @@
+#include "RegisterWindow.h"
+
+#include "DBEdit.h"
+#include "DBNavigator.h"
+#include "MaskedFieldPair.h"
+#include "data/Table.h"
+#include "data/UnitDM.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace widgets {
+
+RegisterWindow::RegisterWindow(data::TDM *dm, data::Table *table, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_dm(dm), m_table(table)
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize); // fixed-size windows, sized by their contents
+    outer->setContentsMargins(0, 0, 0, 6);
+
+    // The header picture with the title written over it.
+    m_title = new QLabel(this);
+    m_title->setObjectName(QStringLiteral("Label1"));
+    m_title->setMinimumHeight(44);
+    m_title->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    m_title->setStyleSheet(QStringLiteral(
+        "QLabel { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #12355b, stop:1 #2f6b3a);"
+        " color: yellow; font-weight: bold; font-size: 15pt; padding: 6px 14px; }"));
+    outer->addWidget(m_title);
+
+    m_body = new QVBoxLayout;
+    m_body->setContentsMargins(10, 6, 10, 6);
+    outer->addLayout(m_body);
+
+    auto *bar = new QHBoxLayout;
+    bar->setContentsMargins(10, 0, 10, 0);
+    m_navigator = new RecordNavigator(this);
+    m_navigator->setObjectName(QStringLiteral("DBNavigator1"));
+    m_navigator->setDataSet(table);
+    bar->addWidget(m_navigator);
+    bar->addSpacing(8);
+    static const char *const names[ButtonCount] = {"BtnIncluir", "BtnCancelar", "BtnGravar", "BtnExcluir",
+                                                  "BtnPesquisar", "BtnCadastro", "BtnRetornar"};
+    for (int i = 0; i < ButtonCount; ++i) {
+        auto *b = new QPushButton(this);
+        b->setObjectName(QLatin1String(names[i]));
+        b->setAutoDefault(false);
+        b->hide();
+        bar->addWidget(b);
+        m_buttons << b;
+        connect(b, &QPushButton::clicked, this, [this, i] {
+            guarded(this, [&] {
+                switch (Button(i)) {
+                case Incluir: BtnIncluirClick(); break;
+                case Cancelar: BtnCancelarClick(); break;
+                case Gravar: BtnGravarClick(); break;
+                case Excluir: BtnExcluirClick(); break;
+                case Pesquisar: BtnPesquisarClick(); break;
+                case Cadastro: BtnCadastroClick(); break;
+                case Retornar: BtnRetornarClick(); break;
+                case ButtonCount: break;
+                }
+            });
+        });
+    }
+    bar->addStretch(1);
+    outer->addLayout(bar);
+}
+
+void RegisterWindow::setTitle(const QString &text)
+{
+    m_title->setText(text);
+}
+
+void RegisterWindow::setupButtons(const QVector<ButtonSpec> &buttons)
+{
+    for (const ButtonSpec &s : buttons) {
+        QPushButton *b = m_buttons[s.button];
+        b->setText(s.caption);
+        b->setToolTip(s.hint);
+        b->setStatusTip(s.hint);
+        b->setVisible(!s.caption.isEmpty());
+    }
+}
+
+void RegisterWindow::setNavigatorHints(const QStringList &hints)
+{
+    m_navigator->setHints(hints);
+}
+
+void RegisterWindow::setButtonsEnabled(std::initializer_list<Button> buttons, bool enabled)
+{
+    for (Button b : buttons)
+        m_buttons[b]->setEnabled(enabled);
+}
+
+void RegisterWindow::setButtonVisible(Button b, bool visible)
+{
+    m_buttons[b]->setVisible(visible);
+}
+
+void RegisterWindow::reject()
+{
+    QPushButton *back = m_buttons[Retornar];
+    if (back->isVisible() && back->isEnabled())
+        back->click();
+}
+
+bool RegisterWindow::checkRequired(const QVector<Required> &fields)
+{
+    for (const Required &r : fields) {
+        if (!r.isEmpty())
+            continue;
+        inform(r.message, r.caption, this);
+        if (r.page) {
+            for (QWidget *w = r.page->parentWidget(); w; w = w->parentWidget()) {
+                if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
+                    tabs->setCurrentWidget(r.page);
+                    break;
+                }
+            }
+        }
+        r.field->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
+std::function<bool()> RegisterWindow::emptyText(QLineEdit *edit)
+{
+    return [edit] { return edit->text().trimmed().isEmpty(); };
+}
+
+std::function<bool()> RegisterWindow::emptyText(QComboBox *combo)
+{
+    return [combo] { return combo->currentText().trimmed().isEmpty(); };
+}
+
+bool RegisterWindow::saveOr(const std::function<void()> &steps, const QString &warning, const QString &caption)
+{
+    try {
+        steps();
+        return true;
+    } catch (const data::DataError &) {
+        warn(warning, caption, this);
+        return false;
+    }
+}
+
+void RegisterWindow::postPending()
+{
+    if (!m_table->isEditing())
+        throw data::DataError(QStringLiteral("%1 não está em edição nem inclusão.").arg(m_table->objectName()));
+    m_table->post();
+}
+
+void RegisterWindow::locateAsTyped(QLineEdit *search, const QString &field)
+{
+    connect(search, &QLineEdit::textChanged, this, [this, search, field](const QString &text) {
+        if (text.isEmpty() || !m_table->isActive())
+            return;
+        // An upper-case edit is about to show the text again in upper case; locate once, then.
+        if (search->property("_upperCase").toBool() && text != text.toUpper())
+            return;
+        guarded(this, [&] { m_table->locate(field, text, {true, true}); });
+    });
+}
+
+void RegisterWindow::setupOrders(QComboBox *list, const QVector<QPair<QString, QString>> &orders,
+                                 const QString &initial)
+{
+    m_orders.insert(list, orders);
+    list->clear();
+    for (const auto &o : orders)
+        list->addItem(o.first);
+    list->setCurrentText(initial);
+    connect(list, QOverload<int>::of(&QComboBox::activated), this, [this, list](int index) {
+        guarded(this, [&] { applyOrder(m_orders.value(list).value(index).second); });
+    });
+}
+
+void RegisterWindow::selectOrder(QComboBox *list, const QString &caption)
+{
+    list->setCurrentText(caption);
+    const auto orders = m_orders.value(list);
+    for (const auto &o : orders)
+        if (o.first == caption)
+            applyOrder(o.second);
+}
+
+void RegisterWindow::applyOrder(const QString &order)
+{
+    if (!m_table->isActive())
+        return;
+    // A new order reads the rows again: a changed row is saved first, as on any move.
+    m_table->checkBrowseMode();
+    if (order.startsWith(QLatin1String("index:"))) {
+        const QString name = order.mid(6);
+        if (m_table->indexName() != name)
+            m_table->setIndexName(name);
+    } else if (m_table->indexFieldNames() != order || !m_table->indexName().isEmpty()) {
+        m_table->setIndexFieldNames(order);
+    }
+}
+
+void RegisterWindow::showCount(QLabel *panel, const QString &prefix)
+{
+    panel->setText(prefix + QString::number(m_table->isActive() ? m_table->recordCount() : 0));
+}
+
+void RegisterWindow::onExit(QWidget *field, std::function<void()> action)
+{
+    m_exitActions.insert(field, std::move(action));
+    field->installEventFilter(this);
+}
+
+void RegisterWindow::onEnter(QWidget *field, std::function<void()> action)
+{
+    m_enterActions.insert(field, std::move(action));
+    field->installEventFilter(this);
+}
+
+RegisterWindow::MaskedField RegisterWindow::maskedField(QWidget *parent, data::DataSource *source,
+                                                       const QString &field, const QString &mask,
+                                                       const QString &objectName)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    auto *column = new DBEdit(source, field, parent);
+    column->setObjectName(field);
+    new MaskedFieldPair(edit, column, mask, edit);
+    return {edit, column};
+}
+
+bool RegisterWindow::focusGoingTo(Button b) const
+{
+    return QApplication::focusWidget() == m_buttons[b];
+}
+
+void RegisterWindow::upperCaseSearch(QLineEdit *edit)
+{
+    edit->setProperty("_upperCase", true);
+    connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &t) {
+        const QString upper = t.toUpper();
+        if (upper != t) {
+            const int pos = edit->cursorPosition();
+            edit->setText(upper);
+            edit->setCursorPosition(pos);
+        }
+    });
+}
+
+QLabel *RegisterWindow::buddyLabel(const QString &text, QWidget *field, const QString &objectName)
+{
+    auto *label = new QLabel(text, field ? field->parentWidget() : nullptr);
+    if (!objectName.isEmpty())
+        label->setObjectName(objectName);
+    label->setBuddy(field);
+    return label;
+}
+
+void RegisterWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        guarded(this, [&] { FormShow(); });
+}
+
+bool RegisterWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut && !m_inExit) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // Only a move to another control of this window counts as leaving.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            auto it = m_exitActions.constFind(watched);
+            if (it != m_exitActions.constEnd()) {
+                const auto action = *it;
+                m_inExit = true;
+                guarded(this, action);
+                m_inExit = false;
+            }
+        }
+    } else if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            auto it = m_enterActions.constFind(watched);
+            if (it != m_enterActions.constEnd()) {
+                const auto action = *it;
+                guarded(this, action);
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace widgets

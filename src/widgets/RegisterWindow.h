@@ -1,0 +1,169 @@
+#pragma once
+
+#include "data/DataError.h"
+#include "widgets/Prompter.h"
+
+#include <QDialog>
+#include <QHash>
+#include <QPair>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+
+class QComboBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class QVBoxLayout;
+
+namespace data {
+class TDM;
+class Table;
+}
+
+namespace data {
+class DataSource;
+}
+
+namespace widgets {
+
+class DBEdit;
+class MaskedFieldPair;
+class RecordNavigator;
+
+// What the register windows share: the title label over the header picture,
+// a body the window fills with its data-bound fields over one table object,
+// and the button bar with the record navigator and the buttons "&Incluir",
+// "&Cancelar", "&Gravar", "E&xcluir", "&Pesquisar", the search-mode toggle
+// and "&Retornar" (also Esc). The window keeps its own step lists in its
+// handlers; this class supplies the pieces they call: required-field checks
+// in a fixed order, a save whose refusal shows the window's own message and
+// leaves the row pending, the locate-as-you-type search, the order list,
+// the count panel and the enabling of buttons while a new row is pending.
+class RegisterWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    enum Button { Incluir, Cancelar, Gravar, Excluir, Pesquisar, Cadastro, Retornar, ButtonCount };
+
+    RegisterWindow(data::TDM *dm, data::Table *table, QWidget *parent = nullptr);
+
+    data::TDM *dm() const { return m_dm; }
+    data::Table *table() const { return m_table; }
+    QLabel *titleLabel() const { return m_title; }
+    QPushButton *button(Button b) const { return m_buttons.value(b); }
+    RecordNavigator *navigator() const { return m_navigator; }
+
+    // Esc and the window's close request both mean "&Retornar", and only
+    // while that button can be pressed.
+    void reject() override;
+
+protected:
+    // The layout the window fills between the title and the button bar.
+    QVBoxLayout *body() const { return m_body; }
+
+    void setTitle(const QString &text);
+    // Captions and hints of the bar; a button without a caption stays hidden.
+    struct ButtonSpec
+    {
+        Button button;
+        QString caption;
+        QString hint;
+    };
+    void setupButtons(const QVector<ButtonSpec> &buttons);
+    void setNavigatorHints(const QStringList &hints); // first, prior, next, last
+    void setButtonsEnabled(std::initializer_list<Button> buttons, bool enabled);
+    void setButtonVisible(Button b, bool visible);
+
+    // One required field: at the first that is empty (in the order given) an
+    // information box, its tab shown, the focus on it, and the check fails.
+    struct Required
+    {
+        QWidget *field;
+        std::function<bool()> isEmpty;
+        QString message;
+        QString caption;
+        QWidget *page = nullptr; // the tab page holding the field, if any
+    };
+    bool checkRequired(const QVector<Required> &fields);
+    static std::function<bool()> emptyText(QLineEdit *edit);
+    static std::function<bool()> emptyText(QComboBox *combo);
+
+    // Runs the save steps; any database refusal shows the window's warning
+    // and leaves the row as it was (pending), and the call returns false.
+    bool saveOr(const std::function<void()> &steps, const QString &warning, const QString &caption);
+    // Posts the table's pending row; a table that is not editing refuses too,
+    // so "&Gravar" on a row nobody changed reports like any failed save.
+    void postPending();
+
+    // Each change of SEARCH locates the first row whose FIELD begins with the
+    // text, ignoring case; no match leaves the row where it is.
+    void locateAsTyped(QLineEdit *search, const QString &field);
+
+    // An order list: each caption with the order it sets, either index field
+    // names ("NOMEFORNECEDOR") or "index:NAME" for a database index. Ends a
+    // pending edit first, as any move to another row does.
+    void setupOrders(QComboBox *list, const QVector<QPair<QString, QString>> &orders, const QString &initial);
+    void selectOrder(QComboBox *list, const QString &caption); // and apply it
+    void applyOrder(const QString &order);
+
+    // The count panel: PREFIX followed by the number of rows (asked of the database).
+    void showCount(QLabel *panel, const QString &prefix);
+
+    // Runs ACTION when FIELD loses the focus to another control of this
+    // window (what "leaving a field" means in the step lists).
+    void onExit(QWidget *field, std::function<void()> action);
+    // Runs ACTION when FIELD receives the focus.
+    void onEnter(QWidget *field, std::function<void()> action);
+
+    // A digit column typed in a masked edit paired with a hidden edit bound
+    // to the column (digits only are stored); MASK as "99999-999;0;_".
+    struct MaskedField
+    {
+        QLineEdit *edit;  // what the user types in
+        DBEdit *column;   // hidden, bound; its text is the stored digits
+    };
+    MaskedField maskedField(QWidget *parent, data::DataSource *source, const QString &field, const QString &mask,
+                            const QString &objectName);
+    // True when the focus is on its way to BUTTON (a field left by clicking
+    // it must not press it a second time).
+    bool focusGoingTo(Button b) const;
+
+    // Turns what is typed into upper case (search edits and the like).
+    static void upperCaseSearch(QLineEdit *edit);
+
+    // Puts a caption before a field in a form row, with the caption as the
+    // field's buddy so Alt+letter reaches it.
+    static QLabel *buddyLabel(const QString &text, QWidget *field, const QString &objectName = {});
+
+    // Runs on every show of the window (the opening steps).
+    virtual void FormShow() {}
+
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Button handlers; each window writes its own steps.
+    virtual void BtnIncluirClick() {}
+    virtual void BtnCancelarClick() {}
+    virtual void BtnGravarClick() {}
+    virtual void BtnExcluirClick() {}
+    virtual void BtnPesquisarClick() {}
+    virtual void BtnCadastroClick() {}
+    virtual void BtnRetornarClick() {}
+
+private:
+    data::TDM *m_dm;
+    data::Table *m_table;
+    QLabel *m_title;
+    QVBoxLayout *m_body;
+    RecordNavigator *m_navigator;
+    QVector<QPushButton *> m_buttons;
+    QHash<QComboBox *, QVector<QPair<QString, QString>>> m_orders;
+    QHash<QObject *, std::function<void()>> m_exitActions;
+    QHash<QObject *, std::function<void()>> m_enterActions;
+    bool m_inExit = false;
+};
+
+} // namespace widgets
