@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -95,6 +96,8 @@ void DataSet::invalidate()
 {
     m_pages.clear();
     m_count = -1;
+    m_cursor.reset();
+    m_cursorDone = false;
 }
 
 QString DataSet::columnList() const
@@ -122,6 +125,26 @@ int DataSet::recordCount()
 {
     if (!isActive())
         return 0;
+    if (m_count < 0 && isSequential()) {
+        // A statement's own result: count it as the database would, or,
+        // when it cannot be wrapped (unnamed columns of a SUM), read it all.
+        QVariantList params;
+        const QString sql = QStringLiteral("SELECT COUNT(*) FROM (") + statement(params) + QStringLiteral(") Q");
+        ensureConnected();
+        QSqlQuery q(m_connection->database());
+        q.setForwardOnly(true);
+        bool counted = false;
+        if (q.prepare(sql)) {
+            for (const QVariant &v : params)
+                q.addBindValue(v);
+            if (q.exec() && q.next()) {
+                m_count = q.value(0).toInt();
+                counted = true;
+            }
+        }
+        for (int page = 0; !counted && m_count < 0; ++page)
+            rowAt(page * PageSize);
+    }
     if (m_count < 0) {
         QVariantList params;
         const QString where = whereClause(params);
@@ -134,8 +157,58 @@ int DataSet::recordCount()
     return m_count;
 }
 
+void DataSet::fetchSequential(int page)
+{
+    if (!m_cursor) {
+        QVariantList params;
+        const QString sql = statement(params);
+        m_cursor = std::make_unique<QSqlQuery>(execQuery(sql, params));
+        m_cursorDone = false;
+        if (m_fields.isEmpty()) {
+            const QSqlRecord rec = m_cursor->record();
+            QVector<Field> fields;
+            for (int i = 0; i < rec.count(); ++i) {
+                Field f;
+                f.name = rec.fieldName(i);
+                f.type = QMetaType::Type(rec.field(i).metaType().id());
+                if (f.type == QMetaType::Float)
+                    f.type = QMetaType::Double;
+                f.displayLabel = f.name;
+                fields << f;
+            }
+            setFieldsFrom(fields);
+        }
+    }
+    const int n = int(m_fields.size());
+    int next = 0;
+    while (m_pages.contains(next))
+        ++next;
+    for (; next <= page && !m_cursorDone; ++next) {
+        QVector<Row> rows;
+        rows.reserve(PageSize);
+        while (rows.size() < PageSize && m_cursor->next()) {
+            Row r(n);
+            for (int i = 0; i < n; ++i)
+                r[i] = m_cursor->value(i);
+            rows.push_back(std::move(r));
+        }
+        if (rows.size() < PageSize) {
+            m_cursorDone = true;
+            m_count = next * PageSize + int(rows.size());
+            m_cursor->finish();
+        }
+        m_pages.insert(next, rows);
+    }
+    if (!m_pages.contains(page))
+        m_pages.insert(page, {});
+}
+
 void DataSet::fetchPage(int page)
 {
+    if (isSequential()) {
+        fetchSequential(page);
+        return;
+    }
     QVariantList params;
     const QString where = whereClause(params);
     const int count = m_count;
@@ -174,7 +247,7 @@ void DataSet::fetchPage(int page)
             rows.resize(PageSize);
     }
     if (m_pages.size() > 256)
-        m_pages.clear();
+        m_pages.clear(); // pages are read again on demand
     m_pages.insert(page, rows);
 }
 
@@ -721,8 +794,7 @@ bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions o
         return options.partialKey ? s.startsWith(wanted) : s == wanted;
     };
     // Rows already read come first; the database answers for the rest.
-    const int count = recordCount();
-    for (int page = 0; page * PageSize < count && m_pages.contains(page); ++page) {
+    for (int page = 0; m_pages.contains(page); ++page) {
         const QVector<Row> &rows = m_pages[page];
         for (int i = 0; i < rows.size(); ++i) {
             if (matches(rows[i].value(col))) {
@@ -737,7 +809,7 @@ bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions o
             return false;
     }
     if (keyField().isEmpty()) {
-        for (int row = 0; row < count; ++row) {
+        for (int row = 0; rowExists(row); ++row) {
             const Row *r = rowAt(row);
             if (r && matches(r->value(col)))
                 return moveTo(row);

@@ -9,6 +9,8 @@
 #include <QVariant>
 #include <QVector>
 
+#include <memory>
+
 class QSqlQuery;
 
 namespace data {
@@ -129,6 +131,9 @@ protected:
     virtual QString whereClause(QVariantList &params) const = 0; // without WHERE; may be empty
     virtual QVector<Order> orderTerms() const = 0; // complete and stable where possible
     virtual QString keyField() const { return {}; }
+    // Rows that can only be read in order from one run of the statement.
+    virtual bool isSequential() const { return false; }
+    virtual QString statement(QVariantList &params) const { Q_UNUSED(params) return {}; }
     virtual QString tableName() const { return {}; }
     virtual void loadFields() = 0;
 
@@ -148,6 +153,7 @@ private:
     // Whether the row exists, without counting the whole set when a page tells.
     bool rowExists(int row);
     void fetchPage(int page);
+    void fetchSequential(int page);
     void invalidate();
     QString columnList() const;
     QString orderByClause(bool reversed) const;
@@ -167,6 +173,8 @@ private:
     Row m_buffer;
     bool m_modified = false;
     QHash<QString, QString> m_formats, m_masks, m_labels; // by upper-case column name
+    std::unique_ptr<QSqlQuery> m_cursor; // the running statement of a sequential set
+    bool m_cursorDone = false;
 };
 
 } // namespace data

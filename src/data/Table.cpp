@@ -154,9 +154,44 @@ QVector<DataSet::Order> Table::orderTerms() const
     bool hasKey = false;
     for (const Order &o : terms)
         hasKey = hasKey || o.expression.compare(m_keyField, Qt::CaseInsensitive) == 0;
-    if (!hasKey && !m_keyField.isEmpty())
+    // The key breaks ties, unless a unique index already orders the rows
+    // completely: then that index alone can serve the order.
+    if (!hasKey && !m_keyField.isEmpty() && !uniqueOrder(terms))
         terms << Order{m_keyField, false};
     return terms;
+}
+
+bool Table::uniqueOrder(const QVector<Order> &terms) const
+{
+    if (terms.isEmpty())
+        return false;
+    if (!m_uniqueLoaded) {
+        QSqlQuery q = execQuery(QStringLiteral(
+            "SELECT TRIM(i.RDB$INDEX_NAME), TRIM(s.RDB$FIELD_NAME) FROM RDB$INDICES i "
+            "JOIN RDB$INDEX_SEGMENTS s ON s.RDB$INDEX_NAME = i.RDB$INDEX_NAME "
+            "WHERE i.RDB$RELATION_NAME = ? AND i.RDB$UNIQUE_FLAG = 1 "
+            "ORDER BY i.RDB$INDEX_NAME, s.RDB$FIELD_POSITION"), {m_tableName.toUpper()});
+        QString current;
+        while (q.next()) {
+            if (q.value(0).toString() != current) {
+                current = q.value(0).toString();
+                m_uniqueIndexes << QStringList();
+            }
+            m_uniqueIndexes.last() << q.value(1).toString();
+        }
+        m_uniqueLoaded = true;
+    }
+    QStringList columns;
+    for (const Order &o : terms)
+        columns << o.expression.toUpper();
+    for (const QStringList &unique : m_uniqueIndexes) {
+        bool covered = true;
+        for (const QString &c : unique)
+            covered = covered && columns.contains(c);
+        if (covered)
+            return true;
+    }
+    return false;
 }
 
 void Table::loadFields()
@@ -217,29 +252,11 @@ QString Query::whereClause(QVariantList &params) const
     return {};
 }
 
-void Query::loadFields()
+QString Query::statement(QVariantList &params) const
 {
     if (m_sql.trimmed().isEmpty())
         throw DataError(QStringLiteral("%1 não tem comando SQL.").arg(objectName()));
-    ensureConnected();
-    QSqlQuery q(connection()->database());
-    QVariantList params;
-    const QString sql = QStringLiteral("SELECT * FROM (") + bindNamed(m_sql, m_params, params)
-                        + QStringLiteral(") Q ROWS 1 TO 1");
-    if (!q.prepare(sql))
-        throw DataError(q.lastError().text());
-    const QSqlRecord rec = q.record();
-    QVector<Field> fields;
-    for (int i = 0; i < rec.count(); ++i) {
-        Field f;
-        f.name = rec.fieldName(i);
-        f.type = QMetaType::Type(rec.field(i).metaType().id());
-        if (f.type == QMetaType::Float)
-            f.type = QMetaType::Double;
-        f.displayLabel = f.name;
-        fields << f;
-    }
-    setFieldsFrom(fields);
+    return bindNamed(m_sql, m_params, params);
 }
 
 } // namespace data

@@ -57,7 +57,11 @@ private:
     QString m_indexFieldNames;
     QString m_indexName;
     mutable QVector<Order> m_indexOrder; // resolved columns of m_indexName
+    bool uniqueOrder(const QVector<Order> &terms) const;
+
     DataSet *m_master = nullptr;
+    mutable QList<QStringList> m_uniqueIndexes; // column lists of unique indexes
+    mutable bool m_uniqueLoaded = false;
     QVector<QPair<QString, QString>> m_masterLinks;
     QVariantList m_masterValues;
 };
@@ -78,7 +82,9 @@ protected:
     QString fromClause() const override;
     QString whereClause(QVariantList &params) const override;
     QVector<Order> orderTerms() const override { return {}; }
-    void loadFields() override;
+    void loadFields() override {} // the columns come with the first rows
+    bool isSequential() const override { return true; }
+    QString statement(QVariantList &params) const override;
 
 private:
     QString m_sql;

@@ -206,6 +206,37 @@ private slots:
         QCOMPARE(model.data(model.index(0, 1)).toString(), QString("0,5000"));
     }
 
+    // Queries run their statement as written: unnamed sums, bound values,
+    // long results read in pages and counted.
+    void queries()
+    {
+        TestDatabase tdb;
+        TDM dm;
+        dm.IBDatabase1->setDatabaseName(tdb.path());
+        bulkLogs(dm, 1000);
+        Query q(dm.IBDatabase1);
+        q.setSql("select sum(QUANTIDADE) from ENTRADA_TOROS_DISCRIMINACAO where SITUACAO = :s", {{"s", 0}});
+        q.open();
+        QCOMPARE(q.recordCount(), 1);
+        double expected = 0;
+        for (int i = 0; i < 1000; ++i)
+            if (i % 4 != 0)
+                expected += 0.5 + (i % 7) * 0.25;
+        QCOMPARE(q.valueAt(0, 0).toDouble(), expected);
+        QCOMPARE(q.fields().size(), 1);
+
+        dm.QEntrada_Discriminacao->open();
+        QCOMPARE(dm.QEntrada_Discriminacao->recordCount(), 1000);
+        QCOMPARE(dm.QEntrada_Discriminacao->displayText("QUANTIDADE"), QString("0,5000"));
+        dm.QEntrada_Discriminacao->last();
+        QVERIFY(dm.QEntrada_Discriminacao->locate("ESSENCIA", "b1"));
+        QCOMPARE(dm.QEntrada_Discriminacao->asString("ESSENCIA"), QString("B1"));
+        QVERIFY_THROWS_EXCEPTION(DataError, dm.QEntrada_Discriminacao->append());
+        dm.QEntrada_Discriminacao->setSql("select ESSENCIA, count(*) from ENTRADA_TOROS_DISCRIMINACAO "
+                                          "group by ESSENCIA order by 2 desc, 1");
+        QCOMPARE(dm.QEntrada_Discriminacao->recordCount(), 1000);
+    }
+
     // Finding a row's place in the order (after a post, a refresh or a locate
     // that the database answers) must agree with the order the rows come in,
     // with repeated values and NULLs, ascending and descending.
