@@ -1,6 +1,7 @@
 // quelvora-tool: command-line companion of the program.
 #include "data/DataError.h"
 #include "data/DatabaseCreator.h"
+#include "data/DemoDatabase.h"
 #include "taxid/TaxIdCommands.h"
 
 #include <QCoreApplication>
@@ -31,11 +32,10 @@ static int createDb(const QStringList &args, QTextStream &out, QTextStream &err)
     if (path.isEmpty())
         return usage(err);
     try {
-        data::DatabaseCreator::create(path);
-        if (demo) {
-            err << "--demo ainda não disponível\n";
-            return 1;
-        }
+        if (demo)
+            data::DemoDatabase::create(path);
+        else
+            data::DatabaseCreator::create(path);
     } catch (const data::DataError &e) {
         err << e.message() << '\n';
         return 1;
