@@ -238,13 +238,13 @@ void TfrmCredor::TIPOCLIENTEExit()
 {
     data::Table *t = dm()->TCredor;
     const QString kind = TIPOCLIENTE->currentText();
-    if (kind == QLatin1String("2-PESSOA JURÍDICA")) {
+    if (kind == QStringLiteral("2-PESSOA JURÍDICA")) {
         CNPJ.edit->setEnabled(true);
         IE->setEnabled(true);
         CPF.edit->setEnabled(false);
         if (t->isActive())
             t->setValue(QStringLiteral("CPF"), kZeros11);
-    } else if (kind == QLatin1String("1-PESSOA FÍSICA")) {
+    } else if (kind == QStringLiteral("1-PESSOA FÍSICA")) {
         CPF.edit->setEnabled(true);
         CNPJ.edit->setEnabled(false);
         IE->setEnabled(false);

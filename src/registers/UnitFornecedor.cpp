@@ -268,7 +268,7 @@ void TfrmFornecedores::pageChanged(int index)
 void TfrmFornecedores::TIPOCLIENTEExit()
 {
     data::Table *t = dm()->TFornecedor;
-    if (TIPOCLIENTE->currentText() == QLatin1String("PESSOA JURÍDICA")) {
+    if (TIPOCLIENTE->currentText() == QStringLiteral("PESSOA JURÍDICA")) {
         CNPJ.edit->setEnabled(true);
         CNPJ.edit->setFocus();
         INSCESTADUAL->setEnabled(true);

@@ -27,6 +27,15 @@ inline void retype(QLineEdit *e, const QString &text)
         type(e, text);
 }
 
+// Types DIGITS into an empty masked edit from its first position.
+inline void typeMasked(QLineEdit *e, const QString &digits)
+{
+    e->setFocus();
+    e->clear();
+    e->setCursorPosition(0);
+    type(e, digits);
+}
+
 inline QString scalar(data::TDM &dm, const QString &sql)
 {
     QSqlQuery q(dm.IBDatabase1->database());
