@@ -235,11 +235,11 @@ void TfrmPesquisa::Edit1Change(const QString &text)
         return;
     widgets::guarded(this, [&] {
         QSqlQuery s(m_dm->IBDatabase1->database());
-        s.prepare(QStringLiteral("SELECT FIRST 1 %1 FROM FORNECEDOR WHERE UPPER(NOMEFORNECEDOR) STARTING WITH ? "
-                                 "ORDER BY %1")
+        // MIN lets the database use its upper-case name index instead of walking the list.
+        s.prepare(QStringLiteral("SELECT MIN(%1), COUNT(*) FROM FORNECEDOR WHERE UPPER(NOMEFORNECEDOR) STARTING WITH ?")
                       .arg(m_orderColumn));
         s.addBindValue(text.toUpper());
-        if (!s.exec() || !s.next())
+        if (!s.exec() || !s.next() || s.value(1).toInt() == 0)
             return;
         const QVariant first = s.value(0);
         s.finish();
