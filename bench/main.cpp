@@ -5,6 +5,7 @@
 //   quelvora-bench seed [--force] [PATH]   fill PATH (kept and reused when complete)
 //   quelvora-bench run [PATH]              measure and print the table
 
+#include "data/Connection.h"
 #include "data/DataError.h"
 #include "data/DatabaseCreator.h"
 #include "data/UnitDM.h"
@@ -333,6 +334,13 @@ int seed(const QString &path, bool force)
     QFile::remove(part);
     std::printf("Seeding %s ...\n", qPrintable(path));
     fill(part);
+    {
+        // Plans follow the index statistics; a bulk load leaves them at empty.
+        data::Connection conn(QStringLiteral("statistics"));
+        conn.setDatabaseName(part);
+        conn.refreshIndexStatistics();
+        conn.close();
+    }
     QFile::remove(path);
     if (!QFile::rename(part, path)) {
         std::fprintf(stderr, "Cannot rename %s to %s\n", qPrintable(part), qPrintable(path));
@@ -677,6 +685,18 @@ int run(const QString &path)
         "SELECT FIRST 1 CODIGOFORNECEDOR FROM FORNECEDOR WHERE UPPER(NOMEFORNECEDOR) STARTING WITH ? "
         "ORDER BY NOMEFORNECEDOR");
     measure({QStringLiteral("e1) locate \"%1\" (95% down)").arg(farText), 7, reopenSuppliers,
+             [&](int) {
+                 if (!suppliers->locate(QStringLiteral("NOMEFORNECEDOR"), farText)
+                     || !suppliers->asString(QStringLiteral("NOMEFORNECEDOR")).startsWith(farText.toUpper()))
+                     throw DataError(QStringLiteral("locate missed %1").arg(farText));
+                 return double(suppliers->recNo() >= Suppliers * 9 / 10);
+             },
+             [&](int) { return double(bareValue(bare, bareLocate, {farText.toUpper()}) > 0); },
+             50, false});
+    // The register windows show the count, so there the set is counted when
+    // the locate comes and the row's place is counted from the nearer end.
+    measure({QStringLiteral("e1b) locate \"%1\", count shown").arg(farText), 7,
+             [&](int i) { reopenSuppliers(i); suppliers->recordCount(); },
              [&](int) {
                  if (!suppliers->locate(QStringLiteral("NOMEFORNECEDOR"), farText)
                      || !suppliers->asString(QStringLiteral("NOMEFORNECEDOR")).startsWith(farText.toUpper()))

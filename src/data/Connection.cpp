@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QSqlError>
+#include <QSqlQuery>
 
 namespace data {
 
@@ -89,6 +90,25 @@ void Connection::ensureConnected()
 {
     if (!isConnected())
         open();
+}
+
+void Connection::refreshIndexStatistics()
+{
+    ensureConnected();
+    QStringList indexes;
+    {
+        QSqlQuery q(database());
+        q.setForwardOnly(true);
+        if (!q.exec(QStringLiteral("SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES "
+                                   "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0")))
+            throw DataError(q.lastError().text());
+        while (q.next())
+            indexes << q.value(0).toString();
+    }
+    QSqlQuery q(database());
+    for (const QString &index : indexes)
+        if (!q.exec(QStringLiteral("SET STATISTICS INDEX \"%1\"").arg(index)))
+            throw DataError(q.lastError().text());
 }
 
 QSqlDatabase Connection::database() const

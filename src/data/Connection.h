@@ -32,6 +32,11 @@ public:
     void ensureConnected();
 
     QSqlDatabase database() const;
+
+    // Recomputes the selectivity of every index. The engine keeps the figure
+    // from when an index was made (an empty table), and plans on it; the
+    // program refreshes it when it ends normally and after bulk loads.
+    void refreshIndexStatistics();
     QString connectionName() const { return m_connectionName; }
 
     // True when the name has no host part, i.e. the embedded engine opens it.

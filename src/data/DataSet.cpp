@@ -5,6 +5,7 @@
 #include "core/Formats.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
@@ -26,6 +27,11 @@ void DataSet::ensureConnected() const
 
 QSqlQuery DataSet::execQuery(const QString &sql, const QVariantList &params) const
 {
+    // QUELVORA_TRACE_SQL=1 prints each statement with its time, for tuning.
+    static const bool trace = qEnvironmentVariableIntValue("QUELVORA_TRACE_SQL") != 0;
+    QElapsedTimer timer;
+    if (trace)
+        timer.start();
     ensureConnected();
     QSqlQuery q(m_connection->database());
     q.setForwardOnly(true);
@@ -35,6 +41,8 @@ QSqlQuery DataSet::execQuery(const QString &sql, const QVariantList &params) con
         q.addBindValue(v);
     if (!q.exec())
         throw DataError(q.lastError().text());
+    if (trace)
+        qInfo("%6.1f ms  %s", timer.nsecsElapsed() / 1e6, qPrintable(sql));
     return q;
 }
 
@@ -694,46 +702,20 @@ void DataSet::refresh()
     emit rowChanged();
 }
 
-// Position of the row with this key in the current order: the number of rows
-// that sort before it. The database sorts NULLs first ascending and last
-// descending, so "before" is spelt out for both.
-int DataSet::positionOfKey(const QVariant &keyValue)
-{
-    const QString key = keyField();
-    if (key.isEmpty())
-        return -1;
-    QVariantList params;
-    const QString where = whereClause(params);
-    const QVector<Order> terms = orderTerms();
-    QStringList exprs;
-    for (const Order &o : terms)
-        exprs << o.expression;
-    QString sql = QStringLiteral("SELECT ") + (exprs.isEmpty() ? key : exprs.join(QStringLiteral(", ")))
-                  + QLatin1Char(' ') + fromClause() + QStringLiteral(" WHERE ") + key + QStringLiteral(" = ?");
-    QVariantList keyParams = {keyValue};
-    QString full = sql;
-    QVariantList fullParams = keyParams;
-    if (!where.isEmpty()) {
-        full += QStringLiteral(" AND (") + where + QLatin1Char(')');
-        fullParams += params;
-    }
-    QSqlQuery q = execQuery(full, fullParams);
-    if (!q.next())
-        return -1;
-    QVariantList vals;
-    for (int i = 0; i < terms.size(); ++i)
-        vals << q.value(i);
-    q.finish();
+namespace {
 
-    // The rows before it fall into disjoint groups (equal on the first i
-    // terms, before it on term i); each is counted on its own so that an
-    // index on the ordering columns can serve it, and the counts are summed.
-    struct Branch
-    {
-        QString condition;
-        QVariantList params;
-    };
-    QVector<Branch> branches;
+struct Condition
+{
+    QString sql;
+    QVariantList params;
+};
+
+// The rows strictly before (or after) a row whose order values are `vals`,
+// as disjoint groups: equal on the first i terms and before (after) it on
+// term i. The database sorts NULLs first ascending and last descending.
+QVector<Condition> sideOf(const QVector<DataSetOrder> &terms, const QVariantList &vals, bool before)
+{
+    QVector<Condition> groups;
     for (int i = 0; i < terms.size(); ++i) {
         QStringList equal;
         QVariantList p;
@@ -745,34 +727,173 @@ int DataSet::positionOfKey(const QVariant &keyValue)
                 p << vals[j];
             }
         }
-        const Order &o = terms[i];
         auto add = [&](const QString &cond, const QVariantList &extra) {
             QStringList all = equal;
             all << cond;
-            branches.push_back({all.join(QStringLiteral(" AND ")), p + extra});
+            groups.push_back({all.join(QStringLiteral(" AND ")), p + extra});
         };
-        if (!o.descending) {
-            if (vals[i].isNull())
-                continue; // nothing sorts before NULL ascending
-            add(o.expression + QStringLiteral(" IS NULL"), {});
-            add(o.expression + QStringLiteral(" < ?"), {vals[i]});
-        } else if (vals[i].isNull()) {
-            add(o.expression + QStringLiteral(" IS NOT NULL"), {});
+        const QString &c = terms[i].expression;
+        const QVariant &v = vals[i];
+        // Going "up" the sort: smaller ascending, larger descending.
+        const bool smaller = terms[i].descending != before;
+        if (smaller) {
+            // Smaller values, NULL being the smallest.
+            if (v.isNull())
+                continue;
+            add(c + QStringLiteral(" IS NULL"), {});
+            add(c + QStringLiteral(" < ?"), {v});
+        } else if (v.isNull()) {
+            add(c + QStringLiteral(" IS NOT NULL"), {});
         } else {
-            add(o.expression + QStringLiteral(" > ?"), {vals[i]});
+            add(c + QStringLiteral(" > ?"), {v});
         }
     }
+    return groups;
+}
+
+// Redundant limits on the first order column for the rows from `from` to
+// `to` (in that order), so an index on it reads only that stretch.
+QVector<QPair<QString, QVariantList>> stretch(const QVector<DataSetOrder> &terms, const QVariantList &from,
+                                              const QVariantList &to)
+{
+    QVector<QPair<QString, QVariantList>> limits;
+    if (terms.isEmpty())
+        return limits;
+    const QString &c = terms[0].expression;
+    // Ascending: NULLs come first, so a non-NULL start bounds both ends.
+    // Descending: values fall, NULLs come last.
+    const QVariant &low = terms[0].descending ? to[0] : from[0];
+    const QVariant &high = terms[0].descending ? from[0] : to[0];
+    // A NULL at the start (ascending) or at the end (descending) means the
+    // stretch reaches the NULLs, which no comparison bounds.
+    if (!terms[0].descending ? from[0].isNull() : to[0].isNull())
+        return limits;
+    if (!low.isNull())
+        limits.push_back({c + QStringLiteral(" >= ?"), {low}});
+    if (!high.isNull())
+        limits.push_back({c + QStringLiteral(" <= ?"), {high}});
+    return limits;
+}
+
+Condition anyOf(const QVector<Condition> &groups)
+{
+    if (groups.isEmpty())
+        return {QStringLiteral("1 = 0"), {}};
+    QStringList parts;
+    QVariantList params;
+    for (const Condition &g : groups) {
+        parts << QLatin1Char('(') + g.sql + QLatin1Char(')');
+        params += g.params;
+    }
+    return {QLatin1Char('(') + parts.join(QStringLiteral(" OR ")) + QLatin1Char(')'), params};
+}
+
+} // namespace
+
+QVariantList DataSet::orderValuesOfKey(const QVariant &keyValue)
+{
+    QVariantList params;
+    const QString where = whereClause(params);
+    QStringList exprs;
+    for (const Order &o : orderTerms())
+        exprs << o.expression;
+    QString sql = QStringLiteral("SELECT ") + exprs.join(QStringLiteral(", ")) + QLatin1Char(' ') + fromClause()
+                  + QStringLiteral(" WHERE ") + keyField() + QStringLiteral(" = ?");
+    QVariantList all = {keyValue};
+    if (!where.isEmpty()) {
+        sql += QStringLiteral(" AND (") + where + QLatin1Char(')');
+        all += params;
+    }
+    QSqlQuery q = execQuery(sql, all);
+    if (!q.next())
+        return {};
+    QVariantList vals;
+    for (int i = 0; i < exprs.size(); ++i)
+        vals << q.value(i);
+    return vals;
+}
+
+// Counts the rows matching every condition (and the set's own). With a cap
+// the database stops after cap + 1 rows, so a large answer costs little.
+int DataSet::countRows(const QVector<QPair<QString, QVariantList>> &conditions, int cap)
+{
+    QVariantList params;
+    const QString where = whereClause(params);
+    QStringList parts;
+    QVariantList all;
+    for (const auto &c : conditions) {
+        parts << c.first;
+        all += c.second;
+    }
+    if (!where.isEmpty()) {
+        parts << QLatin1Char('(') + where + QLatin1Char(')');
+        all += params;
+    }
+    const QString cond = parts.join(QStringLiteral(" AND "));
+    const QString sql = cap < 0 ? QStringLiteral("SELECT COUNT(*) ") + fromClause() + QStringLiteral(" WHERE ") + cond
+                                : QStringLiteral("SELECT COUNT(*) FROM (SELECT FIRST %1 1 AS X ").arg(cap + 1)
+                                      + fromClause() + QStringLiteral(" WHERE ") + cond + QStringLiteral(") C");
+    QSqlQuery q = execQuery(sql, all);
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+// Position of the row with this key in the current order. Counting is the
+// cost (the database visits every row it counts), so the nearest known
+// point is used: a row already read, then the end of a counted set, and
+// only then the start.
+int DataSet::positionOfKey(const QVariant &keyValue)
+{
+    if (keyField().isEmpty())
+        return -1;
+    const QVector<Order> terms = orderTerms();
+    const QVariantList target = orderValuesOfKey(keyValue);
+    if (target.isEmpty())
+        return -1;
+    const int Cap = m_countCap;
+    using Conds = QVector<QPair<QString, QVariantList>>;
+    auto pair = [](const Condition &c) { return qMakePair(c.sql, c.params); };
+
+    // From the current row, when its page is at hand and its order values are columns.
+    const int keyCol = fieldIndex(keyField());
+    if (m_row >= 0 && m_pages.contains(m_row / PageSize)) {
+        const Row *anchorRow = rowAt(m_row);
+        QVariantList anchor;
+        for (const Order &o : terms) {
+            const int col = fieldIndex(o.expression);
+            if (col < 0 || !anchorRow) {
+                anchor.clear();
+                break;
+            }
+            anchor << anchorRow->value(col);
+        }
+        if (!anchor.isEmpty() && anchorRow) {
+            if (anchorRow->value(keyCol) == keyValue)
+                return m_row;
+            const Condition afterAnchor = anyOf(sideOf(terms, anchor, false));
+            const bool targetAfter =
+                countRows({pair(afterAnchor), qMakePair(keyField() + QStringLiteral(" = ?"), QVariantList{keyValue})}, -1) > 0;
+            Conds between = targetAfter
+                ? Conds{pair(afterAnchor), pair(anyOf(sideOf(terms, target, true)))} + stretch(terms, anchor, target)
+                : Conds{pair(anyOf(sideOf(terms, target, false))), pair(anyOf(sideOf(terms, anchor, true)))}
+                      + stretch(terms, target, anchor);
+            const int count = countRows(between, Cap);
+            if (count <= Cap)
+                return targetAfter ? m_row + 1 + count : m_row - 1 - count;
+        }
+    }
+    // From the end, when the set has been counted.
+    if (m_count >= 0) {
+        Conds conds{pair(anyOf(sideOf(terms, target, false)))};
+        if (!terms[0].descending && !target[0].isNull())
+            conds.push_back({terms[0].expression + QStringLiteral(" >= ?"), {target[0]}});
+        const int after = countRows(conds, Cap);
+        if (after <= Cap)
+            return m_count - 1 - after;
+    }
+    // From the start: each group on its own, so an index can serve it.
     int position = 0;
-    for (const Branch &b : branches) {
-        QString countSql = QStringLiteral("SELECT COUNT(*) ") + fromClause() + QStringLiteral(" WHERE ") + b.condition;
-        QVariantList countParams = b.params;
-        if (!where.isEmpty()) {
-            countSql += QStringLiteral(" AND (") + where + QLatin1Char(')');
-            countParams += params;
-        }
-        QSqlQuery c = execQuery(countSql, countParams);
-        position += c.next() ? c.value(0).toInt() : 0;
-    }
+    for (const Condition &g : sideOf(terms, target, true))
+        position += countRows(Conds{pair(g)}, -1);
     return position;
 }
 

@@ -17,6 +17,12 @@ namespace data {
 
 class Connection;
 
+struct DataSetOrder
+{
+    QString expression;
+    bool descending = false;
+};
+
 enum class DataSetState { Inactive, Browse, Edit, Insert };
 
 struct Field
@@ -110,6 +116,10 @@ public:
     // with no match the current row stays where it is.
     bool locate(const QString &field, const QVariant &value, LocateOptions options = {});
 
+    // How many rows a search for a row's place may count from a near point
+    // before it counts from the start instead.
+    void setCountCap(int cap) { m_countCap = cap; }
+
 signals:
     void activeChanged(bool active);
     void stateChanged(data::DataSetState state);
@@ -120,11 +130,7 @@ signals:
     void afterDelete();
 
 protected:
-    struct Order
-    {
-        QString expression;
-        bool descending = false;
-    };
+    using Order = DataSetOrder;
     // The statement parts that Table and Query supply.
     virtual void prepareOpen() {}
     virtual QString fromClause() const = 0;      // "FROM X" or "FROM (select ...) Q"
@@ -158,6 +164,8 @@ private:
     QString columnList() const;
     QString orderByClause(bool reversed) const;
     int positionOfKey(const QVariant &key);
+    QVariantList orderValuesOfKey(const QVariant &key);
+    int countRows(const QVector<QPair<QString, QVariantList>> &conditions, int cap);
     void setCurrent(int row);
     void setState(DataSetState state);
     QVariant coerce(const Field &field, const QVariant &value) const;
@@ -175,6 +183,7 @@ private:
     QHash<QString, QString> m_formats, m_masks, m_labels; // by upper-case column name
     std::unique_ptr<QSqlQuery> m_cursor; // the running statement of a sequential set
     bool m_cursorDone = false;
+    int m_countCap = 5000;
 };
 
 } // namespace data

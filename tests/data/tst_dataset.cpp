@@ -276,6 +276,49 @@ private slots:
         QCOMPARE(s->recNo(), int(names.size()) - 1);
     }
 
+    // A row found by the database gets its place counted from the current
+    // row, from the end of a counted set, or from the start; all agree.
+    void positionsFromNearPoints()
+    {
+        TestDatabase tdb;
+        TDM dm;
+        dm.IBDatabase1->setDatabaseName(tdb.path());
+        dm.IBDatabase1->ensureConnected();
+        QSqlQuery q(dm.IBDatabase1->database());
+        q.prepare("INSERT INTO SAIDA_MADEIRAS_DISCRIMINACAO (ESSENCIA, CPF) VALUES (?, 0)");
+        for (int i = 0; i < 300; ++i) {
+            q.addBindValue(i % 7 == 0 ? QVariant(QMetaType(QMetaType::QString)) : QVariant(QString("E%1").arg(i % 5)));
+            QVERIFY(q.exec());
+        }
+        Table *s = dm.TSaida_Discriminacao;
+        for (const QString &index : {QString("IND_SAIDA"), QString("ESSENCIA")}) {
+            if (index == "IND_SAIDA")
+                s->setIndexName(index);
+            else
+                s->setIndexFieldNames(index);
+            s->open();
+            QVector<QVariant> keys;
+            for (s->first(); !s->eof(); s->next())
+                keys << s->value("CODDISCRIMINACAO");
+            QCOMPARE(keys.size(), 300);
+            for (int cap : {20000, 0}) {
+                s->setCountCap(cap);
+                for (int anchor : {0, 5, 150, 299}) {
+                    for (int target : {3, 140, 200, 298}) {
+                        s->close();
+                        s->open();
+                        if (cap == 0)
+                            s->recordCount();
+                        QVERIFY(s->moveTo(anchor));
+                        QVERIFY(s->locate("CODDISCRIMINACAO", keys[target]));
+                        QCOMPARE(s->recNo(), target);
+                    }
+                }
+            }
+            s->close();
+        }
+    }
+
     // Clear messages for what cannot be opened, and nothing changes.
     void badDatabases()
     {
