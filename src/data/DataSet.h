@@ -148,6 +148,8 @@ protected:
     // Installs the columns read from the database, with the formats, masks and
     // labels the data module set before they were known.
     void setFieldsFrom(const QVector<Field> &fields);
+    // The columns of a table, with types, sizes and NOT NULL, from the catalogue.
+    QVector<Field> readTableFields(const QString &tableName) const;
     QSqlQuery execQuery(const QString &sql, const QVariantList &params) const;
     void ensureConnected() const;
 

@@ -4,6 +4,7 @@
 #include "DataError.h"
 
 #include <QSqlQuery>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlRecord>
@@ -39,6 +40,35 @@ QString bindNamed(const QString &sql, const QVariantMap &params, QVariantList &v
     }
     return out;
 }
+
+QVector<Field> DataSet::readTableFields(const QString &tableName) const
+{
+    QSqlQuery q = execQuery(QStringLiteral(
+        "SELECT TRIM(rf.RDB$FIELD_NAME), f.RDB$FIELD_TYPE, COALESCE(f.RDB$CHARACTER_LENGTH, 0), "
+        "COALESCE(rf.RDB$NULL_FLAG, f.RDB$NULL_FLAG, 0) "
+        "FROM RDB$RELATION_FIELDS rf JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
+        "WHERE rf.RDB$RELATION_NAME = ? ORDER BY rf.RDB$FIELD_POSITION"), {tableName.toUpper()});
+    QVector<Field> fields;
+    while (q.next()) {
+        Field f;
+        f.name = q.value(0).toString();
+        switch (q.value(1).toInt()) {
+        case 7: case 8: f.type = QMetaType::Int; break;
+        case 16: f.type = QMetaType::LongLong; break;
+        case 10: case 11: case 27: f.type = QMetaType::Double; break;
+        case 12: case 13: case 35: f.type = QMetaType::QDateTime; break;
+        default: f.type = QMetaType::QString; break;
+        }
+        f.size = q.value(2).toInt();
+        f.required = q.value(3).toInt() == 1;
+        f.displayLabel = f.name;
+        fields << f;
+    }
+    if (fields.isEmpty())
+        throw DataError(QStringLiteral("A tabela \"%1\" não existe no banco de dados.").arg(tableName));
+    return fields;
+}
+
 
 Table::Table(Connection *connection, const QString &tableName, const QString &keyField, QObject *parent)
     : DataSet(connection, parent), m_tableName(tableName), m_keyField(keyField)
@@ -196,30 +226,7 @@ bool Table::uniqueOrder(const QVector<Order> &terms) const
 
 void Table::loadFields()
 {
-    QSqlQuery q = execQuery(QStringLiteral(
-        "SELECT TRIM(rf.RDB$FIELD_NAME), f.RDB$FIELD_TYPE, COALESCE(f.RDB$CHARACTER_LENGTH, 0), "
-        "COALESCE(rf.RDB$NULL_FLAG, f.RDB$NULL_FLAG, 0) "
-        "FROM RDB$RELATION_FIELDS rf JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
-        "WHERE rf.RDB$RELATION_NAME = ? ORDER BY rf.RDB$FIELD_POSITION"), {m_tableName.toUpper()});
-    QVector<Field> fields;
-    while (q.next()) {
-        Field f;
-        f.name = q.value(0).toString();
-        switch (q.value(1).toInt()) {
-        case 7: case 8: f.type = QMetaType::Int; break;
-        case 16: f.type = QMetaType::LongLong; break;
-        case 10: case 11: case 27: f.type = QMetaType::Double; break;
-        case 12: case 13: case 35: f.type = QMetaType::QDateTime; break;
-        default: f.type = QMetaType::QString; break;
-        }
-        f.size = q.value(2).toInt();
-        f.required = q.value(3).toInt() == 1;
-        f.displayLabel = f.name;
-        fields << f;
-    }
-    if (fields.isEmpty())
-        throw DataError(QStringLiteral("A tabela \"%1\" não existe no banco de dados.").arg(m_tableName));
-    setFieldsFrom(fields);
+    setFieldsFrom(readTableFields(m_tableName));
 }
 
 Query::Query(Connection *connection, const QString &sql, QObject *parent)
@@ -239,14 +246,79 @@ void Query::setSql(const QString &sql, const QVariantMap &params)
         open();
 }
 
+// "select * from TABLE [where ...] [order by col [asc|desc], ...]": such a
+// statement reads like a table, so it is paged and searched like one.
+void Query::prepareOpen()
+{
+    m_simple = false;
+    static const QRegularExpression re(
+        QStringLiteral("^\\s*select\\s+\\*\\s+from\\s+([A-Za-z_][A-Za-z0-9_$]*)"
+                       "(?:\\s+where\\s+(.+?))?(?:\\s+order\\s+by\\s+(.+?))?\\s*;?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch m = re.match(m_sql);
+    if (!m.hasMatch())
+        return;
+    const QString where = m.captured(2);
+    if (where.contains(QLatin1String(" order "), Qt::CaseInsensitive)
+        || where.contains(QLatin1String("group"), Qt::CaseInsensitive))
+        return;
+    QVector<Order> order;
+    static const QRegularExpression term(QStringLiteral("^([A-Za-z_][A-Za-z0-9_$]*)(?:\\s+(asc|desc)(?:ending)?)?$"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    if (!m.captured(3).isEmpty()) {
+        for (const QString &part : m.captured(3).split(QLatin1Char(','))) {
+            const QRegularExpressionMatch t = term.match(part.trimmed());
+            if (!t.hasMatch())
+                return;
+            order << Order{t.captured(1).toUpper(), t.captured(2).compare(QLatin1String("desc"), Qt::CaseInsensitive) == 0};
+        }
+    }
+    const QString table = m.captured(1).toUpper();
+    // The row's identity: a column with a unique index of its own.
+    QSqlQuery q = execQuery(QStringLiteral(
+        "SELECT TRIM(s.RDB$FIELD_NAME), (SELECT COUNT(*) FROM RDB$INDEX_SEGMENTS x WHERE x.RDB$INDEX_NAME = i.RDB$INDEX_NAME) "
+        "FROM RDB$INDICES i JOIN RDB$INDEX_SEGMENTS s ON s.RDB$INDEX_NAME = i.RDB$INDEX_NAME "
+        "WHERE i.RDB$RELATION_NAME = ? AND i.RDB$UNIQUE_FLAG = 1"), {table});
+    QStringList unique;
+    while (q.next())
+        if (q.value(1).toInt() == 1)
+            unique << q.value(0).toString();
+    if (unique.isEmpty())
+        return;
+    const QVector<Field> fields = readTableFields(table);
+    // An integer key when there is one, else the first unique column.
+    QString key;
+    for (const Field &f : fields)
+        if (key.isEmpty() && unique.contains(f.name) && f.type == QMetaType::Int)
+            key = f.name;
+    for (const Field &f : fields)
+        if (key.isEmpty() && unique.contains(f.name))
+            key = f.name;
+    bool ordersByUnique = false;
+    for (const Order &o : order)
+        ordersByUnique = ordersByUnique || unique.contains(o.expression);
+    if (!ordersByUnique)
+        order << Order{key, false};
+    m_simple = true;
+    m_table = table;
+    m_where = where;
+    m_key = key;
+    m_order = order;
+    setFieldsFrom(fields);
+}
+
 QString Query::fromClause() const
 {
+    if (m_simple)
+        return QStringLiteral("FROM ") + m_table;
     QVariantList unused;
     return QStringLiteral("FROM (") + bindNamed(m_sql, m_params, unused) + QStringLiteral(") Q");
 }
 
 QString Query::whereClause(QVariantList &params) const
 {
+    if (m_simple)
+        return m_where.isEmpty() ? QString() : QLatin1Char('(') + bindNamed(m_where, m_params, params) + QLatin1Char(')');
     // The statement's own markers, in the order they appear in the FROM part.
     bindNamed(m_sql, m_params, params);
     return {};

@@ -79,16 +79,22 @@ public:
     void clearSql() { setSql(QString()); }
 
 protected:
+    void prepareOpen() override;
     QString fromClause() const override;
     QString whereClause(QVariantList &params) const override;
-    QVector<Order> orderTerms() const override { return {}; }
+    QVector<Order> orderTerms() const override { return m_simple ? m_order : QVector<Order>(); }
+    QString keyField() const override { return m_simple ? m_key : QString(); }
     void loadFields() override {} // the columns come with the first rows
-    bool isSequential() const override { return true; }
+    bool isSequential() const override { return !m_simple; }
     QString statement(QVariantList &params) const override;
 
 private:
     QString m_sql;
     QVariantMap m_params;
+    // A plain select of one table, read like a table.
+    bool m_simple = false;
+    QString m_table, m_where, m_key;
+    QVector<Order> m_order;
 };
 
 // A named handle on a dataset, as the data-bound controls refer to it.

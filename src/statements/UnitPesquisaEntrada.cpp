@@ -225,31 +225,12 @@ void TfrmPesquisa::reopen(const QString &orderColumn)
     q->open();
 }
 
-// The list is a query without a key, so the first matching row is found by
-// asking the database for the matching order value and how many rows come
-// before it, instead of reading the list from the top.
 void TfrmPesquisa::Edit1Change(const QString &text)
 {
     data::Query *q = m_dm->QFornecedor;
     if (text.isEmpty() || !q->isActive())
         return;
-    widgets::guarded(this, [&] {
-        QSqlQuery s(m_dm->IBDatabase1->database());
-        // MIN lets the database use its upper-case name index instead of walking the list.
-        s.prepare(QStringLiteral("SELECT MIN(%1), COUNT(*) FROM FORNECEDOR WHERE UPPER(NOMEFORNECEDOR) STARTING WITH ?")
-                      .arg(m_orderColumn));
-        s.addBindValue(text.toUpper());
-        if (!s.exec() || !s.next() || s.value(1).toInt() == 0)
-            return;
-        const QVariant first = s.value(0);
-        s.finish();
-        QSqlQuery c(m_dm->IBDatabase1->database());
-        // Rows without a value sort first.
-        c.prepare(QStringLiteral("SELECT COUNT(*) FROM FORNECEDOR WHERE %1 < ? OR %1 IS NULL").arg(m_orderColumn));
-        c.addBindValue(first);
-        if (c.exec() && c.next())
-            q->moveTo(c.value(0).toInt());
-    });
+    widgets::guarded(this, [&] { q->locate(QStringLiteral("NOMEFORNECEDOR"), text); });
 }
 
 void TfrmPesquisa::ComboBox1Change(int index)

@@ -232,6 +232,17 @@ private slots:
         QVERIFY(dm.QEntrada_Discriminacao->locate("ESSENCIA", "b1"));
         QCOMPARE(dm.QEntrada_Discriminacao->asString("ESSENCIA"), QString("B1"));
         QVERIFY_THROWS_EXCEPTION(DataError, dm.QEntrada_Discriminacao->append());
+        // A plain select of a table is paged and searched like the table.
+        dm.QEntrada_Discriminacao->setSql("select * from ENTRADA_TOROS_DISCRIMINACAO where SITUACAO = :s "
+                                          "order by QUANTIDADE desc", {{"s", 1}});
+        QCOMPARE(dm.QEntrada_Discriminacao->recordCount(), 250);
+        QCOMPARE(dm.QEntrada_Discriminacao->asDouble("QUANTIDADE"), 2.0);
+        dm.QEntrada_Discriminacao->last();
+        QCOMPARE(dm.QEntrada_Discriminacao->asDouble("QUANTIDADE"), 0.5);
+        QCOMPARE(dm.QEntrada_Discriminacao->recNo(), 249);
+        QVERIFY(dm.QEntrada_Discriminacao->locate("CODIGOPRODUTO", 1));
+        QCOMPARE(dm.QEntrada_Discriminacao->asDouble("QUANTIDADE"), 0.5); // i = 0: sawn, 0,5
+        QVERIFY(dm.QEntrada_Discriminacao->recNo() >= 250 - 36);
         dm.QEntrada_Discriminacao->setSql("select ESSENCIA, count(*) from ENTRADA_TOROS_DISCRIMINACAO "
                                           "group by ESSENCIA order by 2 desc, 1");
         QCOMPARE(dm.QEntrada_Discriminacao->recordCount(), 1000);
