@@ -11,6 +11,14 @@
 #include "app/UnitSobre.h"
 #include "app/UnitUsuario.h"
 #include "app/Unitconfgbd.h"
+#include "registers/UnitCredor.h"
+#include "registers/UnitEssencia.h"
+#include "registers/UnitFornecedor.h"
+#include "registers/UnitManutencao1.h"
+#include "registers/UnitMunicipio.h"
+#include "registers/UnitProdutos.h"
+#include "registers/Unitsubprodutos.h"
+#include "statements/UnitPesquisaEntrada.h"
 
 namespace app {
 
@@ -28,24 +36,32 @@ WindowEntry window()
 const QVector<WindowEntry> &windowList()
 {
     static const QVector<WindowEntry> list = {
-        // TfrmEssencia, TfrmCredor, TfrmMunicipio, TfrmProdutos
+        window<TfrmEssencia>(),
+        window<TfrmCredor>(),
+        window<TfrmMunicipio>(),
+        window<TfrmProdutos>(),
         window<TfrmInfo>(),
         window<TfrmSobre>(),
         // RepEssencia, RepCredores, RepFornecedores, RepProduto, RepMunicipio,
-        // TfrmBackup, TfrmRestore, TfrmEntradaToros, TfrmFornecedores,
+        // TfrmBackup, TfrmRestore, TfrmEntradaToros,
+        window<TfrmFornecedores>(),
         // TfrmEntradaTorosProdutos, TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
-        // TfrmConsultaEPatio, TfrmConsultaESerrada, TfrmProducao, TfrmPesquisa,
+        // TfrmConsultaEPatio, TfrmConsultaESerrada, TfrmProducao,
+        window<TfrmPesquisa>(),
         // TfrmPesquisa1, TfrmPesquisa2, TfrmPesquisa3, TfrmConsultaProducao, TfrmDemo,
         // TfrmREntrada, TfrmREntrada1, RepEntrada, RepEntrada1, RepSaida, RepSaida1,
         // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1, TfrmRProducao,
-        // TfrmRProducao1, RepEstoque, TfrmManutencao1
+        // TfrmRProducao1, RepEstoque,
+        window<TfrmManutencao1>(),
         window<TfrmLogin>(),
         window<TfrmAtualizacao>(),
         window<TfrmUsuario>(),
         // TfrmFunRural, TfrmEntradaSerrada, TfrmEntradaSerradaProdutos, TfrmREntrada2,
         // TfrmREntrada3, RepEntrada2, RepEntrada3, RepRomaneioToros, RepCredores1,
         // TfrmRRomaneioSerrada, RepRomaneioserrada, TfrmRomaneioserrada,
-        // TfrmromaneioSerradaProdutos, Tfrmsubprodutos, Repsubproduto, TfrmRomaneiotoro,
+        // TfrmromaneioSerradaProdutos,
+        window<Tfrmsubprodutos>(),
+        // Repsubproduto, TfrmRomaneiotoro,
         // TfrmRomaneiotorosprodutos, TfrmRRomaneioToros, TfrmLimparBD, TfrmSkin,
         // TfrmConsultaProduto
         window<Tfrmconfigbd>(),
