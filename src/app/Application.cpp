@@ -13,6 +13,7 @@
 #include "widgets/WindowRegistry.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
@@ -153,6 +154,10 @@ bool Startup::start()
         delete splash;
         return false;
     }
+    // Without a window manager (a bare X server) maximising does nothing,
+    // so the window is given the screen's size first.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        m_main->setGeometry(screen->availableGeometry());
     m_main->showMaximized();
     trace("main-shown");
     return true;
