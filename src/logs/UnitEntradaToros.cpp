@@ -903,8 +903,8 @@ void TfrmEntradaToros::nota1Changed(const QString &text)
         error(QStringLiteral("Quantidade de digitos informados excedeu o permitindo, Verifique!"),
               QStringLiteral("Informação"), this);
         nota1->setFocus();
-        nota1->clear();
-        nota1->setValue(0);
+        // Cleared once the key that overflowed it has been taken in.
+        QMetaObject::invokeMethod(nota1, [this] { nota1->setValue(0); nota1->selectAll(); }, Qt::QueuedConnection);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "Prompter.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QVariant>
@@ -14,8 +15,10 @@ bool passChecks(const QVector<SaveCheck> &checks, QWidget *parent, const QString
     for (const SaveCheck &check : checks) {
         if (check.fails && check.fails()) {
             inform(check.message, caption, parent);
-            if (check.focus)
+            if (check.focus) {
+                check.focus->window()->activateWindow();
                 check.focus->setFocus(Qt::OtherFocusReason);
+            }
             return false;
         }
     }
@@ -68,8 +71,13 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == m_type) {
+            // Switching windows, opening a pop-up or closing the window moves
+            // no focus inside the window: not an enter or a leave.
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
             auto *control = static_cast<QWidget *>(watched);
-            guarded(control->window(), m_action);
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+                && control->window()->isVisible())
+                guarded(control->window(), m_action);
         }
         return false;
     }

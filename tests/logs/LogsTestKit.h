@@ -1,0 +1,69 @@
+#pragma once
+
+// Shared set-up of the log movement tests: registers and focus moves.
+
+#include "data/UnitDM.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <QtTest>
+
+namespace logstest {
+
+inline QVariant addSpecies(data::TDM &dm, const QString &name)
+{
+    data::Table t(dm.IBDatabase1, QStringLiteral("ESSENCIA"), QStringLiteral("CODIGO"));
+    t.open();
+    t.append();
+    t.setValue(QStringLiteral("ESSENCIA"), name);
+    for (const char *c : {"ETOROS", "TENTRADA", "TSAIDA"})
+        t.setValue(QString::fromLatin1(c), 0);
+    t.post();
+    return t.value(QStringLiteral("CODIGO"));
+}
+
+inline QVariant addSupplier(data::TDM &dm, const QString &name, const QString &cpf, const QString &ie)
+{
+    data::Table t(dm.IBDatabase1, QStringLiteral("FORNECEDOR"), QStringLiteral("CODIGOFORNECEDOR"));
+    t.open();
+    t.append();
+    t.setValue(QStringLiteral("NOMEFORNECEDOR"), name);
+    t.setValue(QStringLiteral("CPF"), cpf);
+    t.setValue(QStringLiteral("INSCESTADUAL"), ie);
+    t.post();
+    return t.value(QStringLiteral("CODIGOFORNECEDOR"));
+}
+
+inline QVariant addClient(data::TDM &dm, const QString &name, const QString &cnpj)
+{
+    data::Table t(dm.IBDatabase1, QStringLiteral("CREDOR"), QStringLiteral("CODIGOCREDOR"));
+    t.open();
+    t.append();
+    t.setValue(QStringLiteral("NOMECREDOR"), name);
+    t.setValue(QStringLiteral("CNPJ"), cnpj);
+    t.post();
+    return t.value(QStringLiteral("CODIGOCREDOR"));
+}
+
+// Gives the focus to a control as a click or Tab would, so that the window's
+// entering and leaving events run.
+inline bool focusTo(QWidget *w)
+{
+    QWidget *top = w->window();
+    if (!top->isActiveWindow()) {
+        top->activateWindow();
+        QApplication::setActiveWindow(top);
+    }
+    w->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    return w->hasFocus();
+}
+
+inline double sumOf(data::TDM &dm, const QString &sql)
+{
+    data::Query q(dm.IBDatabase1, sql);
+    q.open();
+    return q.fields().isEmpty() ? 0 : q.valueAt(0, 0).toDouble();
+}
+
+} // namespace logstest
