@@ -1,0 +1,461 @@
+#include "Unitromaneiotoro.h"
+
+#include "Unitromaneiotorosprodutos.h"
+
+#include "core/Amount.h"
+#include "core/EditMask.h"
+#include "data/UnitDM.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DateEdit.h"
+#include "widgets/NumericEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DateEdit.h"
+#include "widgets/MovementWindow.h"
+#include "widgets/Prompter.h"
+#include "widgets/WindowRegistry.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using namespace widgets;
+
+namespace {
+
+const QString kConfirmacao = QStringLiteral("Confirmação");
+
+QPushButton *makeButton(const QString &text, const QString &name, const QString &hint = {})
+{
+    auto *b = new QPushButton(text);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    if (!hint.isEmpty())
+        b->setToolTip(hint);
+    return b;
+}
+
+} // namespace
+
+TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent) : QDialog(parent), dm(dm_)
+{
+    setObjectName(QStringLiteral("TfrmRomaneiotoro"));
+    setWindowTitle(QStringLiteral("Romaneio"));
+    m_totals = new data::Query(dm->IBDatabase1, {}, this);
+    m_totals->setObjectName(QStringLiteral("QTotaisRomaneio"));
+
+    auto *layout = new QVBoxLayout(this);
+    auto *banner = new QLabel(QStringLiteral("Romaneio de Madeira em Toro"));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: white; padding: 10px; "
+                                         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5a3a1a, stop:1 #a07040);"));
+    layout->addWidget(banner);
+
+    auto *client = new QGroupBox(QStringLiteral("Dados Cliente"));
+    auto *cg = new QGridLayout(client);
+    fornecedor = new QLineEdit;
+    fornecedor->setObjectName(QStringLiteral("fornecedor"));
+    fornecedor->setEnabled(false);
+    fornecedor->setStyleSheet(QStringLiteral("font-weight: bold; color: blue; background: #FFFFE1;"));
+    MaskEdit1 = new QLineEdit;
+    MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
+    MaskEdit1->setEnabled(false);
+    const core::EditMask cnpjMask(QStringLiteral("99.999.999/9999-99;0;_"));
+    MaskEdit1->setInputMask(cnpjMask.inputMask());
+    inscricao = new QLineEdit;
+    inscricao->setObjectName(QStringLiteral("inscricao"));
+    inscricao->hide();
+    // Each of the two copies its text into the other.
+    connect(inscricao, &QLineEdit::textChanged, this, [this, cnpjMask](const QString &t) {
+        if (cnpjMask.stripLiterals(MaskEdit1->text()) != t)
+            MaskEdit1->setText(t);
+    });
+    connect(MaskEdit1, &QLineEdit::textChanged, this, [this, cnpjMask](const QString &t) {
+        const QString digits = cnpjMask.stripLiterals(t);
+        if (inscricao->text() != digits)
+            inscricao->setText(digits);
+    });
+    Edit1 = new QLineEdit;
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->hide();
+    EditFax = new DBEdit(dm->DS_ROMANEIOTORO, QStringLiteral("CODEMPRESA"));
+    EditFax->setObjectName(QStringLiteral("EditFax"));
+    EditFax->hide();
+    auto *lc = new QLabel(QStringLiteral("Cliente"));
+    lc->setBuddy(fornecedor);
+    auto *ln = new QLabel(QStringLiteral("CNPJ"));
+    ln->setBuddy(MaskEdit1);
+    cg->addWidget(lc, 0, 0);
+    cg->addWidget(fornecedor, 0, 1);
+    cg->addWidget(ln, 0, 2);
+    cg->addWidget(MaskEdit1, 0, 3);
+    cg->setColumnStretch(1, 1);
+    layout->addWidget(client);
+
+    auto *basic = new QGroupBox(QStringLiteral("Dados Basicos"));
+    auto *bg = new QHBoxLayout(basic);
+    nota = new QSpinBox;
+    nota->setObjectName(QStringLiteral("nota"));
+    nota->setRange(0, 999999999);
+    nota->setEnabled(false);
+    nota->setStyleSheet(QStringLiteral("font-weight: bold; color: grey;"));
+    data = new DateEdit;
+    data->setObjectName(QStringLiteral("data"));
+    data->setMaxLength(10);
+    data->setEnabled(false);
+    nota1 = new DBEdit(dm->DS_ROMANEIOTORO, QStringLiteral("NF"));
+    nota1->setObjectName(QStringLiteral("nota1"));
+    nota1->hide();
+    data1 = new DBEdit(dm->DS_ROMANEIOTORO, QStringLiteral("DATA"));
+    data1->setObjectName(QStringLiteral("data1"));
+    data1->hide();
+    auto *lnota = new QLabel(QStringLiteral("Nota Fiscal/Controle"));
+    lnota->setBuddy(nota);
+    auto *ldata = new QLabel(QStringLiteral("Data Emissão"));
+    ldata->setBuddy(data);
+    bg->addWidget(lnota);
+    bg->addWidget(nota);
+    bg->addWidget(ldata);
+    bg->addWidget(data);
+    bg->addStretch();
+    for (QWidget *w : std::initializer_list<QWidget *>{inscricao, Edit1, EditFax, nota1, data1})
+        bg->addWidget(w);
+    layout->addWidget(basic);
+
+    g = new QGroupBox(QStringLiteral("Produtos "));
+    g->setObjectName(QStringLiteral("g"));
+    auto *gl = new QGridLayout(g);
+    DBGrid2 = new DBGrid;
+    DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
+    DBGrid2->setDataSource(dm->DS_ROMANEIOTORO);
+    DBGrid2->setColumns({{QStringLiteral("ESSENCIA"), QStringLiteral("Essência"), 160},
+                         {QStringLiteral("COMPRIMENTO"), QStringLiteral("Comp"), 70},
+                         {QStringLiteral("LARGURA"), QStringLiteral("Diam"), 70},
+                         {QStringLiteral("TOTALM3"), QStringLiteral("M/3"), 80},
+                         {QStringLiteral("VLUNITARIO"), QStringLiteral("Val Unitário"), 90},
+                         {QStringLiteral("VLTOTAL"), QStringLiteral("Val Total"), 90}});
+    DBGrid2->horizontalHeader()->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    DBGrid2->setMinimumHeight(200);
+    gl->addWidget(DBGrid2, 0, 0, 6, 1);
+    BitBtn12 = makeButton(QStringLiteral("Incluir"), QStringLiteral("BitBtn12"));
+    BitBtn7 = makeButton(QStringLiteral("Alterar"), QStringLiteral("BitBtn7"));
+    BitBtn9 = makeButton(QStringLiteral("Excluir"), QStringLiteral("BitBtn9"));
+    BitBtn10 = makeButton(QStringLiteral("Proximo"), QStringLiteral("BitBtn10"));
+    BitBtn11 = makeButton(QStringLiteral("Anterior"), QStringLiteral("BitBtn11"));
+    int row = 0;
+    for (QPushButton *b : {BitBtn12, BitBtn7, BitBtn9, BitBtn10, BitBtn11}) {
+        b->setEnabled(false);
+        gl->addWidget(b, row++, 1);
+    }
+    auto *totals = new QHBoxLayout;
+    m3 = new QLabel;
+    m3->setObjectName(QStringLiteral("m3"));
+    valtotal = new QLabel;
+    valtotal->setObjectName(QStringLiteral("valtotal"));
+    for (QLabel *l : {m3, valtotal})
+        l->setStyleSheet(QStringLiteral("font-weight: bold; color: blue;"));
+    totals->addWidget(new QLabel(QStringLiteral("TOTAL M/3....:")));
+    totals->addWidget(m3);
+    totals->addSpacing(30);
+    totals->addWidget(new QLabel(QStringLiteral("VALOR TOTAL..:")));
+    totals->addWidget(valtotal);
+    totals->addStretch();
+    gl->addLayout(totals, 6, 0, 1, 2);
+    layout->addWidget(g, 1);
+
+    auto *bar = new QHBoxLayout;
+    BitBtn2 = makeButton(QStringLiteral("&Cancelar"), QStringLiteral("BitBtn2"), QStringLiteral("Cancelar Lançamento"));
+    BitBtn3 = makeButton(QStringLiteral("&Retornar"), QStringLiteral("BitBtn3"), QStringLiteral("Fechar"));
+    NavFirst = makeButton(QStringLiteral("|<"), QStringLiteral("NavFirst"));
+    NavPrior = makeButton(QStringLiteral("<"), QStringLiteral("NavPrior"));
+    NavNext = makeButton(QStringLiteral(">"), QStringLiteral("NavNext"));
+    NavLast = makeButton(QStringLiteral(">|"), QStringLiteral("NavLast"));
+    BitBtn5 = makeButton(QStringLiteral("&Incluir/Alterar"), QStringLiteral("BitBtn5"), QStringLiteral("Incluir Lançamento"));
+    BitBtn6 = makeButton(QStringLiteral("E&xcluir"), QStringLiteral("BitBtn6"), QStringLiteral("Excluir Lançamento"));
+    BitBtn4 = makeButton(QStringLiteral("Relatório"), QStringLiteral("BitBtn4"), QStringLiteral("Gerar Relatório"));
+    bar->addWidget(BitBtn2);
+    bar->addWidget(BitBtn3);
+    bar->addStretch();
+    for (QPushButton *b : {NavFirst, NavPrior, NavNext, NavLast}) {
+        b->setFixedWidth(34);
+        bar->addWidget(b);
+    }
+    bar->addStretch();
+    for (QPushButton *b : {BitBtn5, BitBtn6, BitBtn4})
+        bar->addWidget(b);
+    layout->addLayout(bar);
+
+    auto click = [this](QPushButton *b, void (TfrmRomaneiotoro::*handler)()) {
+        connect(b, &QPushButton::clicked, this, [this, handler] { guarded(this, [&] { (this->*handler)(); }); });
+    };
+    click(BitBtn5, &TfrmRomaneiotoro::BitBtn5Click);
+    click(BitBtn12, &TfrmRomaneiotoro::BitBtn12Click);
+    click(BitBtn7, &TfrmRomaneiotoro::BitBtn7Click);
+    click(BitBtn9, &TfrmRomaneiotoro::BitBtn9Click);
+    click(BitBtn2, &TfrmRomaneiotoro::BitBtn2Click);
+    click(BitBtn3, &TfrmRomaneiotoro::BitBtn3Click);
+    click(BitBtn6, &TfrmRomaneiotoro::BitBtn6Click);
+    click(BitBtn4, &TfrmRomaneiotoro::BitBtn4Click);
+    connect(BitBtn10, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->next(); }); });
+    connect(BitBtn11, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->prior(); }); });
+    connect(NavFirst, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->first(); }); });
+    connect(NavPrior, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->prior(); }); });
+    connect(NavNext, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->next(); }); });
+    connect(NavLast, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->last(); }); });
+    onEnter(data, [this] { dataEnter(); });
+    onExit(nota, [this] { notaExit(); });
+}
+
+void TfrmRomaneiotoro::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        guarded(this, [this] { FormShow(); });
+}
+
+void TfrmRomaneiotoro::FormShow()
+{
+    setCallerMark(this, true);
+    BitBtn5->setFocus();
+}
+
+void TfrmRomaneiotoro::done(int result)
+{
+    if (result == QDialog::Rejected && !m_closing) {
+        if (BitBtn3->isEnabled())
+            guarded(this, [this] { BitBtn3Click(); });
+        return;
+    }
+    setCallerMark(this, false);
+    QDialog::done(result);
+}
+
+void TfrmRomaneiotoro::clearClient()
+{
+    fornecedor->clear();
+    inscricao->clear();
+    MaskEdit1->clear();
+    Edit1->clear();
+    m3->clear();
+    valtotal->clear();
+    nota->setValue(0);
+    data->clearDate();
+}
+
+void TfrmRomaneiotoro::setLineButtons(bool enabled)
+{
+    for (QPushButton *b : {BitBtn12, BitBtn7, BitBtn9, BitBtn10, BitBtn11})
+        b->setEnabled(enabled);
+}
+
+void TfrmRomaneiotoro::openList()
+{
+    auto *t = dm->TROMANEIOTORO;
+    t->close();
+    t->setFilter(QStringLiteral("NF = :nf and CODEMPRESA = :empresa"),
+                 {{QStringLiteral("nf"), nota->value()}, {QStringLiteral("empresa"), Edit1->text().toDouble()}});
+    t->setFiltered(true);
+    t->open();
+}
+
+void TfrmRomaneiotoro::setRowCountCaption()
+{
+    g->setTitle(QStringLiteral("Produtos > %1").arg(dm->TROMANEIOTORO->recordCount()));
+}
+
+void TfrmRomaneiotoro::listTotals()
+{
+    m_totals->setSql(QStringLiteral("select sum(VLTOTAL) as VALOR, sum(TOTALM3) as VOLUME from ROMANEIO_TORO "
+                                    "where NF = :nf and CODEMPRESA = :empresa"),
+                     {{QStringLiteral("nf"), nota->value()}, {QStringLiteral("empresa"), Edit1->text().toDouble()}});
+    m_totals->open();
+    valtotal->setText(core::formatAmount(m_totals->asDouble(QStringLiteral("VALOR")), QStringLiteral("#0.00")));
+    m3->setText(core::formatAmount(m_totals->asDouble(QStringLiteral("VOLUME")), QStringLiteral("#0.0000")));
+    m_totals->close();
+}
+
+void TfrmRomaneiotoro::BitBtn5Click()
+{
+    dm->QCredor->open();
+    if (dm->QCredor->isEmpty()) {
+        dm->QCredor->close();
+        warn(QStringLiteral("Não há Cliente(s) Cadastrado(s), Verifíque!"), QStringLiteral("Saída"), this);
+        return;
+    }
+    clearClient();
+    BitBtn12->setEnabled(true);
+    for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn7, BitBtn11})
+        b->setEnabled(false);
+    dm->QCredor->close();
+    dm->TROMANEIOTORO->setFiltered(false);
+    dm->TROMANEIOTORO->close();
+    if (auto *picker = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmPesquisa3"))))
+        picker->exec();
+}
+
+void TfrmRomaneiotoro::dataEnter()
+{
+    data->setDate(QDate::currentDate());
+}
+
+void TfrmRomaneiotoro::notaExit()
+{
+    openList();
+    if (!dm->TROMANEIOTORO->isEmpty()) {
+        setRowCountCaption();
+        setLineButtons(true);
+        listTotals();
+        if (ask(QStringLiteral("Já possui lançamento para o numero de Nota Fiscal informado, do Cliente selecionado, "
+                               "Deseja Continuar?"), kConfirmacao, this))
+            return;
+        nota->setFocus();
+        nota->setValue(0);
+    }
+    setRowCountCaption();
+    for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn7, BitBtn11})
+        b->setEnabled(false);
+}
+
+static TfrmRomaneiotorosprodutos *lineWindowOf(data::TDM *dm, TfrmRomaneiotoro *header)
+{
+    auto *w = windows().get<TfrmRomaneiotorosprodutos>();
+    if (!w) {
+        w = new TfrmRomaneiotorosprodutos(dm, header);
+        windows().add(w);
+    }
+    w->setHeader(header);
+    return w;
+}
+
+void TfrmRomaneiotoro::BitBtn12Click()
+{
+    openList();
+    dm->TROMANEIOTORO->append();
+    TfrmRomaneiotorosprodutos *w = lineWindowOf(dm, this);
+    w->showFor(this, w->DBEDIT1, [this] { guarded(this, [this] { lineWindowClosed(); }); });
+}
+
+void TfrmRomaneiotoro::BitBtn7Click()
+{
+    dm->TROMANEIOTORO->edit();
+    TfrmRomaneiotorosprodutos *w = lineWindowOf(dm, this);
+    w->showFor(this, w->DBEDIT1, [this] { guarded(this, [this] { lineWindowClosed(); }); });
+}
+
+void TfrmRomaneiotoro::lineWindowClosed()
+{
+    openList();
+    if (dm->TROMANEIOTORO->isEmpty())
+        return;
+    for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11, BitBtn7})
+        b->setEnabled(true);
+    listTotals();
+    for (QPushButton *b : {BitBtn5, BitBtn3, BitBtn4})
+        b->setEnabled(true);
+    BitBtn3->setFocus();
+}
+
+void TfrmRomaneiotoro::BitBtn9Click()
+{
+    if (!ask(QStringLiteral("Deseja Excluir esse produto?"), kConfirmacao, this)) {
+        nota->setFocus();
+        return;
+    }
+    dm->TROMANEIOTORO->remove();
+    setRowCountCaption();
+    openList();
+    listTotals();
+}
+
+void TfrmRomaneiotoro::BitBtn2Click()
+{
+    g->setTitle(QStringLiteral("Produtos "));
+    dm->TROMANEIOTORO->cancel();
+    dm->TROMANEIOTORO->setFiltered(false);
+    dm->TROMANEIOTORO->close();
+    clearClient();
+    for (QPushButton *b : {BitBtn5, BitBtn3, BitBtn4})
+        b->setEnabled(true);
+    setLineButtons(false);
+    nota->setEnabled(false);
+    data->setEnabled(false);
+}
+
+void TfrmRomaneiotoro::BitBtn3Click()
+{
+    g->setTitle(QStringLiteral("Produtos "));
+    clearClient();
+    nota->setEnabled(false);
+    data->setEnabled(false);
+    setLineButtons(false);
+    dm->TROMANEIOTORO->cancel();
+    dm->TROMANEIOTORO->setFiltered(false);
+    dm->TROMANEIOTORO->close();
+    dm->QCredor->close();
+    dm->QEssencia->close();
+    m_closing = true;
+    setCallerMark(this, false);
+    QDialog::done(QDialog::Rejected);
+    m_closing = false;
+}
+
+void TfrmRomaneiotoro::BitBtn6Click()
+{
+    auto *t = dm->TROMANEIOTORO;
+    if (!t->isActive() || t->isEmpty()) {
+        error(QStringLiteral("Não há Lançamento(s) para ser(em) excluído(s), Verífique!"), QStringLiteral("Pesquisa"), this);
+        BitBtn3->setFocus();
+        return;
+    }
+    if (!ask(QStringLiteral("Ao confirmar, todos os lançamentos efetuados desta empresa para esta Nota Fiscal serão "
+                            "excluídos, Confirma Exclusão?"), kConfirmacao, this)) {
+        nota->setFocus();
+        return;
+    }
+    t->cancel();
+    while (!t->isEmpty())
+        t->remove();
+    setRowCountCaption();
+    t->close();
+    clearClient();
+    nota->setEnabled(false);
+    data->setEnabled(false);
+    for (QPushButton *b : {BitBtn5, BitBtn3, BitBtn4})
+        b->setEnabled(true);
+    setLineButtons(false);
+}
+
+void TfrmRomaneiotoro::BitBtn4Click()
+{
+    dm->QManutencao->open();
+    if (dm->QManutencao->isEmpty()) {
+        dm->QManutencao->close();
+        inform(QStringLiteral("Parametros da Empresa não informados, Verífique!"), QStringLiteral("Informação"), this);
+        if (auto *company = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmManutencao1"))))
+            company->exec();
+        return;
+    }
+    dm->QROMANEIOTORO->open();
+    if (dm->QROMANEIOTORO->isEmpty()) {
+        dm->QROMANEIOTORO->close();
+        inform(QStringLiteral("Não há lançamento(s) de Romaneio de Madeira em Toro para o relatório!"),
+               QStringLiteral("Informação"), this);
+        return;
+    }
+    dm->TROMANEIOTORO->cancel();
+    dm->TROMANEIOTORO->setFiltered(false);
+    dm->TROMANEIOTORO->close();
+    clearClient();
+    setLineButtons(false);
+    nota->setEnabled(false);
+    data->setEnabled(false);
+    dm->QROMANEIOTORO->close();
+    if (auto *report = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmRRomaneioToros"))))
+        report->exec();
+}

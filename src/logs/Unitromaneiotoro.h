@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+namespace data { class TDM; class Query; }
+namespace widgets { class DBEdit; class DBGrid; class DateEdit; }
+
+// Log packing list: the logs of a load sent to a client, one row of
+// ROMANEIO_TORO per log; a list is the rows of one number and one client.
+class TfrmRomaneiotoro : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmRomaneiotoro(data::TDM *dm, QWidget *parent = nullptr);
+
+    QLineEdit *fornecedor, *MaskEdit1, *inscricao, *Edit1;
+    widgets::DBEdit *EditFax, *nota1, *data1;
+    QSpinBox *nota;
+    widgets::DateEdit *data;
+    QGroupBox *g;
+    widgets::DBGrid *DBGrid2;
+    QPushButton *BitBtn12, *BitBtn7, *BitBtn9, *BitBtn10, *BitBtn11;
+    QLabel *m3, *valtotal;
+    QPushButton *BitBtn2, *BitBtn3, *BitBtn5, *BitBtn6, *BitBtn4;
+    QPushButton *NavFirst, *NavPrior, *NavNext, *NavLast;
+
+    // The list's rows: this number and this client.
+    void openList();
+    void listTotals();
+    void setRowCountCaption();
+
+    void FormShow();
+    void BitBtn5Click();  // "&Incluir/Alterar"
+    void dataEnter();
+    void notaExit();      // loads the list
+    void BitBtn12Click(); // line "Incluir"
+    void BitBtn7Click();  // line "Alterar"
+    void BitBtn9Click();  // line "Excluir"
+    void BitBtn2Click();  // "&Cancelar"
+    void BitBtn3Click();  // "&Retornar"
+    void BitBtn6Click();  // "E&xcluir": the whole list
+    void BitBtn4Click();  // "Relatório"
+    void lineWindowClosed();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+
+private:
+    void clearClient();
+    void setLineButtons(bool enabled);
+
+    data::TDM *dm;
+    data::Query *m_totals;
+    bool m_closing = false;
+};

@@ -1,0 +1,211 @@
+#include "Unitromaneiotorosprodutos.h"
+
+#include "Unitromaneiotoro.h"
+
+#include "core/Dates.h"
+#include "core/Formats.h"
+#include "core/LogVolume.h"
+#include "data/UnitDM.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DateEdit.h"
+#include "widgets/NumericEdit.h"
+#include "widgets/LookupCombo.h"
+#include "widgets/NumericEdit.h"
+#include "widgets/Prompter.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using namespace widgets;
+
+TfrmRomaneiotorosprodutos::TfrmRomaneiotorosprodutos(data::TDM *dm_, QWidget *parent)
+    : MovementLineWindow(parent), dm(dm_)
+{
+    setObjectName(QStringLiteral("TfrmRomaneiotorosprodutos"));
+    setWindowTitle(QStringLiteral("Produtos"));
+    data::DataSource *rows = dm->DS_ROMANEIOTORO;
+    auto numeric = [&](const QString &name, const QString &column, int decimals) {
+        auto *e = new NumericEdit(nullptr, decimals);
+        e->setObjectName(name);
+        if (!column.isEmpty()) {
+            e->setDataSource(rows);
+            e->setDataField(column);
+        }
+        return e;
+    };
+    DBEDIT1 = new ZeroPadEdit(nullptr, 6);
+    DBEDIT1->setObjectName(QStringLiteral("DBEDIT1"));
+    DBEDIT1->setDataSource(rows);
+    DBEDIT1->setDataField(QStringLiteral("CODPRODUTO"));
+    ESSENCIA = new DBLookupComboBox;
+    ESSENCIA->setObjectName(QStringLiteral("ESSENCIA"));
+    ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
+    ESSENCIA->setDataSource(rows);
+    ESSENCIA->setDataField(QStringLiteral("ESSENCIA"));
+    DBEdit5 = new DBEdit(rows, QStringLiteral("CODESSENCIA"));
+    DBEdit5->setObjectName(QStringLiteral("DBEdit5"));
+    DBEdit5->hide();
+    DBComboBox1 = new DBComboBox;
+    DBComboBox1->setObjectName(QStringLiteral("DBComboBox1"));
+    DBComboBox1->addItems({QStringLiteral("M/3"), QStringLiteral("KG"), QStringLiteral("M/2"), QStringLiteral("MM"),
+                           QStringLiteral("UM")});
+    DBComboBox1->setCurrentIndex(-1);
+    DBComboBox1->setDataSource(rows);
+    DBComboBox1->setDataField(QStringLiteral("UNIDADE"));
+    COMPRIMENTO = numeric(QStringLiteral("COMPRIMENTO"), QStringLiteral("COMPRIMENTO"), 2);
+    DIAMETRO = numeric(QStringLiteral("DIAMETRO"), QStringLiteral("LARGURA"), 2);
+    INDICE = numeric(QStringLiteral("INDICE"), QString(), 3);
+    INDICE->setThousands(false);
+    INDICE->setValue(core::kPackingListIndex); // kept as last typed for the rest of the run
+    INDICE->setStyleSheet(QStringLiteral("font-weight: bold; color: blue;"));
+    QUANTIDADE = numeric(QStringLiteral("QUANTIDADE"), QStringLiteral("TOTALM3"), 4);
+    QUANTIDADE->setReadOnly(true);
+    QUANTIDADE->setFocusPolicy(Qt::ClickFocus);
+    QUANTIDADE->setStyleSheet(QStringLiteral("font-weight: bold; color: blue; background: #FFFFE1;"));
+    VALUNITARIO = numeric(QStringLiteral("VALUNITARIO"), QStringLiteral("VLUNITARIO"), 2);
+    VALTOTAL = numeric(QStringLiteral("VALTOTAL"), QStringLiteral("VLTOTAL"), 2);
+    VALTOTAL->setFocusPolicy(Qt::ClickFocus);
+    VALTOTAL->setStyleSheet(QStringLiteral("background: #FFFFE1;"));
+
+    auto *layout = new QVBoxLayout(this);
+    auto *banner = new QLabel(QStringLiteral("Lançamento de Produtos"));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: white; padding: 10px; "
+                                         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5a3a1a, stop:1 #a07040);"));
+    layout->addWidget(banner);
+    auto *grid = new QGridLayout;
+    int row = 0;
+    auto add = [&](const QString &caption, QWidget *field) {
+        auto *label = new QLabel(caption);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Raised);
+        label->setMinimumWidth(150);
+        label->setBuddy(field);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1);
+        ++row;
+    };
+    add(QStringLiteral("Código do Produto"), DBEDIT1);
+    add(QStringLiteral("Essência"), ESSENCIA);
+    add(QStringLiteral("Unidade"), DBComboBox1);
+    add(QStringLiteral("Comprimento"), COMPRIMENTO);
+    add(QStringLiteral("Diametro"), DIAMETRO);
+    add(QStringLiteral("Indice > 7,854"), INDICE);
+    add(QStringLiteral("Total [M/3]"), QUANTIDADE);
+    add(QStringLiteral("Valor Unitário"), VALUNITARIO);
+    add(QStringLiteral("Valor Total"), VALTOTAL);
+    grid->addWidget(DBEdit5, row, 1);
+    grid->setColumnMinimumWidth(1, 220);
+    layout->addLayout(grid);
+    auto *buttons = new QHBoxLayout;
+    BitBtn1 = new QPushButton(QStringLiteral("&Gravar"));
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setToolTip(QStringLiteral("Gravar Cadastro"));
+    BitBtn3 = new QPushButton(QStringLiteral("&Retornar"));
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    BitBtn3->setToolTip(QStringLiteral("Retornar ao Menu Principal"));
+    for (QPushButton *b : {BitBtn1, BitBtn3}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    layout->addLayout(buttons);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
+    connect(ESSENCIA, QOverload<int>::of(&QComboBox::activated), this,
+            [this] { guarded(this, [this] { ESSENCIAClick(); }); });
+    onExit(INDICE, [this] { INDICEExit(); });
+    onExit(VALUNITARIO, [this] { VALUNITARIOExit(); });
+}
+
+void TfrmRomaneiotorosprodutos::showEvent(QShowEvent *event)
+{
+    MovementLineWindow::showEvent(event);
+    if (!event->spontaneous())
+        guarded(this, [this] { FormShow(); });
+}
+
+void TfrmRomaneiotorosprodutos::FormShow()
+{
+    dm->QEssencia->setSql(QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
+    dm->QEssencia->open();
+}
+
+void TfrmRomaneiotorosprodutos::ESSENCIAClick()
+{
+    dm->TROMANEIOTORO->setValue(QStringLiteral("CODESSENCIA"), ESSENCIA->listValue(QStringLiteral("CODIGO")));
+}
+
+void TfrmRomaneiotorosprodutos::writeRow(const QString &column, double value)
+{
+    // Written in the general number format and stored unrounded.
+    if (dm->TROMANEIOTORO->isEditing())
+        dm->TROMANEIOTORO->setValue(column, core::editValue(core::generalNumber(value)));
+}
+
+void TfrmRomaneiotorosprodutos::INDICEExit()
+{
+    writeRow(QStringLiteral("TOTALM3"),
+             core::packingListVolume(COMPRIMENTO->value(), DIAMETRO->value(), INDICE->value()));
+}
+
+void TfrmRomaneiotorosprodutos::VALUNITARIOExit()
+{
+    writeRow(QStringLiteral("VLTOTAL"), core::lineValue(QUANTIDADE->value(), VALUNITARIO->value()));
+    BitBtn1Click();
+}
+
+void TfrmRomaneiotorosprodutos::BitBtn1Click()
+{
+    MovementSave save;
+    save.checks = {
+        {[this] { return !ESSENCIA->hasSelection(); }, QStringLiteral("Essência deve ser informada!"), ESSENCIA},
+        {[this] { return DBComboBox1->currentText().trimmed().isEmpty(); },
+         QStringLiteral("Unidade deve ser informada!"), DBComboBox1},
+        {[this] { return COMPRIMENTO->isZero(); }, QStringLiteral("Comprimento deve ser informao!"), COMPRIMENTO},
+        {[this] { return DIAMETRO->isZero(); }, QStringLiteral("Diametro[x] deve ser informao!"), DIAMETRO},
+        {[this] { return QUANTIDADE->isZero(); }, QStringLiteral("Quantidade deve ser informada!"), QUANTIDADE},
+        {[this] { return VALUNITARIO->isZero(); }, QStringLiteral("Valor Unitário deve ser informado!"), VALUNITARIO},
+    };
+    save.confirmText = QStringLiteral("Confirma Lançamento?");
+    save.post = [this] {
+        auto *t = dm->TROMANEIOTORO;
+        if (m_header) {
+            t->setValue(QStringLiteral("NF"), m_header->nota->value());
+            t->setValue(QStringLiteral("DATA"), m_header->data->date());
+            t->setValue(QStringLiteral("CODEMPRESA"), m_header->Edit1->text().toDouble());
+        }
+        t->post();
+        if (m_header)
+            m_header->setRowCountCaption();
+    };
+    save.continueText = QStringLiteral("Insere Outro Produto para este Cliente?");
+    save.another = [this] {
+        dm->TROMANEIOTORO->append();
+        DBEDIT1->setFocus();
+    };
+    save.finished = [this] {
+        dm->TROMANEIOTORO->setFiltered(false);
+        dm->TROMANEIOTORO->close();
+        close();
+    };
+    runMovementSave(this, save);
+}
+
+void TfrmRomaneiotorosprodutos::BitBtn3Click()
+{
+    dm->QEssencia->close();
+    close();
+}
+
+void TfrmRomaneiotorosprodutos::FormClose()
+{
+    // A row not saved goes with the window.
+    dm->TROMANEIOTORO->cancel();
+}
