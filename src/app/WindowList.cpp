@@ -18,6 +18,12 @@
 #include "registers/UnitMunicipio.h"
 #include "registers/UnitProdutos.h"
 #include "registers/Unitsubprodutos.h"
+#include "logs/UnitConsultaEPatio.h"
+#include "logs/UnitEntradaToros.h"
+#include "logs/UnitEntradaTorosProdutos.h"
+#include "logs/Unitromaneiotoro.h"
+#include "logs/Unitromaneiotorosprodutos.h"
+#include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 
 namespace app {
@@ -43,12 +49,17 @@ const QVector<WindowEntry> &windowList()
         window<TfrmInfo>(),
         window<TfrmSobre>(),
         // RepEssencia, RepCredores, RepFornecedores, RepProduto, RepMunicipio,
-        // TfrmBackup, TfrmRestore, TfrmEntradaToros,
+        // TfrmBackup, TfrmRestore,
+        window<TfrmEntradaToros>(),
         window<TfrmFornecedores>(),
-        // TfrmEntradaTorosProdutos, TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
-        // TfrmConsultaEPatio, TfrmConsultaESerrada, TfrmProducao,
+        window<TfrmEntradaTorosProdutos>(),
+        // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
+        window<TfrmConsultaEPatio>(),
+        // TfrmConsultaESerrada, TfrmProducao,
         window<TfrmPesquisa>(),
-        // TfrmPesquisa1, TfrmPesquisa2, TfrmPesquisa3, TfrmConsultaProducao, TfrmDemo,
+        // TfrmPesquisa1, TfrmPesquisa2,
+        window<TfrmPesquisa3>(),
+        // TfrmConsultaProducao, TfrmDemo,
         // TfrmREntrada, TfrmREntrada1, RepEntrada, RepEntrada1, RepSaida, RepSaida1,
         // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1, TfrmRProducao,
         // TfrmRProducao1, RepEstoque,
@@ -61,8 +72,10 @@ const QVector<WindowEntry> &windowList()
         // TfrmRRomaneioSerrada, RepRomaneioserrada, TfrmRomaneioserrada,
         // TfrmromaneioSerradaProdutos,
         window<Tfrmsubprodutos>(),
-        // Repsubproduto, TfrmRomaneiotoro,
-        // TfrmRomaneiotorosprodutos, TfrmRRomaneioToros, TfrmLimparBD, TfrmSkin,
+        // Repsubproduto,
+        window<TfrmRomaneiotoro>(),
+        window<TfrmRomaneiotorosprodutos>(),
+        // TfrmRRomaneioToros, TfrmLimparBD, TfrmSkin,
         // TfrmConsultaProduto
         window<Tfrmconfigbd>(),
     };
