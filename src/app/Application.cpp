@@ -1,4 +1,6 @@
 #include "Application.h"
+#include "Termination.h"
+#include "data/DataError.h"
 
 #include "SingleInstance.h"
 #include "Skin.h"
@@ -127,6 +129,11 @@ bool Startup::start()
     });
     m_dm = new data::TDM;
     m_main->setDM(m_dm);
+    // The engine takes the termination signals when it attaches; take them back.
+    QObject::connect(m_dm->IBDatabase1, &data::Connection::connectedChanged, m_main, [](bool connected) {
+        if (connected)
+            installTerminationHandler();
+    });
 
     Tfrmconfigbd *config = nullptr;
     for (const WindowEntry &entry : windowList()) {
@@ -169,7 +176,19 @@ int run(QApplication &application)
     if (!startup.start())
         return startup.exitCode();
     QObject::connect(startup.mainWindow(), &TfrmPrincipal::exitConfirmed, &application, &QCoreApplication::quit);
-    return application.exec();
+    TfrmPrincipal *main = startup.mainWindow();
+    installTerminationHandler([main] { main->endProgram(); });
+    const int code = application.exec();
+    // An orderly end refreshes the index statistics the engine plans with;
+    // a failure here must not turn a normal exit into an error.
+    data::Connection *connection = startup.dataModule()->IBDatabase1;
+    if (connection->isConnected()) {
+        try {
+            connection->refreshIndexStatistics();
+        } catch (const data::DataError &) {
+        }
+    }
+    return code;
 }
 
 } // namespace app
