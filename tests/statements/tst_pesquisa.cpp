@@ -101,7 +101,7 @@ private slots:
     void logIntakeGetsCpf_locateIgnoresCase()
     {
         FakeCaller caller(QStringLiteral("TfrmEntradaToros"),
-                          {"RAZAO_SOCIAL", "CGC", "INSC_ESTADUAL", "CODIGOFORNECEDOR", "nota"});
+                          {"fornecedor", "DBEdit1", "inscricao", "DBEDIT6", "nota"});
         caller.open();
         TfrmPesquisa p(m_dm);
         showPicker(p);
@@ -118,10 +118,10 @@ private slots:
         QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("Madeireira Nobre"));
         QTest::keyClick(p.Edit1, Qt::Key_Return);
         QVERIFY(!p.isVisible());
-        QCOMPARE(caller.text("RAZAO_SOCIAL"), QStringLiteral("Madeireira Nobre"));
-        QCOMPARE(caller.text("CGC"), QStringLiteral("52998224725"));
-        QCOMPARE(caller.text("INSC_ESTADUAL"), QStringLiteral("131000002"));
-        QCOMPARE(caller.text("CODIGOFORNECEDOR"), QStringLiteral("2"));
+        QCOMPARE(caller.text("fornecedor"), QStringLiteral("Madeireira Nobre"));
+        QCOMPARE(caller.text("DBEdit1"), QStringLiteral("52998224725"));
+        QCOMPARE(caller.text("inscricao"), QStringLiteral("131000002"));
+        QCOMPARE(caller.text("DBEDIT6"), QStringLiteral("2"));
         QCOMPARE(caller.text("nota"), QStringLiteral("antes"));
 
         // Closed without a choice: the caller's fields stay as they were.
@@ -129,14 +129,14 @@ private slots:
         QTest::keyClicks(p.Edit1, "zeb");
         p.reject(); // Esc
         QVERIFY(!p.isVisible());
-        QCOMPARE(caller.text("RAZAO_SOCIAL"), QStringLiteral("Madeireira Nobre"));
+        QCOMPARE(caller.text("fornecedor"), QStringLiteral("Madeireira Nobre"));
         QVERIFY(!m_dm->QFornecedor->isActive());
     }
 
     void sawnIntakeGetsCnpj_andReturnZeroesItsInvoice_servedFirst()
     {
         FakeCaller logs(QStringLiteral("TfrmEntradaToros"),
-                        {"RAZAO_SOCIAL", "CGC", "INSC_ESTADUAL", "CODIGOFORNECEDOR", "nota"});
+                        {"fornecedor", "DBEdit1", "inscricao", "DBEDIT6", "nota"});
         logs.open();
         FakeCaller sawn(QStringLiteral("TfrmEntradaSerrada"), {"RAZAO_SOCIAL", "CGC", "INSC_ESTADUAL", "DBEDIT6", "nota"});
         sawn.open();
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(sawn.text("RAZAO_SOCIAL"), QStringLiteral("ZEBU MADEIRAS"));
         QCOMPARE(sawn.text("CGC"), QStringLiteral("11222333000181"));
         QCOMPARE(sawn.text("DBEDIT6"), QStringLiteral("1"));
-        QCOMPARE(logs.text("RAZAO_SOCIAL"), QStringLiteral("antes"));
+        QCOMPARE(logs.text("fornecedor"), QStringLiteral("antes"));
 
         showPicker(p);
         p.BitBtn2->click();

@@ -1,0 +1,250 @@
+#include "PickerWindow.h"
+
+#include "data/Table.h"
+#include "widgets/DBEdit.h"
+#include "widgets/KeyNavigation.h"
+#include "widgets/MovementWindow.h"
+#include "widgets/NumericEdit.h"
+#include "widgets/Prompter.h"
+#include "widgets/WindowRegistry.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace widgets {
+
+void writeInto(QWidget *caller, const QString &controlName, const QVariant &value)
+{
+    QWidget *w = caller->objectName() == controlName ? caller : caller->findChild<QWidget *>(controlName);
+    if (!w)
+        return;
+    if (auto *e = qobject_cast<DBEdit *>(w); e && e->link()->isActive()) {
+        e->link()->setValue(value.toString().isEmpty() ? QVariant() : value);
+        e->refresh();
+    } else if (auto *n = qobject_cast<NumericEdit *>(w)) {
+        n->setValue(value.toDouble());
+        if (n->link()->isActive())
+            n->link()->setValue(value.toDouble());
+    } else if (auto *s = qobject_cast<QSpinBox *>(w)) {
+        s->setValue(value.toInt());
+    } else if (auto *l = qobject_cast<QLineEdit *>(w)) {
+        l->setText(value.toString());
+    }
+}
+
+PickerWindow::Caller::Caller(QString windowClass, Fields fields, QString focus, Fields onReturn)
+    : windowClass(std::move(windowClass)), fields(std::move(fields)), focus(std::move(focus)),
+      onReturn(std::move(onReturn))
+{
+}
+
+PickerWindow::Caller::Caller(QString windowClass, Fields fields, QStringList enable, QString focus,
+                             Fields onReturn, QStringList disableOnReturn)
+    : windowClass(std::move(windowClass)), fields(std::move(fields)), enable(std::move(enable)),
+      focus(std::move(focus)), onReturn(std::move(onReturn)), disableOnReturn(std::move(disableOnReturn))
+{
+}
+
+void PickerWindow::registerInto(QVector<Caller> &table, const Caller &caller)
+{
+    for (Caller &c : table) {
+        if (c.windowClass == caller.windowClass) {
+            c = caller;
+            return;
+        }
+    }
+    table.append(caller);
+}
+
+PickerWindow::PickerWindow(const Setup &setup, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_setup(setup)
+{
+    Q_ASSERT(m_setup.list && m_setup.callers && !m_setup.orders.isEmpty());
+    setObjectName(setup.objectName);
+    setWindowTitle(QStringLiteral("Pesquisa"));
+    KeyNavigator::instance().switchOffWhileShown(this);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    GroupBox1 = new QGroupBox(setup.searchTitle, this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    auto *g1 = new QVBoxLayout(GroupBox1);
+    Edit1 = new QLineEdit(GroupBox1);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    g1->addWidget(Edit1);
+    outer->addWidget(GroupBox1);
+
+    Panel2 = new QLabel(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setFrameShape(QFrame::Panel);
+    Panel2->setFrameShadow(QFrame::Sunken);
+    Panel2->setStyleSheet(QStringLiteral("QLabel { color: navy; font-weight: bold; padding: 3px; }"));
+    outer->addWidget(Panel2);
+
+    DBGrid1 = new DBGrid(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setToolTip(
+        QStringLiteral("Selecione o fornecedor desejado e tecle \"ENTER\" ou clique em \"SELECIONAR\"."));
+    DBGrid1->setDataSource(setup.source);
+    DBGrid1->setColumns(setup.columns);
+    DBGrid1->setMinimumSize(setup.gridWidth, 300);
+    outer->addWidget(DBGrid1);
+
+    auto *bottom = new QHBoxLayout;
+    BitBtn1 = new QPushButton(QStringLiteral("&Selecionar"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setAutoDefault(false);
+    BitBtn2 = new QPushButton(QStringLiteral("&Retornar"), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setAutoDefault(false);
+    GroupBox2 = new QGroupBox(QStringLiteral("&Ordenação"), this);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    auto *g2 = new QVBoxLayout(GroupBox2);
+    ComboBox1 = new QComboBox(GroupBox2);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    for (const Order &o : setup.orders)
+        ComboBox1->addItem(o.text);
+    ComboBox1->setCurrentIndex(setup.firstOrder);
+    g2->addWidget(ComboBox1);
+    bottom->addWidget(BitBtn1);
+    bottom->addWidget(BitBtn2);
+    bottom->addStretch(1);
+    bottom->addWidget(GroupBox2);
+    outer->addLayout(bottom);
+
+    connect(Edit1, &QLineEdit::textEdited, this, [this](const QString &t) {
+        if (t != t.toUpper()) {
+            const int pos = Edit1->cursorPosition();
+            Edit1->setText(t.toUpper());
+            Edit1->setCursorPosition(pos);
+        }
+        Edit1Change(Edit1->text());
+    });
+    connect(Edit1, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
+    connect(DBGrid1, &DBGrid::rowActivated, BitBtn1, &QPushButton::click);
+    connect(ComboBox1, QOverload<int>::of(&QComboBox::activated), this, &PickerWindow::ComboBox1Change);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn2Click(); }); });
+    DBGrid1->installEventFilter(this);
+}
+
+QWidget *PickerWindow::currentCaller(Caller *entry) const
+{
+    for (const Caller &c : *m_setup.callers) {
+        QWidget *w = windows().find(c.windowClass);
+        if (hasCallerMark(w)) {
+            if (entry)
+                *entry = c;
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+void PickerWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        guarded(this, [this] { FormShow(); });
+}
+
+void PickerWindow::FormShow()
+{
+    data::Query *q = m_setup.list;
+    q->open();
+    Edit1->setFocus();
+    Edit1->clear();
+    Panel2->setText(QString::number(q->recordCount()));
+    ComboBox1->setCurrentIndex(m_setup.firstOrder);
+    reopen(m_setup.orders.at(m_setup.firstOrder).column);
+}
+
+void PickerWindow::reopen(const QString &orderColumn)
+{
+    data::Query *q = m_setup.list;
+    q->close();
+    q->setSql(QStringLiteral("Select * from %1 Order by %2").arg(m_setup.table, orderColumn));
+    q->open();
+}
+
+void PickerWindow::Edit1Change(const QString &text)
+{
+    data::Query *q = m_setup.list;
+    if (text.isEmpty() || !q->isActive())
+        return;
+    guarded(this, [&] { q->locate(m_setup.nameColumn, text); });
+}
+
+void PickerWindow::ComboBox1Change(int index)
+{
+    const int order = index >= 0 && index < m_setup.orders.size() ? index : m_setup.firstOrder;
+    guarded(this, [&] { reopen(m_setup.orders.at(order).column); });
+}
+
+void PickerWindow::BitBtn1Click()
+{
+    data::Query *q = m_setup.list;
+    Caller entry;
+    QWidget *caller = currentCaller(&entry);
+    if (!caller && !m_setup.closeWithoutCaller)
+        return;
+    if (caller) {
+        const bool hasRow = q->isActive() && q->recNo() >= 0;
+        for (const auto &f : entry.fields) {
+            if (m_setup.writeAsText)
+                writeInto(caller, f.first, hasRow ? q->asString(f.second) : QString());
+            else if (hasRow)
+                writeInto(caller, f.first, q->value(f.second));
+        }
+        for (const QString &name : entry.enable)
+            if (QWidget *w = caller->findChild<QWidget *>(name))
+                w->setEnabled(true);
+    }
+    accept();
+    if (caller) {
+        if (QWidget *focus = caller->findChild<QWidget *>(entry.focus))
+            focus->setFocus();
+    }
+}
+
+void PickerWindow::BitBtn2Click()
+{
+    Caller entry;
+    QWidget *caller = currentCaller(&entry);
+    if (caller) {
+        for (const auto &f : entry.onReturn)
+            writeInto(caller, f.first, f.second);
+        for (const QString &name : entry.disableOnReturn)
+            if (QWidget *w = caller->findChild<QWidget *>(name))
+                w->setEnabled(false);
+    }
+    if (closesListOnReturn(caller, entry))
+        m_setup.list->close();
+    QDialog::reject();
+}
+
+void PickerWindow::reject()
+{
+    BitBtn2->click();
+}
+
+bool PickerWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            BitBtn1->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace widgets
