@@ -653,6 +653,8 @@ void DataSet::post()
     m_state = DataSetState::Browse;
     invalidate();
     int pos = keyValue.isNull() ? -1 : positionOfKey(keyValue);
+    if (pos >= 0)
+        loadPageAround(pos, keyValue);
     if (pos < 0)
         pos = qBound(-1, m_row, recordCount() - 1);
     setCurrent(pos);
@@ -695,6 +697,8 @@ void DataSet::refresh()
     const QVariant keyValue = keyIndex >= 0 ? m_buffer.value(keyIndex) : QVariant();
     invalidate();
     int pos = keyValue.isNull() ? -1 : positionOfKey(keyValue);
+    if (pos >= 0)
+        loadPageAround(pos, keyValue);
     if (pos < 0)
         pos = qMin(m_row, recordCount() - 1);
     setCurrent(pos);
@@ -963,7 +967,86 @@ bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions o
     const QVariant keyValue = q.value(0);
     q.finish();
     const int pos = positionOfKey(keyValue);
-    return pos >= 0 && moveTo(pos);
+    if (pos < 0)
+        return false;
+    loadPageAround(pos, keyValue);
+    return moveTo(pos);
+}
+
+// Reads the page holding the row with this key at `pos` by walking the order
+// from that row both ways, instead of skipping `pos` rows from an end: a
+// search that lands in the middle of a long list reads one page, not half
+// the table. False (and nothing read) when the walk cannot be bounded.
+bool DataSet::loadPageAround(int pos, const QVariant &keyValue)
+{
+    const int page = pos / PageSize;
+    if (m_pages.contains(page) || pos < PageSize || isSequential() || keyField().isEmpty())
+        return m_pages.contains(page);
+    const QVector<Order> terms = orderTerms();
+    const QVariantList target = orderValuesOfKey(keyValue);
+    if (terms.isEmpty() || target.isEmpty() || target[0].isNull())
+        return false;
+    const int wantBefore = pos - page * PageSize;
+    int wantAfter = PageSize - wantBefore - 1;
+    if (m_count >= 0)
+        wantAfter = qMin(wantAfter, m_count - pos - 1);
+
+    QVariantList params;
+    const QString where = whereClause(params);
+    const QString first = terms[0].expression;
+    auto readRows = [&](const QVector<Condition> &side, const QString &bound, int n, bool reversed) {
+        QVector<Row> rows;
+        if (n <= 0)
+            return rows;
+        const Condition any = anyOf(side);
+        QString sql = QStringLiteral("SELECT FIRST %1 ").arg(n) + columnList() + QLatin1Char(' ') + fromClause()
+                      + QStringLiteral(" WHERE ") + any.sql + QStringLiteral(" AND ") + first + bound;
+        QVariantList all = any.params;
+        all << target[0];
+        if (!where.isEmpty()) {
+            sql += QStringLiteral(" AND (") + where + QLatin1Char(')');
+            all += params;
+        }
+        sql += orderByClause(reversed);
+        QSqlQuery q = execQuery(sql, all);
+        const int cols = int(m_fields.size());
+        while (q.next()) {
+            Row r(cols);
+            for (int i = 0; i < cols; ++i)
+                r[i] = q.value(i);
+            rows.push_back(std::move(r));
+        }
+        return rows;
+    };
+    // The first order column bounds both walks; NULLs, which it cannot
+    // bound, sort first ascending and last descending, outside the page.
+    const bool desc = terms[0].descending;
+    QVector<Row> before = readRows(sideOf(terms, target, true), desc ? QStringLiteral(" >= ?") : QStringLiteral(" <= ?"),
+                                   wantBefore, true);
+    if (before.size() < wantBefore)
+        return false;
+    QVector<Row> after = readRows(sideOf(terms, target, false), desc ? QStringLiteral(" <= ?") : QStringLiteral(" >= ?"),
+                                  wantAfter, false);
+    if (after.size() < wantAfter || (m_count < 0 && after.size() < PageSize - wantBefore - 1))
+        return false;
+    QSqlQuery q = execQuery(QStringLiteral("SELECT ") + columnList() + QLatin1Char(' ') + fromClause()
+                                + QStringLiteral(" WHERE ") + keyField() + QStringLiteral(" = ?"),
+                            {keyValue});
+    if (!q.next())
+        return false;
+    Row self(int(m_fields.size()));
+    for (int i = 0; i < self.size(); ++i)
+        self[i] = q.value(i);
+    QVector<Row> rows;
+    rows.reserve(PageSize);
+    for (auto it = before.rbegin(); it != before.rend(); ++it)
+        rows.push_back(*it);
+    rows.push_back(self);
+    rows += after;
+    if (m_pages.size() > 256)
+        m_pages.clear();
+    m_pages.insert(page, rows);
+    return true;
 }
 
 } // namespace data

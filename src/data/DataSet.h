@@ -167,6 +167,7 @@ private:
     QString orderByClause(bool reversed) const;
     int positionOfKey(const QVariant &key);
     QVariantList orderValuesOfKey(const QVariant &key);
+    bool loadPageAround(int pos, const QVariant &key);
     int countRows(const QVector<QPair<QString, QVariantList>> &conditions, int cap);
     void setCurrent(int row);
     void setState(DataSetState state);

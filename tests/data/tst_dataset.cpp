@@ -323,6 +323,11 @@ private slots:
                         QVERIFY(s->moveTo(anchor));
                         QVERIFY(s->locate("CODDISCRIMINACAO", keys[target]));
                         QCOMPARE(s->recNo(), target);
+                        // The page read around the found row holds its neighbours.
+                        for (int row : {target - 1, target + 1, (target / 128) * 128}) {
+                            QVERIFY(s->moveTo(row));
+                            QCOMPARE(s->value("CODDISCRIMINACAO"), keys[row]);
+                        }
                     }
                 }
             }
