@@ -111,38 +111,19 @@ TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->
     for (QWidget *w : {static_cast<QWidget *>(CNPJ.edit), static_cast<QWidget *>(IE), static_cast<QWidget *>(CPF.edit)})
         w->setEnabled(false);
 
-    auto *s = new QVBoxLayout(TabSheet2);
-    GroupBox1 = new QGroupBox(QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), TabSheet2);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    auto *g1 = new QVBoxLayout(GroupBox1);
-    Edit1 = new QLineEdit(GroupBox1);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    g1->addWidget(Edit1);
-    s->addWidget(GroupBox1);
-    DBGrid1 = new widgets::DBGrid(TabSheet2);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setDataSource(src);
-    DBGrid1->setColumns({{QStringLiteral("NOMECREDOR"), QStringLiteral("Cliente"), 250},
-                         {QStringLiteral("CIDADE"), QStringLiteral("CIDADE"), 150},
-                         {QStringLiteral("FONE"), QStringLiteral("Telefone"), 100},
-                         {QStringLiteral("IE"), QStringLiteral("Insc. Estadual"), 120}});
-    DBGrid1->setMinimumSize(640, 300);
-    s->addWidget(DBGrid1);
-    auto *bottom = new QHBoxLayout;
-    Panel1 = new QLabel(TabSheet2);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setFrameShadow(QFrame::Sunken);
-    Panel1->setStyleSheet(QStringLiteral("QLabel { color: navy; font-weight: bold; padding: 4px; }"));
-    bottom->addWidget(Panel1, 1);
-    GroupBox2 = new QGroupBox(QStringLiteral("&Ordenação"), TabSheet2);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    auto *g2 = new QVBoxLayout(GroupBox2);
-    ComboBox1 = new QComboBox(GroupBox2);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    g2->addWidget(ComboBox1);
-    bottom->addWidget(GroupBox2);
-    s->addLayout(bottom);
+    const SearchPage search =
+        searchPage(TabSheet2, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), src,
+                   {{QStringLiteral("NOMECREDOR"), QStringLiteral("Cliente"), 250},
+                    {QStringLiteral("CIDADE"), QStringLiteral("CIDADE"), 150},
+                    {QStringLiteral("FONE"), QStringLiteral("Telefone"), 100},
+                    {QStringLiteral("IE"), QStringLiteral("Insc. Estadual"), 120}},
+                   QSize(640, 300), QStringLiteral("NOMECREDOR"), true);
+    GroupBox1 = search.group;
+    Edit1 = search.edit;
+    DBGrid1 = search.grid;
+    Panel1 = search.count;
+    GroupBox2 = search.orderGroup;
+    ComboBox1 = search.orders;
 
     setNavigatorHints({QStringLiteral("Primeiro Cliente"), QStringLiteral("Cliente Anterior"),
                        QStringLiteral("Proximo Cliente"), QStringLiteral("Ultimo Cliente")});
@@ -157,8 +138,6 @@ TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->
     setupOrders(ComboBox1, {{QStringLiteral("CLIENTE"), QStringLiteral("NOMECREDOR")},
                             {QStringLiteral("CIDADE"), QStringLiteral("CIDADE")}},
                 QStringLiteral("CLIENTE"));
-    upperCaseSearch(Edit1);
-    locateAsTyped(Edit1, QStringLiteral("NOMECREDOR"));
 
     CheckCNPJ = new TCheckCNPJ(this);
     CheckCNPJ->setAssociate(CNPJ.edit);

@@ -148,38 +148,19 @@ TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWin
         w->setEnabled(false);
 
     // "Pesquisa"
-    auto *s = new QVBoxLayout(TabSheet3);
-    GroupBox1 = new QGroupBox(QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), TabSheet3);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    auto *g1 = new QVBoxLayout(GroupBox1);
-    Edit1 = new QLineEdit(GroupBox1);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    g1->addWidget(Edit1);
-    s->addWidget(GroupBox1);
-    DBGrid1 = new widgets::DBGrid(TabSheet3);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setDataSource(src);
-    DBGrid1->setColumns({{QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("Código"), 60},
-                         {QStringLiteral("NOMEFORNECEDOR"), QStringLiteral("Fornecedor"), 250},
-                         {QStringLiteral("NOMEFANTASIA"), QStringLiteral("Nome de Fantansia"), 170},
-                         {QStringLiteral("INSCESTADUAL"), QStringLiteral("Insc.Estadual"), 110}});
-    DBGrid1->setMinimumSize(620, 260);
-    s->addWidget(DBGrid1);
-    auto *bottom = new QHBoxLayout;
-    Panel1 = new QLabel(TabSheet3);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setFrameShadow(QFrame::Sunken);
-    Panel1->setStyleSheet(QStringLiteral("QLabel { color: navy; font-weight: bold; padding: 4px; }"));
-    bottom->addWidget(Panel1, 1);
-    GroupBox2 = new QGroupBox(QStringLiteral("&Ordenação"), TabSheet3);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    auto *g2 = new QVBoxLayout(GroupBox2);
-    ComboBox1 = new QComboBox(GroupBox2);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    g2->addWidget(ComboBox1);
-    bottom->addWidget(GroupBox2);
-    s->addLayout(bottom);
+    const SearchPage search =
+        searchPage(TabSheet3, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), src,
+                   {{QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("Código"), 60},
+                    {QStringLiteral("NOMEFORNECEDOR"), QStringLiteral("Fornecedor"), 250},
+                    {QStringLiteral("NOMEFANTASIA"), QStringLiteral("Nome de Fantansia"), 170},
+                    {QStringLiteral("INSCESTADUAL"), QStringLiteral("Insc.Estadual"), 110}},
+                   QSize(620, 260), QStringLiteral("NOMEFORNECEDOR"), true);
+    GroupBox1 = search.group;
+    Edit1 = search.edit;
+    DBGrid1 = search.grid;
+    Panel1 = search.count;
+    GroupBox2 = search.orderGroup;
+    ComboBox1 = search.orders;
 
     setNavigatorHints({QStringLiteral("Primeiro Fornecedor"), QStringLiteral("Fornecedor Anterior"),
                        QStringLiteral("Proximo Fornecedor"), QStringLiteral("Ultimo Fornecedor")});
@@ -196,8 +177,6 @@ TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWin
                             {QStringLiteral("NOME FANTASIA"), QStringLiteral("NOMEFANTASIA")},
                             {QStringLiteral("INSCRIÇÃO"), QStringLiteral("INSCESTADUAL")}},
                 QStringLiteral("FORNECEDOR"));
-    upperCaseSearch(Edit1);
-    locateAsTyped(Edit1, QStringLiteral("NOMEFORNECEDOR"));
 
     // Tax identifiers are checked when their fields are left.
     CheckCNPJ = new TCheckCNPJ(this);

@@ -45,22 +45,16 @@ TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent) : RegisterWindow(dm
     f->addRow(buddyLabel(QStringLiteral("Código da U&F"), COD_UF), COD_UF);
     f->addRow(buddyLabel(QStringLiteral("&UF"), SIG_UF), SIG_UF);
 
-    auto *s = new QVBoxLayout(TabSheet2);
-    GroupBox1 = new QGroupBox(QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), TabSheet2);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    auto *g = new QVBoxLayout(GroupBox1);
-    Edit1 = new QLineEdit(GroupBox1);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    g->addWidget(Edit1);
-    s->addWidget(GroupBox1);
-    DBGrid1 = new widgets::DBGrid(TabSheet2);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setDataSource(dm->DMunicipio);
-    DBGrid1->setColumns({{QStringLiteral("COD_MUNIC"), QStringLiteral("Código"), 80},
-                         {QStringLiteral("NOM_MUNIC"), QStringLiteral("Município"), 300},
-                         {QStringLiteral("SIG_UF"), QStringLiteral("UF"), 40}});
-    DBGrid1->setMinimumSize(460, 240);
-    s->addWidget(DBGrid1);
+    const SearchPage search =
+        searchPage(TabSheet2, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"),
+                   dm->DMunicipio,
+                   {{QStringLiteral("COD_MUNIC"), QStringLiteral("Código"), 80},
+                    {QStringLiteral("NOM_MUNIC"), QStringLiteral("Município"), 300},
+                    {QStringLiteral("SIG_UF"), QStringLiteral("UF"), 40}},
+                   QSize(460, 240), QStringLiteral("NOM_MUNIC"));
+    GroupBox1 = search.group;
+    Edit1 = search.edit;
+    DBGrid1 = search.grid;
 
     setNavigatorHints({QStringLiteral("Primeiro Município"), QStringLiteral("Município Anterior"),
                        QStringLiteral("Proximo Município"), QStringLiteral("Ultimo Município")});
@@ -71,8 +65,6 @@ TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent) : RegisterWindow(dm
                   {Cadastro, QStringLiteral("Ca&dastro"), QStringLiteral("Ir para Cadastro")},
                   {Retornar, QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")}});
     setButtonVisible(Cadastro, false);
-    upperCaseSearch(Edit1);
-    locateAsTyped(Edit1, QStringLiteral("NOM_MUNIC"));
     onExit(SIG_UF, [this] {
         if (!focusGoingTo(Gravar))
             button(Gravar)->click();

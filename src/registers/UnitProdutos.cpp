@@ -51,23 +51,16 @@ TfrmProdutos::TfrmProdutos(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, 
     form->addRow(buddyLabel(QStringLiteral("&Unidade"), UNIDADE), UNIDADE);
     form->addRow(buddyLabel(QStringLiteral("I&ndice (%)"), FATOR), FATOR);
 
-    auto *search = new QVBoxLayout(TabSheet2);
-    GroupBox1 = new QGroupBox(QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), TabSheet2);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    auto *g = new QVBoxLayout(GroupBox1);
-    Edit1 = new QLineEdit(GroupBox1);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    g->addWidget(Edit1);
-    search->addWidget(GroupBox1);
-    DBGrid1 = new widgets::DBGrid(TabSheet2);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setDataSource(dm->DProduto);
-    DBGrid1->setColumns({{QStringLiteral("GRAUIND"), QStringLiteral("Código"), 60},
-                         {QStringLiteral("NOMEGRAU"), QStringLiteral("Produto Gerado"), 300},
-                         {QStringLiteral("UNIDADE"), QStringLiteral("Unid."), 50},
-                         {QStringLiteral("FATOR"), QStringLiteral("Indice (%)"), 80}});
-    DBGrid1->setMinimumSize(520, 240);
-    search->addWidget(DBGrid1);
+    const SearchPage search =
+        searchPage(TabSheet2, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), dm->DProduto,
+                   {{QStringLiteral("GRAUIND"), QStringLiteral("Código"), 60},
+                    {QStringLiteral("NOMEGRAU"), QStringLiteral("Produto Gerado"), 300},
+                    {QStringLiteral("UNIDADE"), QStringLiteral("Unid."), 50},
+                    {QStringLiteral("FATOR"), QStringLiteral("Indice (%)"), 80}},
+                   QSize(520, 240), QStringLiteral("NOMEGRAU"));
+    GroupBox1 = search.group;
+    Edit1 = search.edit;
+    DBGrid1 = search.grid;
 
     setNavigatorHints({QStringLiteral("Primeiro Produto"), QStringLiteral("Produto Anterior"),
                        QStringLiteral("Proximo Produto"), QStringLiteral("Ultimo Produto")});
@@ -79,8 +72,6 @@ TfrmProdutos::TfrmProdutos(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, 
                   {Cadastro, QStringLiteral("Ca&dastro"), QStringLiteral("Ir para Cadastro")},
                   {Retornar, QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")}});
     setButtonVisible(Cadastro, false);
-    upperCaseSearch(Edit1);
-    locateAsTyped(Edit1, QStringLiteral("NOMEGRAU"));
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         index == 0 ? TabSheet1Show() : TabSheet2Show();
     });

@@ -39,21 +39,15 @@ Tfrmsubprodutos::Tfrmsubprodutos(data::TDM *dm, QWidget *parent) : RegisterWindo
     form->addRow(buddyLabel(QStringLiteral("Código &Produto"), GRAUIND), GRAUIND);
     form->addRow(buddyLabel(QStringLiteral("Pr&oduto"), NOMEGRAU), NOMEGRAU);
 
-    auto *search = new QVBoxLayout(TabSheet2);
-    GroupBox1 = new QGroupBox(QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), TabSheet2);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    auto *g = new QVBoxLayout(GroupBox1);
-    Edit1 = new QLineEdit(GroupBox1);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    g->addWidget(Edit1);
-    search->addWidget(GroupBox1);
-    DBGrid1 = new widgets::DBGrid(TabSheet2);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setDataSource(dm->DSTSUBPRODUTOS);
-    DBGrid1->setColumns({{QStringLiteral("GRAUIND"), QStringLiteral("Código"), 60},
-                         {QStringLiteral("NOMEGRAU"), QStringLiteral("Sub-Produtos"), 360}});
-    DBGrid1->setMinimumSize(460, 240);
-    search->addWidget(DBGrid1);
+    const SearchPage search =
+        searchPage(TabSheet2, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"),
+                   dm->DSTSUBPRODUTOS,
+                   {{QStringLiteral("GRAUIND"), QStringLiteral("Código"), 60},
+                    {QStringLiteral("NOMEGRAU"), QStringLiteral("Sub-Produtos"), 360}},
+                   QSize(460, 240), QStringLiteral("NOMEGRAU"));
+    GroupBox1 = search.group;
+    Edit1 = search.edit;
+    DBGrid1 = search.grid;
 
     setNavigatorHints({QStringLiteral("Primeiro Produto"), QStringLiteral("Produto Anterior"),
                        QStringLiteral("Proximo Produto"), QStringLiteral("Ultimo Produto")});
@@ -65,8 +59,6 @@ Tfrmsubprodutos::Tfrmsubprodutos(data::TDM *dm, QWidget *parent) : RegisterWindo
                   {Cadastro, QStringLiteral("Ca&dastro"), QStringLiteral("Ir para Cadastro")},
                   {Retornar, QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")}});
     setButtonVisible(Cadastro, false);
-    upperCaseSearch(Edit1);
-    locateAsTyped(Edit1, QStringLiteral("NOMEGRAU"));
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         index == 0 ? TabSheet1Show() : TabSheet2Show();
     });

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -208,6 +209,49 @@ void RegisterWindow::applyOrder(const QString &order)
     } else if (m_table->indexFieldNames() != order || !m_table->indexName().isEmpty()) {
         m_table->setIndexFieldNames(order);
     }
+}
+
+RegisterWindow::SearchPage RegisterWindow::searchPage(QWidget *page, const QString &caption,
+                                                     data::DataSource *source,
+                                                     const QVector<DBGrid::Column> &columns,
+                                                     const QSize &gridMinimum, const QString &searchField,
+                                                     bool withCountAndOrder)
+{
+    SearchPage p;
+    auto *layout = new QVBoxLayout(page);
+    p.group = new QGroupBox(caption, page);
+    p.group->setObjectName(QStringLiteral("GroupBox1"));
+    auto *g1 = new QVBoxLayout(p.group);
+    p.edit = new QLineEdit(p.group);
+    p.edit->setObjectName(QStringLiteral("Edit1"));
+    g1->addWidget(p.edit);
+    layout->addWidget(p.group);
+    p.grid = new DBGrid(page);
+    p.grid->setObjectName(QStringLiteral("DBGrid1"));
+    p.grid->setDataSource(source);
+    p.grid->setColumns(columns);
+    p.grid->setMinimumSize(gridMinimum);
+    layout->addWidget(p.grid);
+    if (withCountAndOrder) {
+        auto *bottom = new QHBoxLayout;
+        p.count = new QLabel(page);
+        p.count->setObjectName(QStringLiteral("Panel1"));
+        p.count->setFrameShape(QFrame::Panel);
+        p.count->setFrameShadow(QFrame::Sunken);
+        p.count->setStyleSheet(QStringLiteral("QLabel { color: navy; font-weight: bold; padding: 4px; }"));
+        bottom->addWidget(p.count, 1);
+        p.orderGroup = new QGroupBox(QStringLiteral("&Ordenação"), page);
+        p.orderGroup->setObjectName(QStringLiteral("GroupBox2"));
+        auto *g2 = new QVBoxLayout(p.orderGroup);
+        p.orders = new QComboBox(p.orderGroup);
+        p.orders->setObjectName(QStringLiteral("ComboBox1"));
+        g2->addWidget(p.orders);
+        bottom->addWidget(p.orderGroup);
+        layout->addLayout(bottom);
+    }
+    upperCaseSearch(p.edit);
+    locateAsTyped(p.edit, searchField);
+    return p;
 }
 
 void RegisterWindow::showCount(QLabel *panel, const QString &prefix)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/DataError.h"
+#include "widgets/DBGrid.h"
 #include "widgets/Prompter.h"
 
 #include <QDialog>
@@ -11,6 +12,7 @@
 #include <functional>
 
 class QComboBox;
+class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -108,6 +110,24 @@ protected:
     void setupOrders(QComboBox *list, const QVector<QPair<QString, QString>> &orders, const QString &initial);
     void selectOrder(QComboBox *list, const QString &caption); // and apply it
     void applyOrder(const QString &order);
+
+    // The search tab of a tabbed register, laid out on PAGE: the group
+    // CAPTION with the upper-case edit `Edit1` that locates SEARCHFIELD as
+    // typed, and the grid `DBGrid1` over SOURCE; with a count and an order,
+    // also the count panel `Panel1` and the group "&Ordenação" with the order
+    // list `ComboBox1` (whose orders the window sets up).
+    struct SearchPage
+    {
+        QGroupBox *group;
+        QLineEdit *edit;
+        DBGrid *grid;
+        QLabel *count = nullptr;
+        QGroupBox *orderGroup = nullptr;
+        QComboBox *orders = nullptr;
+    };
+    SearchPage searchPage(QWidget *page, const QString &caption, data::DataSource *source,
+                          const QVector<DBGrid::Column> &columns, const QSize &gridMinimum,
+                          const QString &searchField, bool withCountAndOrder = false);
 
     // The count panel: PREFIX followed by the number of rows (asked of the database).
     void showCount(QLabel *panel, const QString &prefix);
