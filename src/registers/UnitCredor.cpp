@@ -31,15 +31,9 @@ TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->
     setWindowTitle(QStringLiteral("Clientes"));
     data::DataSource *src = dm->DCredor;
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TabSheet1 = new QWidget;
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    TabSheet2 = new QWidget;
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Cadastro"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Pesquisa"));
-    body()->addWidget(PageControl1);
+    PageControl1 = tabbedBody({QStringLiteral("Cadastro"), QStringLiteral("Pesquisa")});
+    TabSheet1 = PageControl1->widget(0);
+    TabSheet2 = PageControl1->widget(1);
 
     auto edit = [&](const char *field, CharCase c, int width = 0) {
         auto *e = new widgets::DBEdit(src, QLatin1String(field), TabSheet1);

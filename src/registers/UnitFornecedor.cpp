@@ -32,18 +32,11 @@ TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWin
     setWindowTitle(QStringLiteral("Fornecedores"));
     data::DataSource *src = dm->DFornecedor;
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TabSheet1 = new QWidget;
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    TabSheet2 = new QWidget;
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    TabSheet3 = new QWidget;
-    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Dados Básicos"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Inscrição/Contato"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Pesquisa"));
-    body()->addWidget(PageControl1);
+    PageControl1 = tabbedBody({QStringLiteral("Dados Básicos"), QStringLiteral("Inscrição/Contato"),
+                               QStringLiteral("Pesquisa")});
+    TabSheet1 = PageControl1->widget(0);
+    TabSheet2 = PageControl1->widget(1);
+    TabSheet3 = PageControl1->widget(2);
 
     auto edit = [&](QWidget *page, const char *field, CharCase c, int width = 0) {
         auto *e = new widgets::DBEdit(src, QLatin1String(field), page);

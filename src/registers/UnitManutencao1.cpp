@@ -29,18 +29,11 @@ TfrmManutencao1::TfrmManutencao1(data::TDM *dm, QWidget *parent) : RegisterWindo
     navigator()->hide();
     data::DataSource *src = dm->DManutencao;
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TabSheet1 = new QWidget;
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    TabSheet2 = new QWidget;
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    TabSheet3 = new QWidget;
-    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("&Dados Basicos"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("&Inscrições"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("Res&ponsaveis"));
-    body()->addWidget(PageControl1);
+    PageControl1 = tabbedBody({QStringLiteral("&Dados Basicos"), QStringLiteral("&Inscrições"),
+                               QStringLiteral("Res&ponsaveis")});
+    TabSheet1 = PageControl1->widget(0);
+    TabSheet2 = PageControl1->widget(1);
+    TabSheet3 = PageControl1->widget(2);
 
     auto edit = [&](QWidget *page, const char *field, CharCase c, int width = 0) {
         auto *e = new widgets::DBEdit(src, QLatin1String(field), page);

@@ -18,15 +18,9 @@ TfrmProdutos::TfrmProdutos(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, 
     setObjectName(QStringLiteral("TfrmProdutos"));
     setWindowTitle(QStringLiteral("Produtos"));
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    TabSheet1 = new QWidget;
-    TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    TabSheet2 = new QWidget;
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    PageControl1->addTab(TabSheet1, QStringLiteral("Cadastro"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("Pesquisa"));
-    body()->addWidget(PageControl1);
+    PageControl1 = tabbedBody({QStringLiteral("Cadastro"), QStringLiteral("Pesquisa")});
+    TabSheet1 = PageControl1->widget(0);
+    TabSheet2 = PageControl1->widget(1);
 
     auto *form = new QFormLayout(TabSheet1);
     GRAUIND = new widgets::DBEdit(dm->DProduto, QStringLiteral("GRAUIND"), TabSheet1);

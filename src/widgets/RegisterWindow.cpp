@@ -211,6 +211,19 @@ void RegisterWindow::applyOrder(const QString &order)
     }
 }
 
+QTabWidget *RegisterWindow::tabbedBody(const QStringList &captions)
+{
+    auto *tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("PageControl1"));
+    for (int i = 0; i < captions.size(); ++i) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
+        tabs->addTab(page, captions.at(i));
+    }
+    m_body->addWidget(tabs);
+    return tabs;
+}
+
 RegisterWindow::SearchPage RegisterWindow::searchPage(QWidget *page, const QString &caption,
                                                      data::DataSource *source,
                                                      const QVector<DBGrid::Column> &columns,

@@ -66,6 +66,9 @@ protected:
     // The layout the window fills between the title and the button bar.
     QVBoxLayout *body() const { return m_body; }
 
+    // The tabbed body of the larger registers: `PageControl1` with one page
+    // `TabSheet1`, `TabSheet2`... per caption, in order.
+    QTabWidget *tabbedBody(const QStringList &captions);
     void setTitle(const QString &text);
     // Captions and hints of the bar; a button without a caption stays hidden.
     struct ButtonSpec
