@@ -130,9 +130,11 @@ TDM::TDM(QObject *parent)
     DS_QROMANEIOSERRADODISC = new DataSource(QROMANEIOSERRADADISC, QStringLiteral("DS_QROMANEIOSERRADODISC"), this);
     DSQ_ROMANEIOTORO = new DataSource(QROMANEIOTORO, QStringLiteral("DSQ_ROMANEIOTORO"), this);
 
-    // The lines of the current invoice of TEntrada1.
+    // The lines of the current invoice of TEntrada1: its number and its
+    // supplier, since two suppliers' invoices may share a number.
     TEntradaDiscriminacao1->setIndexFieldNames(QStringLiteral("NFNUMERO"));
-    TEntradaDiscriminacao1->setMasterSource(TEntrada1, {{QStringLiteral("NFNUMERO"), QStringLiteral("NF_NUMERO")}});
+    TEntradaDiscriminacao1->setMasterSource(TEntrada1, {{QStringLiteral("NFNUMERO"), QStringLiteral("NF_NUMERO")},
+                                                        {QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("CODIGOFORNECEDOR")}});
 
     TProduto->setDisplayFormat(QStringLiteral("FATOR"), QStringLiteral("###,#0.00"));
     QProduto->setDisplayFormat(QStringLiteral("FATOR"), QStringLiteral("###,#0.00"));

@@ -192,8 +192,12 @@ private slots:
         }
         dm.TEntradaDiscriminacao1->open();
         header->first();
-        QCOMPARE(dm.TEntradaDiscriminacao1->recordCount(), 10);
-        QCOMPARE(dm.TEntradaDiscriminacao1->value("NFNUMERO").toInt(), 5);
+        // Invoice 5 of supplier 1 only: lines 50..59 belong to three suppliers.
+        QCOMPARE(dm.TEntradaDiscriminacao1->recordCount(), 3);
+        for (dm.TEntradaDiscriminacao1->first(); !dm.TEntradaDiscriminacao1->eof(); dm.TEntradaDiscriminacao1->next()) {
+            QCOMPARE(dm.TEntradaDiscriminacao1->value("NFNUMERO").toInt(), 5);
+            QCOMPARE(dm.TEntradaDiscriminacao1->value("CODIGOFORNECEDOR").toInt(), 1);
+        }
         header->append();
         QCOMPARE(dm.TEntradaDiscriminacao1->recordCount(), 0);
         header->cancel();
