@@ -467,6 +467,12 @@ private slots:
         f.addLog(4, "CEDRO", "2", "0,5", "0,5", "0", "10");    // 0,5
         f.addLog(5, "CEDRO", "2", "0,5", "0,5", "0", "10");    // 0,5, sawn below
         save(11);
+        // Another supplier's invoice with the same number 10 must survive
+        // the deletion of supplier A's invoice 10.
+        f.w->show();
+        f.newInvoice(f.supplierB, 10);
+        f.addLog(6, "IPE", "2", "0,5", "0,5", "0", "10");      // 0,5
+        save(10);
         data::Table lines(f.dm.IBDatabase1, "ENTRADA_TOROS_DISCRIMINACAO", "CODDISCRIMINACAO");
         lines.setFilter("CODIGOPRODUTO = 5");
         lines.setFiltered(true);
@@ -480,7 +486,7 @@ private slots:
             yard.BitBtn3->click();
             return yard.TENTRADA1->text();
         };
-        QCOMPARE(stock(), QString("2,2025"));
+        QCOMPARE(stock(), QString("2,7025"));
 
         f.w->show();
         f.w->BitBtn6->click();
@@ -494,7 +500,7 @@ private slots:
                 "Exclusão");
         f.w->BitBtn13->click();
         QVERIFY_PROMPTS(p);
-        QCOMPARE(sumOf(f.dm, "select count(*) from ENTRADA_TOROS_DISCRIMINACAO"), 5.0);
+        QCOMPARE(sumOf(f.dm, "select count(*) from ENTRADA_TOROS_DISCRIMINACAO"), 6.0);
 
         f.w->nota1->setValue(10);
         f.w->BitBtn8->click();
@@ -503,9 +509,10 @@ private slots:
         p.question("Confirma Exclusão?", "Confirmação", true);
         f.w->BitBtn13->click();
         QVERIFY_PROMPTS(p);
-        QCOMPARE(sumOf(f.dm, "select count(*) from ENTRADA_TOROS where NF_NUMERO = 10"), 0.0);
-        QCOMPARE(sumOf(f.dm, "select count(*) from ENTRADA_TOROS_DISCRIMINACAO"), 2.0);
-        QCOMPARE(stock(), QString("0,5000")); // 2,2025 - 0,81 - 0,48 - 0,4125
+        QCOMPARE(sumOf(f.dm, "select count(*) from ENTRADA_TOROS where NF_NUMERO = 10"), 1.0);
+        QCOMPARE(sumOf(f.dm, "select count(*) from ENTRADA_TOROS_DISCRIMINACAO"), 3.0);
+        QCOMPARE(sumOf(f.dm, "select count(*) from ENTRADA_TOROS_DISCRIMINACAO where CODIGOPRODUTO = 6"), 1.0);
+        QCOMPARE(stock(), QString("1,0000")); // 2,7025 - 0,81 - 0,48 - 0,4125
         p.error("Não há Lançamento(s) para ser(em) excluído(s)!", "Pesquisa");
         f.w->BitBtn13->click();
         QVERIFY_PROMPTS(p);
