@@ -87,4 +87,21 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int 
     return col >= 0 && col < m_dataSet->fields().size() ? m_dataSet->fields().at(col).displayLabel : QVariant();
 }
 
+QModelIndexList DataSetModel::match(const QModelIndex &start, int role, const QVariant &value, int hits,
+                                    Qt::MatchFlags flags) const
+{
+    const Qt::MatchFlags kind = flags & Qt::MatchTypeMask;
+    const int col = fieldColumn(start.column());
+    if (role != Qt::DisplayRole || hits != 1 || col < 0 || value.toString().isEmpty()
+        || (kind != Qt::MatchStartsWith && kind != Qt::MatchFixedString))
+        return QAbstractTableModel::match(start, role, value, hits, flags);
+    const QString field = m_dataSet->fields().at(col).name;
+    LocateOptions options;
+    options.caseInsensitive = !(flags & Qt::MatchCaseSensitive);
+    options.partialKey = kind == Qt::MatchStartsWith;
+    if (!m_dataSet->locate(field, value.toString(), options))
+        return {};
+    return {index(m_dataSet->recNo(), start.column())};
+}
+
 } // namespace data

@@ -2,18 +2,22 @@
 
 #include "Prompter.h"
 #include "data/DataSet.h"
+#include "data/DataSetModel.h"
 
 namespace widgets {
 
 DBLookupComboBox::DBLookupComboBox(QWidget *parent) : QComboBox(parent), m_link(new FieldLink(this))
 {
     setEditable(false);
+    // Sizing to the contents would read every row of the list.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(20);
     connect(m_link, &FieldLink::refreshNeeded, this, &DBLookupComboBox::refresh);
     connect(this, QOverload<int>::of(&QComboBox::activated), this, [this] {
-        const QVariant key = keyValue();
+        m_key = keyValue();
         if (m_link->isActive())
-            guarded(this, [&] { m_link->setValue(key); });
-        emit keyChanged(key);
+            guarded(this, [&] { m_link->setValue(m_key); });
+        emit keyChanged(m_key);
     });
 }
 
@@ -24,67 +28,69 @@ void DBLookupComboBox::setListSource(data::DataSet *list, const QString &keyFiel
     m_list = list;
     m_keyField = keyField;
     m_listField = listField;
+    delete m_model;
+    m_model = nullptr;
     if (m_list) {
+        m_model = new data::DataSetModel(m_list, this);
         connect(m_list, &data::DataSet::dataReset, this, &DBLookupComboBox::reload);
         connect(m_list, &data::DataSet::activeChanged, this, &DBLookupComboBox::reload);
+        m_loading = true;
+        setModel(m_model);
+        m_loading = false;
     }
     reload();
 }
 
 void DBLookupComboBox::reload()
 {
-    const QVariant chosen = keyValue();
+    if (!m_model)
+        return;
     m_loading = true;
-    clear();
-    m_rows.clear();
-    if (m_list && m_list->isActive()) {
-        const int n = m_list->recordCount();
-        const int keyCol = m_list->fieldIndex(m_keyField);
-        const int listCol = m_list->fieldIndex(m_listField);
-        const int cols = int(m_list->fields().size());
-        for (int row = 0; row < n; ++row) {
-            QVector<QVariant> values(cols);
-            for (int c = 0; c < cols; ++c)
-                values[c] = m_list->valueAt(row, c);
-            addItem(values.value(listCol).toString(), values.value(keyCol));
-            m_rows << values;
-        }
-    }
-    setCurrentIndex(-1);
+    // The model column is the list field's position among the list's columns.
+    if (m_list->isActive() && m_list->hasField(m_listField))
+        setModelColumn(m_list->fieldIndex(m_listField));
     m_loading = false;
     if (m_link->isBound())
         refresh();
     else
-        setKeyValue(chosen);
+        setKeyValue(m_key);
 }
 
 QVariant DBLookupComboBox::keyValue() const
 {
-    return currentIndex() >= 0 ? currentData() : QVariant();
+    if (!m_list || !m_list->isActive() || currentIndex() < 0)
+        return {};
+    return m_list->valueAt(currentIndex(), m_list->fieldIndex(m_keyField));
 }
 
 void DBLookupComboBox::setKeyValue(const QVariant &key)
 {
+    m_key = key;
     int index = -1;
-    if (!key.isNull()) {
-        for (int i = 0; i < count(); ++i) {
-            const QVariant d = itemData(i);
-            const bool numeric = d.typeId() == QMetaType::Int || d.typeId() == QMetaType::Double
-                                 || d.typeId() == QMetaType::LongLong;
-            if (numeric ? d.toDouble() == key.toDouble() : d.toString() == key.toString()) {
-                index = i;
-                break;
-            }
-        }
+    if (!key.isNull() && m_list && m_list->isActive()) {
+        // The current row of the list may already be the one.
+        const int row = m_list->recNo();
+        const QVariant here = row >= 0 ? m_list->valueAt(row, m_list->fieldIndex(m_keyField)) : QVariant();
+        auto same = [&](const QVariant &v) {
+            const bool numeric = v.typeId() == QMetaType::Int || v.typeId() == QMetaType::Double
+                                 || v.typeId() == QMetaType::LongLong;
+            return !v.isNull() && (numeric ? v.toDouble() == key.toDouble() : v.toString() == key.toString());
+        };
+        if (same(here))
+            index = row;
+        else if (guarded(this, [&] { m_list->locate(m_keyField, key, {false, false}); }) && same(m_list->value(m_keyField)))
+            index = m_list->recNo();
     }
+    m_loading = true;
     setCurrentIndex(index);
+    m_loading = false;
 }
 
 QVariant DBLookupComboBox::listValue(const QString &field) const
 {
-    if (!m_list || currentIndex() < 0 || currentIndex() >= m_rows.size())
+    if (!m_list || !m_list->isActive() || currentIndex() < 0)
         return {};
-    return m_rows[currentIndex()].value(m_list->fieldIndex(field));
+    return m_list->valueAt(currentIndex(), m_list->fieldIndex(field));
 }
 
 void DBLookupComboBox::refresh()

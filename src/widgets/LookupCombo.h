@@ -6,13 +6,19 @@
 #include <QComboBox>
 #include <QPointer>
 
-namespace data { class DataSet; }
+namespace data {
+class DataSet;
+class DataSetModel;
+}
 
 namespace widgets {
 
 // A drop-down list of the rows of a list dataset (species, products,
-// municipalities...): shows listField, keeps keyField. Bound to a column it
-// writes the chosen key there and follows the column's value.
+// municipalities, suppliers...): shows listField, keeps keyField. Bound to a
+// column it writes the chosen key there and follows the column's value.
+// The list is a model over the dataset, so a list of 100,000 suppliers is
+// read a page at a time, and choosing by key or by typed text asks the
+// database (the list dataset's current row moves to the chosen one).
 class DBLookupComboBox : public QComboBox
 {
     Q_OBJECT
@@ -42,7 +48,8 @@ private:
     FieldLink *m_link;
     QPointer<data::DataSet> m_list;
     QString m_keyField, m_listField;
-    QVector<QVector<QVariant>> m_rows;
+    data::DataSetModel *m_model = nullptr;
+    QVariant m_key; // the chosen key, kept across reloads of the list
     bool m_loading = false;
 };
 

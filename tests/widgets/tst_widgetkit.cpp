@@ -234,7 +234,14 @@ private slots:
         dm.TPRODUCAO->cancel();
 
         QCOMPARE(grid->model()->rowCount(), 3);
-        QCOMPARE(grid->currentIndex().row(), 0);
+        // Choosing in a lookup moves its list to the chosen row, and the
+        // grid over the same list follows.
+        QCOMPARE(grid->currentIndex().row(), 1);
+        // Type-ahead in the grid asks the database for the first match.
+        const QModelIndexList found = grid->model()->match(grid->model()->index(0, 1), Qt::DisplayRole, "ip");
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found.first().row(), 2);
+        QCOMPARE(grid->currentIndex().row(), 2);
         dm.TEssencia->last();
         QCOMPARE(grid->currentIndex().row(), 2);
         QCOMPARE(grid->model()->data(grid->model()->index(2, 1)).toString(), QString("IPE"));
