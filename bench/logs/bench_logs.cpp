@@ -126,13 +126,23 @@ int main(int argc, char **argv)
     w.BitBtn2->click();
     p.clear();
 
-    w.BitBtn6->click();
-    w.fornecedor1->setKeyValue(supplierName);
-    w.nota1->setValue(invoice);
-    report("search one invoice (number and supplier)", medianMs(5, {}, [&] { w.BitBtn8->click(); }), 100);
-    w.nota1->setValue(0);
-    report("search a supplier's invoices", medianMs(5, {}, [&] { w.BitBtn8->click(); }), 100);
-    w.BitBtn3->click();
+    // The search on a window of its own, as opened afresh from the menu.
+    w.hide();
+    TfrmEntradaToros search(&dm);
+    search.show();
+    QCoreApplication::processEvents();
+    search.BitBtn6->click();
+    search.fornecedor1->setKeyValue(supplierName);
+    search.nota1->setValue(invoice);
+    if (!search.fornecedor1->hasSelection() || search.PageControl1->currentIndex() != 1) {
+        std::fprintf(stderr, "Could not choose the supplier %s (page %d, index %d, rows %d, list row %d): %s\n", qPrintable(supplierName), search.PageControl1->currentIndex(), search.fornecedor1->currentIndex(), search.fornecedor1->count(), dm.QFornecedor->recNo(),
+                     qPrintable(p.shown().join(QLatin1Char('\n'))));
+        return 1;
+    }
+    report("search one invoice (number and supplier)", medianMs(5, {}, [&] { search.BitBtn8->click(); }), 100);
+    search.nota1->setValue(0);
+    report("search a supplier's invoices", medianMs(5, {}, [&] { search.BitBtn8->click(); }), 100);
+    search.BitBtn3->click();
 
     TfrmConsultaEPatio yard(&dm);
     yard.show();

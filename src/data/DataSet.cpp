@@ -133,6 +133,8 @@ int DataSet::recordCount()
 {
     if (!isActive())
         return 0;
+    if (knownEmpty())
+        return 0;
     if (m_count < 0 && isSequential()) {
         // A statement's own result: count it as the database would, or,
         // when it cannot be wrapped (unnamed columns of a SUM), read it all.
@@ -213,6 +215,11 @@ void DataSet::fetchSequential(int page)
 
 void DataSet::fetchPage(int page)
 {
+    if (knownEmpty()) {
+        m_count = 0;
+        m_pages.insert(page, {});
+        return;
+    }
     if (isSequential()) {
         fetchSequential(page);
         return;
@@ -903,7 +910,7 @@ int DataSet::positionOfKey(const QVariant &keyValue)
 
 bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions options)
 {
-    if (!isActive())
+    if (!isActive() || knownEmpty())
         return false;
     const int col = fieldIndex(name);
     if (col < 0)

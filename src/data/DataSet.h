@@ -137,6 +137,8 @@ protected:
     virtual QString whereClause(QVariantList &params) const = 0; // without WHERE; may be empty
     virtual QVector<Order> orderTerms() const = 0; // complete and stable where possible
     virtual QString keyField() const { return {}; }
+    // True when the set is empty without asking (a detail with no master row).
+    virtual bool knownEmpty() const { return false; }
     // Rows that can only be read in order from one run of the statement.
     virtual bool isSequential() const { return false; }
     virtual QString statement(QVariantList &params) const { Q_UNUSED(params) return {}; }

@@ -132,6 +132,18 @@ void Table::masterMoved()
     reload();
 }
 
+bool Table::knownEmpty() const
+{
+    // A detail whose master has no current row shows nothing; asking the
+    // database would have it sort the whole table to return no rows.
+    if (!m_master)
+        return false;
+    for (const auto &link : m_masterLinks)
+        if (!m_master->isActive() || m_master->value(link.second).isNull())
+            return true;
+    return false;
+}
+
 QString Table::fromClause() const
 {
     return QStringLiteral("FROM ") + m_tableName;

@@ -45,6 +45,7 @@ protected:
     QString whereClause(QVariantList &params) const override;
     QVector<Order> orderTerms() const override;
     void loadFields() override;
+    bool knownEmpty() const override;
 
 private:
     void masterMoved();
