@@ -141,8 +141,8 @@ DBNavigator::DBNavigator(QWidget *parent) : QWidget(parent), m_timer(new QTimer(
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    struct Spec { QStyle::StandardPixmap icon; const char *hint; };
-    const Spec specs[ButtonCount] = {
+    struct ButtonLook { QStyle::StandardPixmap icon; const char *hint; };
+    const ButtonLook looks[ButtonCount] = {
         {kMoveIcons[0], "Primeiro Registro"},
         {kMoveIcons[1], "Registro Anterior"},
         {kMoveIcons[2], "Próximo Registro"},
@@ -159,7 +159,7 @@ DBNavigator::DBNavigator(QWidget *parent) : QWidget(parent), m_timer(new QTimer(
         {QStyle::SP_ArrowRight, "Ir para a Marca"},
     };
     for (int i = 0; i < ButtonCount; ++i) {
-        QToolButton *b = makeButton(this, specs[i].icon, QString::fromUtf8(specs[i].hint));
+        QToolButton *b = makeButton(this, looks[i].icon, QString::fromUtf8(looks[i].hint));
         b->installEventFilter(this);
         connect(b, &QToolButton::clicked, this, [this, i] { clicked(Button(i)); });
         layout->addWidget(b);
