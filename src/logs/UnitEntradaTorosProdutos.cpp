@@ -61,13 +61,7 @@ TfrmEntradaTorosProdutos::TfrmEntradaTorosProdutos(data::TDM *dm_, QWidget *pare
     data::DataSource *lines = dm->DSEntrada_Discriminacao;
 
     auto numeric = [&](const QString &name, const QString &column, int decimals) {
-        auto *e = new NumericEdit(nullptr, decimals);
-        e->setObjectName(name);
-        if (!column.isEmpty()) {
-            e->setDataSource(lines);
-            e->setDataField(column);
-        }
-        return e;
+        return makeNumericEdit(name, lines, column, decimals);
     };
     auto hidden = [&](const QString &name, const QString &column) {
         auto *e = new DBEdit(lines, column);

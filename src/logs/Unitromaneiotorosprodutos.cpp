@@ -31,13 +31,7 @@ TfrmRomaneiotorosprodutos::TfrmRomaneiotorosprodutos(data::TDM *dm_, QWidget *pa
     setWindowTitle(QStringLiteral("Produtos"));
     data::DataSource *rows = dm->DS_ROMANEIOTORO;
     auto numeric = [&](const QString &name, const QString &column, int decimals) {
-        auto *e = new NumericEdit(nullptr, decimals);
-        e->setObjectName(name);
-        if (!column.isEmpty()) {
-            e->setDataSource(rows);
-            e->setDataField(column);
-        }
-        return e;
+        return makeNumericEdit(name, rows, column, decimals);
     };
     DBEDIT1 = new ZeroPadEdit(nullptr, 6);
     DBEDIT1->setObjectName(QStringLiteral("DBEDIT1"));

@@ -102,4 +102,16 @@ void NumericEdit::focusOutEvent(QFocusEvent *event)
     setText(shownText(value(), false));
 }
 
+NumericEdit *makeNumericEdit(const QString &objectName, data::DataSource *source, const QString &field,
+                             int decimals)
+{
+    auto *e = new NumericEdit(nullptr, decimals);
+    e->setObjectName(objectName);
+    if (!field.isEmpty()) {
+        e->setDataSource(source);
+        e->setDataField(field);
+    }
+    return e;
+}
+
 } // namespace widgets

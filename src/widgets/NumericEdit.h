@@ -52,6 +52,11 @@ private:
     bool m_thousands = true;
 };
 
+// A number edit named `objectName`, bound to `field` of `source` when a
+// field is given.
+NumericEdit *makeNumericEdit(const QString &objectName, data::DataSource *source, const QString &field,
+                             int decimals);
+
 // Zero-padded number edit ("000000" when empty), for document numbers.
 class ZeroPadEdit : public NumericEdit
 {
