@@ -34,10 +34,15 @@ void installTerminationHandler(std::function<void()> onTerminate)
         QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
             char c;
             [[maybe_unused]] const ssize_t n = ::read(s_pipe[0], &c, 1);
-            if (s_onTerminate)
+            if (s_onTerminate) {
                 s_onTerminate();
-            else
-                QCoreApplication::exit(0);
+            } else {
+                // Still starting (splash, login): nothing is pending, since
+                // every change is committed when it is made, and leaving
+                // the nested start-up loops by exit() left the engine
+                // spinning in its detach. End the process here.
+                ::_exit(0);
+            }
         });
     }
     struct sigaction action = {};
