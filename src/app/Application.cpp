@@ -15,6 +15,11 @@
 #include "widgets/WindowRegistry.h"
 
 #include <QApplication>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
 #include <QScreen>
 #include <QDateTime>
 #include <QFile>
@@ -129,11 +134,6 @@ bool Startup::start()
     });
     m_dm = new data::TDM;
     m_main->setDM(m_dm);
-    // The engine takes the termination signals when it attaches; take them back.
-    QObject::connect(m_dm->IBDatabase1, &data::Connection::connectedChanged, m_main, [](bool connected) {
-        if (connected)
-            installTerminationHandler();
-    });
 
     Tfrmconfigbd *config = nullptr;
     for (const WindowEntry &entry : windowList()) {
@@ -172,6 +172,7 @@ bool Startup::start()
 
 int run(QApplication &application)
 {
+    installTerminationHandler();
     Startup startup(parseOptions(QCoreApplication::arguments()));
     if (!startup.start())
         return startup.exitCode();
@@ -188,6 +189,13 @@ int run(QApplication &application)
         } catch (const data::DataError &) {
         }
     }
+    // Everything is committed as it is made. Should closing the connection
+    // ever hang in the engine, the program must still end: a watchdog ends
+    // it after ten seconds.
+    std::thread([code] {
+        std::this_thread::sleep_for(std::chrono::seconds(10));
+        std::_Exit(code);
+    }).detach();
     return code;
 }
 
