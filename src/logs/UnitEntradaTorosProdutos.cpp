@@ -150,18 +150,7 @@ TfrmEntradaTorosProdutos::TfrmEntradaTorosProdutos(data::TDM *dm_, QWidget *pare
         hiddenRow->addWidget(w);
     layout->addLayout(hiddenRow);
 
-    auto *buttons = new QHBoxLayout;
-    BitBtn1 = new QPushButton(QStringLiteral("&Gravar"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setToolTip(QStringLiteral("Gravar Cadastro"));
-    BitBtn3 = new QPushButton(QStringLiteral("&Retornar"));
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn3->setToolTip(QStringLiteral("Retornar ao Menu Principal"));
-    for (QPushButton *b : {BitBtn1, BitBtn3}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
+    layout->addLayout(saveReturnButtons(BitBtn1, BitBtn3));
     setTabOrder(DBEDIT1, ESSENCIA);
     setTabOrder(ESSENCIA, DBComboBox1);
     setTabOrder(DBComboBox1, COMPRIMENTO);

@@ -97,18 +97,7 @@ TfrmRomaneiotorosprodutos::TfrmRomaneiotorosprodutos(data::TDM *dm_, QWidget *pa
     grid->addWidget(DBEdit5, row, 1);
     grid->setColumnMinimumWidth(1, 220);
     layout->addLayout(grid);
-    auto *buttons = new QHBoxLayout;
-    BitBtn1 = new QPushButton(QStringLiteral("&Gravar"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setToolTip(QStringLiteral("Gravar Cadastro"));
-    BitBtn3 = new QPushButton(QStringLiteral("&Retornar"));
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn3->setToolTip(QStringLiteral("Retornar ao Menu Principal"));
-    for (QPushButton *b : {BitBtn1, BitBtn3}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
+    layout->addLayout(saveReturnButtons(BitBtn1, BitBtn3));
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QScreen>
 #include <QVariant>
 
@@ -97,6 +99,22 @@ void onEnter(QWidget *control, std::function<void()> action)
 void onExit(QWidget *control, std::function<void()> action)
 {
     new FocusHook(control, QEvent::FocusOut, std::move(action));
+}
+
+QHBoxLayout *MovementLineWindow::saveReturnButtons(QPushButton *&save, QPushButton *&back)
+{
+    auto *buttons = new QHBoxLayout;
+    save = new QPushButton(QStringLiteral("&Gravar"));
+    save->setObjectName(QStringLiteral("BitBtn1"));
+    save->setToolTip(QStringLiteral("Gravar Cadastro"));
+    back = new QPushButton(QStringLiteral("&Retornar"));
+    back->setObjectName(QStringLiteral("BitBtn3"));
+    back->setToolTip(QStringLiteral("Retornar ao Menu Principal"));
+    for (QPushButton *b : {save, back}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
+    return buttons;
 }
 
 void setMovementWindowFlags(QDialog *window)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+
+class QHBoxLayout;
+class QPushButton;
 #include <QMetaObject>
 #include <QPointer>
 #include <QString>
@@ -71,6 +74,9 @@ signals:
 protected:
     // What the window does whenever it closes, before the header hears of it.
     virtual void FormClose() {}
+
+    // The line windows' button row: "&Gravar" (BitBtn1) and "&Retornar" (BitBtn3).
+    QHBoxLayout *saveReturnButtons(QPushButton *&save, QPushButton *&back);
 
 private:
     void windowFinished();
