@@ -36,12 +36,7 @@ TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->
     TabSheet2 = PageControl1->widget(1);
 
     auto edit = [&](const char *field, CharCase c, int width = 0) {
-        auto *e = new widgets::DBEdit(src, QLatin1String(field), TabSheet1);
-        e->setObjectName(QLatin1String(field));
-        e->setCharCase(c);
-        if (width)
-            e->setFixedWidth(width);
-        return e;
+        return widgets::makeDBEdit(src, TabSheet1, QLatin1String(field), c, width);
     };
     auto *f = new QFormLayout(TabSheet1);
     CODIGOCREDOR = edit("CODIGOCREDOR", CharCase::Normal, 90);

@@ -39,12 +39,7 @@ TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWin
     TabSheet3 = PageControl1->widget(2);
 
     auto edit = [&](QWidget *page, const char *field, CharCase c, int width = 0) {
-        auto *e = new widgets::DBEdit(src, QLatin1String(field), page);
-        e->setObjectName(QLatin1String(field));
-        e->setCharCase(c);
-        if (width)
-            e->setFixedWidth(width);
-        return e;
+        return widgets::makeDBEdit(src, page, QLatin1String(field), c, width);
     };
 
     // "Dados Básicos"

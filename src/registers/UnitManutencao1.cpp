@@ -36,12 +36,7 @@ TfrmManutencao1::TfrmManutencao1(data::TDM *dm, QWidget *parent) : RegisterWindo
     TabSheet3 = PageControl1->widget(2);
 
     auto edit = [&](QWidget *page, const char *field, CharCase c, int width = 0) {
-        auto *e = new widgets::DBEdit(src, QLatin1String(field), page);
-        e->setObjectName(QLatin1String(field));
-        e->setCharCase(c);
-        if (width)
-            e->setFixedWidth(width);
-        return e;
+        return widgets::makeDBEdit(src, page, QLatin1String(field), c, width);
     };
     auto zeroPad = [&](QWidget *page, const char *field) {
         auto *e = new widgets::ZeroPadEdit(page, 6);

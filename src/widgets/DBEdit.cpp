@@ -75,6 +75,15 @@ void DBEdit::typed(const QString &raw)
     });
 }
 
+DBEdit *makeDBEdit(data::DataSource *source, QWidget *page, const QString &field, CharCase charCase, int width)
+{
+    auto *e = new DBEdit(source, field, page);
+    e->setCharCase(charCase);
+    if (width)
+        e->setFixedWidth(width);
+    return e;
+}
+
 DBMemo::DBMemo(QWidget *parent) : QPlainTextEdit(parent), m_link(new FieldLink(this))
 {
     connect(m_link, &FieldLink::refreshNeeded, this, &DBMemo::refresh);

@@ -38,6 +38,11 @@ private:
     CharCase m_case = CharCase::Normal;
 };
 
+// A bound edit on `page` named after its column, in the given case, with a
+// fixed width when one is given.
+DBEdit *makeDBEdit(data::DataSource *source, QWidget *page, const QString &field, CharCase charCase,
+                   int width = 0);
+
 // A multi-line text bound to a column.
 class DBMemo : public QPlainTextEdit
 {
