@@ -167,7 +167,8 @@ bool Tfrmconfigbd::connectAtStartup(const std::optional<QString> &database)
     auto *login = windows().get<TfrmLogin>();
     if (!login)
         return true;
-    return login->exec() == QDialog::Accepted;
+    m_loggedIn = login->exec() == QDialog::Accepted;
+    return m_loggedIn;
 }
 
 void Tfrmconfigbd::BitBtn2Click()

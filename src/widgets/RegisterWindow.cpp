@@ -200,8 +200,7 @@ void RegisterWindow::applyOrder(const QString &order)
 {
     if (!m_table->isActive())
         return;
-    // A new order reads the rows again: a changed row is saved first, as on any move.
-    m_table->checkBrowseMode();
+    // A new order reads the rows again: a pending change is dropped, as on any move.
     if (order.startsWith(QLatin1String("index:"))) {
         const QString name = order.mid(6);
         if (m_table->indexName() != name)

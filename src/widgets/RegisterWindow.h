@@ -108,8 +108,8 @@ protected:
     void locateAsTyped(QLineEdit *search, const QString &field);
 
     // An order list: each caption with the order it sets, either index field
-    // names ("NOMEFORNECEDOR") or "index:NAME" for a database index. Ends a
-    // pending edit first, as any move to another row does.
+    // names ("NOMEFORNECEDOR") or "index:NAME" for a database index. Drops a
+    // pending edit, as any move to another row does.
     void setupOrders(QComboBox *list, const QVector<QPair<QString, QString>> &orders, const QString &initial);
     void selectOrder(QComboBox *list, const QString &caption); // and apply it
     void applyOrder(const QString &order);

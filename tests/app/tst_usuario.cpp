@@ -117,6 +117,41 @@ private slots:
         QVERIFY_PROMPTS(p);
     }
 
+    QString storedPassword(const QString &user)
+    {
+        data::Query q(dm->IBDatabase1, "select SENHA from LOGIN where USUARIO = '" + user + "'");
+        q.open();
+        return q.asString("SENHA");
+    }
+
+    // A changed password is stored only by "&Gravar" with its confirmation:
+    // searching and leaving drop it.
+    void searchingDropsAPendingChange()
+    {
+        ScriptedPrompter p;
+        w->DBEdit2->setFocus();
+        w->DBEdit2->selectAll();
+        QTest::keyClicks(w->DBEdit2, "nova");
+        QCOMPARE(dm->TLOGIN->state(), data::DataSetState::Edit);
+        QTest::mouseClick(w->Edit1, Qt::LeftButton);
+        QTest::keyClicks(w->Edit1, "q");
+        QCOMPARE(storedPassword("quelvora"), QString("quelvora"));
+        w->BitBtn5->click();
+        QCOMPARE(storedPassword("quelvora"), QString("quelvora"));
+
+        // A new user half typed is not stored by a search either.
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->BitBtn1->click();
+        QTest::keyClicks(w->DBEdit1, "intruso");
+        QTest::keyClicks(w->DBEdit2, "x");
+        QTest::mouseClick(w->Edit1, Qt::LeftButton);
+        QTest::keyClicks(w->Edit1, "Q");
+        w->BitBtn5->click();
+        QCOMPARE(users(), 1);
+        QVERIFY_PROMPTS(p);
+    }
+
     void searchFollowsTheTypedBeginning()
     {
         ScriptedPrompter p;
