@@ -63,9 +63,9 @@ Tfrmconfigbd::Tfrmconfigbd(data::TDM *dm, QWidget *parent)
     bdBrowse->setToolTip(QStringLiteral("Localizar o Banco de Dados"));
     bdBrowse->setAccessibleName(bdBrowse->toolTip());
     connect(bdBrowse, &QToolButton::clicked, this, &Tfrmconfigbd::browse);
-    auto *serverLabel = new QLabel(QStringLiteral("&Servidor:"), group);
+    auto *serverLabel = new QLabel(QStringLiteral("Servidor:"), group);
     serverLabel->setBuddy(server);
-    auto *bdLabel = new QLabel(QStringLiteral("&Banco de Dados:"), group);
+    auto *bdLabel = new QLabel(QStringLiteral("Banco de Dados:"), group);
     bdLabel->setBuddy(bd);
     auto *grid = new QGridLayout(group);
     grid->addWidget(serverLabel, 0, 0);

@@ -140,6 +140,8 @@ protected:
     void onExit(QWidget *field, std::function<void()> action);
     // Runs ACTION when FIELD receives the focus.
     void onEnter(QWidget *field, std::function<void()> action);
+    // A list that drops down as soon as a letter is typed in it.
+    void dropDownOnTyping(QComboBox *list);
 
     // A digit column typed in a masked edit paired with a hidden edit bound
     // to the column (digits only are stored); MASK as "99999-999;0;_".
@@ -186,6 +188,7 @@ private:
     QHash<QComboBox *, QVector<QPair<QString, QString>>> m_orders;
     QHash<QObject *, std::function<void()>> m_exitActions;
     QHash<QObject *, std::function<void()>> m_enterActions;
+    QList<QObject *> m_dropOnTyping;
     bool m_inExit = false;
 };
 
