@@ -46,6 +46,10 @@ private slots:
         QCOMPARE(w->DBEdit1->text(), QString("quelvora"));
         QCOMPARE(w->DBEdit1->maxLength(), 15);
         QCOMPARE(w->DBEdit2->maxLength(), 10);
+        // Passwords show a "*" for every character.
+        QCOMPARE(w->DBEdit2->displayText(), QString("********"));
+        QTest::keyClicks(w->C, "abc");
+        QCOMPARE(w->C->displayText(), QString("***"));
         QCOMPARE(QApplication::focusWidget(), w->Edit1);
     }
 

@@ -13,6 +13,7 @@
 #include "widgets/NumericEdit.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -157,8 +158,14 @@ private slots:
         w.button(B::Incluir)->click();
         QVERIFY(!w.button(B::Excluir)->isEnabled());
         ScriptedPrompter p;
-        w.TIPOCLIENTE->setFocus();
-        w.TIPOCLIENTE->setCurrentText(QStringLiteral("1-PESSOA FÍSICA"));
+        // Typing in the type list drops it down on the item typed; Enter takes it.
+        w.TIPOCLIENTE->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.TIPOCLIENTE, Qt::Key_2);
+        QVERIFY(w.TIPOCLIENTE->view()->isVisible());
+        QTest::keyClick(w.TIPOCLIENTE->view(), Qt::Key_1);
+        QTest::keyClick(w.TIPOCLIENTE->view(), Qt::Key_Return);
+        QTRY_VERIFY(!w.TIPOCLIENTE->view()->isVisible());
+        QCOMPARE(w.TIPOCLIENTE->currentText(), QStringLiteral("1-PESSOA FÍSICA"));
         leaveTo(w.NOMECREDOR);
         // Fourteen zeros at once, before any save.
         QCOMPARE(dm.TCredor->asString("CNPJ"), QStringLiteral("00000000000000"));
@@ -193,6 +200,11 @@ private slots:
         w.button(B::Pesquisar)->click();
         QCOMPARE(w.Panel1->text(), QStringLiteral("Cliente(s) Cadastrado(s).: 2"));
         QCOMPARE(w.titleLabel()->text(), QStringLiteral("Pesquisa de Clientes"));
+        const QAbstractItemModel *grid = w.DBGrid1->model();
+        QCOMPARE(grid->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Telefone"));
+        QCOMPARE(Qt::Alignment(grid->index(0, 2).data(Qt::TextAlignmentRole).toInt()), Qt::AlignCenter);
+        QCOMPARE(Qt::Alignment(grid->index(0, 0).data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask,
+                 Qt::AlignLeft);
         w.button(B::Cadastro)->click();
     }
 
@@ -241,6 +253,18 @@ private slots:
         w.TIPOCLIENTE->setCurrentText(QStringLiteral("PESSOA JURÍDICA"));
         w.TIPOCLIENTE->setFocus();
         leaveTo(w.CONTATO);
+        // "Ramal" is a number edit of four digits padded with zeros.
+        QCOMPARE(w.CONTATORAMAL->text(), QStringLiteral("0000"));
+        w.CONTATORAMAL->setFocus(Qt::TabFocusReason);
+        w.CONTATORAMAL->selectAll();
+        QTest::keyClicks(w.CONTATORAMAL, "12345");
+        leaveTo(w.CONTATOEMAIL);
+        QCOMPARE(w.CONTATORAMAL->text(), QStringLiteral("1234"));
+        w.CONTATORAMAL->setFocus(Qt::TabFocusReason);
+        w.CONTATORAMAL->selectAll();
+        QTest::keyClicks(w.CONTATORAMAL, "12");
+        leaveTo(w.CONTATOEMAIL);
+        QCOMPARE(w.CONTATORAMAL->text(), QStringLiteral("0012"));
         QVERIFY(w.CNPJ.edit->isEnabled());
         QVERIFY(!w.CPF.edit->isEnabled());
         kit::retype(w.INSCESTADUAL, QStringLiteral("131234567"));
