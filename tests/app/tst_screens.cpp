@@ -14,6 +14,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMap>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -102,13 +105,21 @@ class TestScreens : public QObject
             const QFontMetrics fm(l->font());
             const int need = l->wordWrap() ? l->heightForWidth(l->width()) : fm.boundingRect(room, l->alignment(), text).width();
             const int have = l->wordWrap() ? l->height() : room.width();
-            if (need > have)
+            if (!l->wordWrap() && fm.height() > room.height())
+                out << QStringLiteral("%1 \"%2\" is %3 high, has %4").arg(l->objectName(), text).arg(fm.height()).arg(room.height());
+            else if (need > have)
                 out << QStringLiteral("%1 \"%2\" needs %3, has %4").arg(l->objectName(), text).arg(need).arg(have);
         }
         for (auto *b : window->findChildren<QAbstractButton *>()) {
             if (!shows(b, window) || b->text().isEmpty())
                 continue;
-            const QSize need = b->minimumSizeHint();
+            // A push button's own minimum width is a matter of style; its text is what counts.
+            QSize need = b->sizeHint();
+            if (qobject_cast<QPushButton *>(b) || qobject_cast<QToolButton *>(b)) {
+                const int margin = b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
+                need.setWidth(b->fontMetrics().horizontalAdvance(plain(b->text())) + 2 * margin
+                              + (b->icon().isNull() ? 0 : b->iconSize().width() + 4));
+            }
             if (need.width() > b->width())
                 out << QStringLiteral("%1 \"%2\" needs %3, has %4")
                            .arg(b->objectName(), plain(b->text()))

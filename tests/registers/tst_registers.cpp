@@ -162,10 +162,10 @@ private slots:
         w.TIPOCLIENTE->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w.TIPOCLIENTE, Qt::Key_2);
         QVERIFY(w.TIPOCLIENTE->view()->isVisible());
-        QTest::keyClick(w.TIPOCLIENTE->view(), Qt::Key_1);
         QTest::keyClick(w.TIPOCLIENTE->view(), Qt::Key_Return);
         QTRY_VERIFY(!w.TIPOCLIENTE->view()->isVisible());
-        QCOMPARE(w.TIPOCLIENTE->currentText(), QStringLiteral("1-PESSOA FÍSICA"));
+        QCOMPARE(w.TIPOCLIENTE->currentText(), QStringLiteral("2-PESSOA JURÍDICA"));
+        w.TIPOCLIENTE->setCurrentText(QStringLiteral("1-PESSOA FÍSICA"));
         leaveTo(w.NOMECREDOR);
         // Fourteen zeros at once, before any save.
         QCOMPARE(dm.TCredor->asString("CNPJ"), QStringLiteral("00000000000000"));
@@ -290,6 +290,9 @@ private slots:
         leaveTo(w.INSCESTADUAL);
         QVERIFY_PROMPTS(p);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.CNPJ.edit));
+        kit::typeMasked(w.CNPJ.edit, QStringLiteral("11222333000181"));
+        leaveTo(w.INSCESTADUAL);
+        QVERIFY_PROMPTS(p);
         w.button(B::Cancelar)->click();
 
         w.button(B::Pesquisar)->click();
