@@ -16,6 +16,7 @@
 #include <QMap>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -114,17 +115,23 @@ class TestScreens : public QObject
             if (!shows(b, window) || b->text().isEmpty())
                 continue;
             // A push button's own minimum width is a matter of style; its text is what counts.
-            QSize need = b->sizeHint();
-            if (qobject_cast<QPushButton *>(b) || qobject_cast<QToolButton *>(b)) {
-                const int margin = b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b);
-                need.setWidth(b->fontMetrics().horizontalAdvance(plain(b->text())) + 2 * margin
-                              + (b->icon().isNull() ? 0 : b->iconSize().width() + 4));
+            int need = b->sizeHint().width();
+            int have = b->width();
+            if (auto *push = qobject_cast<QPushButton *>(b)) {
+                QStyleOptionButton opt;
+                opt.initFrom(push);
+                opt.text = push->text();
+                opt.icon = push->icon();
+                opt.iconSize = push->iconSize();
+                have = push->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, push).width();
+                need = push->fontMetrics().horizontalAdvance(plain(push->text()))
+                       + (push->icon().isNull() ? 0 : push->iconSize().width() + 4);
             }
-            if (need.width() > b->width())
+            if (need > have)
                 out << QStringLiteral("%1 \"%2\" needs %3, has %4")
                            .arg(b->objectName(), plain(b->text()))
-                           .arg(need.width())
-                           .arg(b->width());
+                           .arg(need)
+                           .arg(have);
         }
         for (auto *g : window->findChildren<QGroupBox *>()) {
             if (!shows(g, window) || g->title().isEmpty())

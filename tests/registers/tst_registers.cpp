@@ -158,13 +158,7 @@ private slots:
         w.button(B::Incluir)->click();
         QVERIFY(!w.button(B::Excluir)->isEnabled());
         ScriptedPrompter p;
-        // Typing in the type list drops it down on the item typed; Enter takes it.
-        w.TIPOCLIENTE->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.TIPOCLIENTE, Qt::Key_2);
-        QVERIFY(w.TIPOCLIENTE->view()->isVisible());
-        QTest::keyClick(w.TIPOCLIENTE->view(), Qt::Key_Return);
-        QTRY_VERIFY(!w.TIPOCLIENTE->view()->isVisible());
-        QCOMPARE(w.TIPOCLIENTE->currentText(), QStringLiteral("2-PESSOA JURÍDICA"));
+        w.TIPOCLIENTE->setFocus();
         w.TIPOCLIENTE->setCurrentText(QStringLiteral("1-PESSOA FÍSICA"));
         leaveTo(w.NOMECREDOR);
         // Fourteen zeros at once, before any save.
@@ -206,6 +200,17 @@ private slots:
         QCOMPARE(Qt::Alignment(grid->index(0, 0).data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask,
                  Qt::AlignLeft);
         w.button(B::Cadastro)->click();
+
+        // Typing in the type list drops it down on the item typed; Enter takes it.
+        w.button(B::Incluir)->click();
+        w.TIPOCLIENTE->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.TIPOCLIENTE, Qt::Key_2);
+        QVERIFY(w.TIPOCLIENTE->view()->isVisible());
+        QTest::keyClick(w.TIPOCLIENTE->view(), Qt::Key_Return);
+        QTRY_VERIFY(!w.TIPOCLIENTE->view()->isVisible());
+        QCOMPARE(w.TIPOCLIENTE->currentText(), QStringLiteral("2-PESSOA JURÍDICA"));
+        QCOMPARE(dm.TCredor->asString("TIPOCLIENTE"), QStringLiteral("2-PESSOA JURÍDICA"));
+        w.button(B::Cancelar)->click();
     }
 
     void supplierPhoneLengths_requiredOrder_duplicateStateRegistration()
