@@ -772,6 +772,10 @@ void TfrmEntradaToros::BitBtn11Click()
 
 void TfrmEntradaToros::BitBtn1Click()
 {
+    // Not while one of its lines is still being typed: that line would be
+    // saved after the header, under what the header said before.
+    if (lineWindowBusy())
+        return;
     MovementSave save;
     save.checks = {
         {[this] { return fornecedor->text().isEmpty(); }, QStringLiteral("Fornecedor deve ser informado!"), nullptr},
@@ -827,6 +831,8 @@ void TfrmEntradaToros::BitBtn1Click()
 
 void TfrmEntradaToros::BitBtn2Click()
 {
+    if (lineWindowBusy())
+        return;
     if (dm->TEntrada_discriminacao->isActive() && !dm->TEntrada_discriminacao->isEmpty()) {
         error(QStringLiteral("Para cancelamento deste lançamento, exclua primeiro o(s) produto(s) informado(s)!"),
               kLancamento, this);

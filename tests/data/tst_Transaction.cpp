@@ -94,6 +94,8 @@ private slots:
         }
         QVERIFY2(message.contains("INDCODPRODUTO"), qPrintable(message));
         QCOMPARE(lines(dm.IBDatabase1), 1);
+        QCOMPARE(t.state(), DataSetState::Insert); // the refused row stays pending
+        t.cancel();
         t.refresh();
         QCOMPARE(t.recordCount(), 1);
         // Nothing left open: a post on its own is committed at once.

@@ -102,6 +102,7 @@ class TestEntradaToros : public QObject
             dm.TEntrada->setValue(QStringLiteral("NOME_TRANSPORTADOR"), QStringLiteral("X"));
             dm.TEntrada->setValue(QStringLiteral("VALOR_TOTAL_NOTA"), totalNota);
             dm.TEntrada->setValue(QStringLiteral("DATA_SAIDA"), QDate(2024, 3, 15));
+            dm.TEntrada->setValue(QStringLiteral("DATA_EMISSAO"), QDate(2024, 3, 15));
         }
 
         // Types a new number over the one shown in "Nota Fiscal" and leaves it.
@@ -478,7 +479,8 @@ private slots:
         f.dm.TEntrada->setValue("CODIGOFORNECEDOR", f.supplierA);
         f.dm.TEntrada->setValue("CGC", 12345678909.0);
         f.dm.TEntrada->setValue("NF_NUMERO", 123);
-        QVERIFY(focusTo(f.w->nota));
+        QVERIFY(focusTo(f.w->NOME_TRANSPORTADOR));
+        QVERIFY(focusTo(f.w->nota)); // entering the number enables the line "Incluir"
         f.addLog(2, "IPE", "3", "0,4", "0,4", "0", "10");
         f.typeNumber("100");
         f.fillHeader(4.8);
@@ -543,6 +545,9 @@ private slots:
         }
         f.w->BitBtn9Click(); // as a shortcut or a stale click would
         f.w->BitBtn12Click();
+        // Nor is the header saved or cancelled under the line.
+        f.w->BitBtn1->click();
+        f.w->BitBtn2->click();
         QVERIFY_PROMPTS(f.p);
         QVERIFY(f.line->isVisible());
         QCOMPARE(f.dm.TEntrada_discriminacao->state(), data::DataSetState::Insert);
@@ -557,7 +562,8 @@ private slots:
         QCOMPARE(f.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO"), 2);
         QVERIFY(f.w->BitBtn9->isEnabled());
         QCOMPARE(f.w->totalproduto->text(), QString("102,00"));
-        f.dm.TEntrada_discriminacao->locate("CODIGOPRODUTO", 2);
+        f.w->BitBtn10->click(); // "Proximo": the second line
+        QCOMPARE(f.dm.TEntrada_discriminacao->asDouble("CODIGOPRODUTO"), 2.0);
         f.p.question("Deseja Excluir esse produto?", "Confirmação", true);
         f.w->BitBtn9->click();
         QVERIFY_PROMPTS(f.p);
