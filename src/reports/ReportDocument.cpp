@@ -112,7 +112,7 @@ struct ReportDocument::Flow
     bool finished = false;
     QVariantMap vars;
     QVector<double> sums;
-    RowReader *reader = nullptr;
+    std::function<bool(QVector<QVariant> &)> read; // the next row, if any
     int rowsRead = 0;
 };
 
@@ -121,6 +121,9 @@ struct ReportDocument::Snapshot
 {
     Flow flow;          // without reader
     int rowsToRead = 0; // rows the page reads after its current one
+    // The first page keeps its rows, so that it shows at once however long
+    // the database takes to sort the others.
+    QVector<QVector<QVariant>> rows;
 };
 
 // Runs the bands of one page, placing them and, with a sink, drawing them.
@@ -233,7 +236,7 @@ private:
             m_flow.hasPrev = true;
         }
         QVector<QVariant> row;
-        if (m_flow.reader && m_flow.reader->next(row)) {
+        if (m_flow.read && m_flow.read(row)) {
             m_flow.cur = row;
             m_flow.hasCur = true;
             ++m_flow.rowsRead;
@@ -335,7 +338,7 @@ ReportDocument::ReportDocument(ReportDefinition def, data::Connection *connectio
     m_stream->openAll();
     m_columns = m_stream->columns();
     m_flow = std::make_unique<Flow>();
-    m_flow->reader = m_stream.get();
+    m_flow->read = [reader = m_stream.get()](QVector<QVariant> &row) { return reader->next(row); };
     m_flow->sums.resize(m_def.sums.size());
 }
 
@@ -362,23 +365,52 @@ bool ReportDocument::runPage(Flow &flow, int pageNumber, PageSink *sink)
     return !flow.finished;
 }
 
+bool ReportDocument::layoutNext(PageSink *sink)
+{
+    if (m_complete)
+        return false;
+    PageRunner(*this, *m_flow, pageCount() + 1, nullptr).prime();
+    auto snap = std::make_shared<Snapshot>();
+    snap->flow = *m_flow;
+    snap->flow.read = nullptr;
+    m_flow->rowsRead = 0;
+    const auto stream = m_flow->read;
+    if (m_pages.isEmpty())
+        m_flow->read = [&](QVector<QVariant> &row) {
+            if (!stream(row))
+                return false;
+            snap->rows.push_back(row);
+            return true;
+        };
+    bool more = false;
+    try {
+        more = runPage(*m_flow, pageCount() + 1, sink);
+    } catch (...) {
+        m_flow->read = stream;
+        throw;
+    }
+    m_flow->read = stream;
+    snap->rowsToRead = m_flow->rowsRead;
+    m_pages.push_back(snap);
+    if (!more) {
+        m_complete = true;
+        m_stream->close();
+    }
+    return true;
+}
+
 bool ReportDocument::layoutMore(int pages)
 {
-    for (int i = 0; i < pages && !m_complete; ++i) {
-        PageRunner(*this, *m_flow, pageCount() + 1, nullptr).prime();
-        auto snap = std::make_shared<Snapshot>();
-        snap->flow = *m_flow;
-        snap->flow.reader = nullptr;
-        m_flow->rowsRead = 0;
-        const bool more = runPage(*m_flow, pageCount() + 1, nullptr);
-        snap->rowsToRead = m_flow->rowsRead;
-        m_pages.push_back(snap);
-        if (!more) {
-            m_complete = true;
-            m_stream->close();
-        }
+    for (int i = 0; i < pages && layoutNext(nullptr); ++i) {
     }
     return m_complete;
+}
+
+bool ReportDocument::layoutAndPaintNext(QPainter &painter, const QSizeF &deviceSize)
+{
+    bool laid = false;
+    withPainterSink(painter, deviceSize, [&](PageSink &sink) { laid = layoutNext(&sink); });
+    return laid;
 }
 
 void ReportDocument::layoutAll()
@@ -401,13 +433,23 @@ void ReportDocument::render(int index, PageSink &sink)
     Flow flow = snap.flow;
     RowReader reader(m_connection, m_def.data);
     reader.setColumns(m_columns);
-    if (snap.rowsToRead > 0) {
-        if (flow.hasCur)
-            reader.openAfter(flow.cur, snap.rowsToRead);
-        else
-            reader.openAll();
+    if (snap.rows.size() == snap.rowsToRead) {
+        int next = 0;
+        flow.read = [&](QVector<QVariant> &row) {
+            if (next >= snap.rows.size())
+                return false;
+            row = snap.rows[next++];
+            return true;
+        };
+    } else {
+        if (snap.rowsToRead > 0) {
+            if (flow.hasCur)
+                reader.openAfter(flow.cur, snap.rowsToRead);
+            else
+                reader.openAll();
+        }
+        flow.read = [&](QVector<QVariant> &row) { return reader.next(row); };
     }
-    flow.reader = &reader;
     PageRunner(*this, flow, index + 1, &sink).run();
 }
 
@@ -417,7 +459,8 @@ void ReportDocument::paint(int index, QPainter &painter)
     paint(index, painter, QSizeF(device->width(), device->height()));
 }
 
-void ReportDocument::paint(int index, QPainter &painter, const QSizeF &deviceSize)
+template <typename F>
+void ReportDocument::withPainterSink(QPainter &painter, const QSizeF &deviceSize, F &&draw)
 {
     const QSizeF paper = pageSizeMm();
     painter.save();
@@ -425,8 +468,18 @@ void ReportDocument::paint(int index, QPainter &painter, const QSizeF &deviceSiz
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(deviceSize.width() / (paper.width() * Units), deviceSize.height() / (paper.height() * Units));
     PainterSink sink(painter, m_def);
-    render(index, sink);
+    try {
+        draw(sink);
+    } catch (...) {
+        painter.restore();
+        throw;
+    }
     painter.restore();
+}
+
+void ReportDocument::paint(int index, QPainter &painter, const QSizeF &deviceSize)
+{
+    withPainterSink(painter, deviceSize, [&](PageSink &sink) { render(index, sink); });
 }
 
 QVector<PlacedText> ReportDocument::pageTexts(int index)
@@ -480,11 +533,9 @@ void writePdf(ReportDocument &document, const QString &path,
         if (!painter.isActive())
             throw ReportError(QStringLiteral("Não foi possível gravar o arquivo \"%1\".").arg(path));
         const QSizeF deviceSize(writer.width(), writer.height());
-        for (int i = 0;; ++i) {
-            if (i >= document.pageCount() && !document.isComplete())
-                document.layoutMore(1);
-            if (i >= document.pageCount())
-                break;
+        // Pages laid out already are read again; the rest are laid out and
+        // painted in one pass.
+        for (int i = 0; i < document.pageCount() || !document.isComplete(); ++i) {
             if (progress && !progress(i + 1, document.isComplete() ? document.pageCount() : 0)) {
                 painter.end();
                 file.cancelWriting();
@@ -492,7 +543,10 @@ void writePdf(ReportDocument &document, const QString &path,
             }
             if (i > 0)
                 writer.newPage();
-            document.paint(i, painter, deviceSize);
+            if (i < document.pageCount())
+                document.paint(i, painter, deviceSize);
+            else
+                document.layoutAndPaintNext(painter, deviceSize);
         }
         painter.end();
     }
