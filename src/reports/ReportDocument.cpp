@@ -51,24 +51,74 @@ QFont makeFont(const ReportDefinition &def, const FontSpec &spec)
     return f;
 }
 
+// Fonts with their metrics, made once: a long report prints the same few
+// fonts hundreds of thousands of times.
+struct CachedFont
+{
+    QFont font;
+    double ascent = 0, height = 0;
+    QFontMetricsF metrics{QFont()};
+};
+
+const CachedFont &cachedFont(const ReportDefinition &def, const FontSpec &spec)
+{
+    static QHash<QString, CachedFont> cache;
+    const QString family = spec.family.isEmpty() ? def.font.family : spec.family;
+    const double points = spec.pointSize > 0 ? spec.pointSize : def.font.pointSize;
+    const QString key = family + QLatin1Char('|') + QString::number(points) + QLatin1Char('|')
+                        + QLatin1Char(spec.bold || def.font.bold ? 'b' : '-')
+                        + QLatin1Char(spec.italic || def.font.italic ? 'i' : '-');
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        CachedFont c;
+        c.font = makeFont(def, spec);
+        c.metrics = QFontMetricsF(c.font);
+        c.ascent = c.metrics.ascent();
+        c.height = c.metrics.ascent() + c.metrics.descent();
+        it = cache.insert(key, c);
+    }
+    return *it;
+}
+
 class PainterSink : public PageSink
 {
 public:
     PainterSink(QPainter &painter, const ReportDefinition &def) : m_p(painter), m_def(def) {}
 
+    // One line of text placed by hand: the general text layout costs far
+    // more than the drawing.
     void text(const QRectF &rect, Qt::Alignment align, const FontSpec &font, const QColor &color,
               const QString &text) override
     {
         if (text.isEmpty())
             return;
-        m_p.setFont(makeFont(m_def, font));
-        m_p.setPen(color);
+        const CachedFont &f = cachedFont(m_def, font);
+        if (&f != m_font) {
+            m_p.setFont(f.font);
+            m_font = &f;
+        }
+        if (color != m_color || !m_penSet) {
+            m_p.setPen(color);
+            m_color = color;
+            m_penSet = true;
+        }
         const QRectF r(rect.x() * Units, rect.y() * Units, rect.width() * Units, rect.height() * Units);
-        m_p.drawText(r, int(align) | Qt::TextDontClip | Qt::TextSingleLine, text);
+        double x = r.left();
+        if (align & (Qt::AlignRight | Qt::AlignHCenter)) {
+            const double w = f.metrics.horizontalAdvance(text);
+            x = (align & Qt::AlignRight) ? r.right() - w : r.left() + (r.width() - w) / 2;
+        }
+        double y = r.top() + f.ascent;
+        if (align & Qt::AlignVCenter)
+            y = r.top() + (r.height() - f.height) / 2 + f.ascent;
+        else if (align & Qt::AlignBottom)
+            y = r.bottom() - f.height + f.ascent;
+        m_p.drawText(QPointF(x, y), text);
     }
     void line(const QPointF &from, const QPointF &to) override
     {
         m_p.setPen(QPen(Qt::black, 0.2 * Units));
+        m_penSet = false;
         m_p.drawLine(from * Units, to * Units);
     }
     void shade(const QRectF &rect) override
@@ -79,6 +129,9 @@ public:
 private:
     QPainter &m_p;
     const ReportDefinition &m_def;
+    const CachedFont *m_font = nullptr;
+    QColor m_color;
+    bool m_penSet = false;
 };
 
 class RecordingSink : public PageSink
