@@ -3,8 +3,11 @@
 #include "DataError.h"
 
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <ibase.h>
 
 namespace data {
 
@@ -64,7 +67,9 @@ void Connection::open()
             || detail.contains(QLatin1String("unsupported on-disk structure"), Qt::CaseInsensitive))
             reason = tr("O arquivo não é um banco de dados válido:\n%1").arg(m_databaseName);
         else if (!isLocalPath(m_databaseName))
-            reason = tr("Não foi possível conectar ao servidor do banco de dados:\n%1").arg(m_databaseName);
+            throw DataError(tr("Não foi possível conectar ao servidor do banco de dados:\n%1").arg(m_databaseName)
+                                + QStringLiteral("\n\n") + detail,
+                            DataError::Kind::ConnectionLost);
         else
             reason = tr("Não foi possível abrir o banco de dados:\n%1").arg(m_databaseName);
         throw DataError(reason + QStringLiteral("\n\n") + detail);
@@ -92,6 +97,37 @@ void Connection::ensureConnected()
         open();
 }
 
+DataError Connection::errorFrom(const QSqlError &error)
+{
+    const QString text = error.text();
+    bool numeric = false;
+    const int sqlcode = error.nativeErrorCode().toInt(&numeric);
+    const DataError::Kind kind = numeric ? DataError::kindOfSqlCode(sqlcode) : DataError::Kind::Other;
+    if (kind != DataError::Kind::Other)
+        return DataError(text, kind);
+    // A broken link comes as SQLCODE -902, which also covers errors of a
+    // live attachment; only a ping tells them apart.
+    if (isConnected() && !answers()) {
+        close();
+        return DataError(tr("A conexão com o banco de dados foi perdida: o servidor não responde.\n%1\n"
+                            "Ela será refeita no próximo acesso.")
+                                 .arg(m_databaseName)
+                             + QStringLiteral("\n\n") + text,
+                         DataError::Kind::ConnectionLost);
+    }
+    return DataError(text);
+}
+
+bool Connection::answers() const
+{
+    const QVariant handle = database().driver()->handle();
+    if (!handle.isValid() || handle.metaType().sizeOf() != int(sizeof(isc_db_handle)))
+        return true; // not this engine's driver: nothing to ask
+    isc_db_handle db = *static_cast<const isc_db_handle *>(handle.constData());
+    ISC_STATUS_ARRAY status;
+    return fb_ping(status, &db) == 0;
+}
+
 void Connection::refreshIndexStatistics()
 {
     ensureConnected();
@@ -101,14 +137,14 @@ void Connection::refreshIndexStatistics()
         q.setForwardOnly(true);
         if (!q.exec(QStringLiteral("SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES "
                                    "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0")))
-            throw DataError(q.lastError().text());
+            throw errorFrom(q.lastError());
         while (q.next())
             indexes << q.value(0).toString();
     }
     QSqlQuery q(database());
     for (const QString &index : indexes)
         if (!q.exec(QStringLiteral("SET STATISTICS INDEX \"%1\"").arg(index)))
-            throw DataError(q.lastError().text());
+            throw errorFrom(q.lastError());
 }
 
 QSqlDatabase Connection::database() const

@@ -4,7 +4,11 @@
 #include <QSqlDatabase>
 #include <QString>
 
+class QSqlError;
+
 namespace data {
+
+class DataError;
 
 // The program's one connection to its database. A plain path opens the file
 // with the embedded engine; "host:path" goes to a database server. Every
@@ -29,7 +33,14 @@ public:
     void close();
     bool isConnected() const;
     // Connects with the current name when disconnected; throws like open().
+    // After a lost link this is what connects again, on the next access.
     void ensureConnected();
+
+    // The error to raise for a failed statement: a unique-key refusal, a
+    // lost link to the database (then the connection is closed, since the
+    // driver would go on taking it as open and every later statement would
+    // fail), or another error, each with the database's text.
+    [[nodiscard]] DataError errorFrom(const QSqlError &error);
 
     QSqlDatabase database() const;
 
@@ -46,6 +57,9 @@ signals:
     void connectedChanged(bool connected);
 
 private:
+    // Asks the engine whether the attachment still answers.
+    bool answers() const;
+
     QString m_connectionName;
     QString m_databaseName;
 };
