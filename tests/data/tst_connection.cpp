@@ -1,6 +1,7 @@
 #include "FirebirdServer.h"
 #include "TestDatabase.h"
 #include "data/DataError.h"
+#include "data/DatabaseCreator.h"
 #include "data/UnitDM.h"
 
 #include <QSqlQuery>
@@ -107,6 +108,24 @@ private slots:
         QCOMPARE(postFails(dm).kind(), DataError::Kind::ConnectionLost);
         dm.TEssencia->post();
         QCOMPARE(names(dm), QString("IPE,CEDRO,MOGNO"));
+    }
+
+    // A database on a server is made by the server, in its folders.
+    void createOnServer()
+    {
+        FirebirdServer server;
+        QString why;
+        QVERIFY2(server.start(&why), qPrintable(why));
+        QTemporaryDir dir;
+        const QString path = dir.filePath("NOVO.GDB");
+        DatabaseCreator::create(server.databaseName(path));
+        QVERIFY(QFile::exists(path));
+        Connection c;
+        c.setDatabaseName(server.databaseName(path));
+        c.open();
+        QSqlQuery q(c.database());
+        QVERIFY(q.exec("SELECT USUARIO FROM LOGIN") && q.next());
+        QCOMPARE(q.value(0).toString().trimmed(), QString("quelvora"));
     }
 };
 
