@@ -2,18 +2,40 @@
 
 #include "DataError.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <ibase.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace data {
+
+void Connection::prepareEmbeddedEngine()
+{
+    static const bool done = [] {
+        if (qEnvironmentVariableIsSet("FIREBIRD_LOCK"))
+            return true;
+        const QFileInfo shared(QStringLiteral("/tmp/firebird"));
+        if (!shared.exists() || (shared.isWritable() && shared.isExecutable()))
+            return true;
+        // The engine still locks each database file itself, so a folder of
+        // our own never lets two programs open one file at once.
+        const QByteArray own = QDir::temp().filePath(QStringLiteral("firebird-%1").arg(::getuid())).toLocal8Bit();
+        ::mkdir(own.constData(), 0700);
+        qputenv("FIREBIRD_LOCK", own);
+        return true;
+    }();
+    Q_UNUSED(done)
+}
 
 Connection::Connection(const QString &connectionName, QObject *parent)
     : QObject(parent), m_connectionName(connectionName)
 {
+    prepareEmbeddedEngine();
     setObjectName(connectionName);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_connectionName);
     db.setUserName(QString::fromLatin1(User));

@@ -53,6 +53,12 @@ public:
     // True when the name has no host part, i.e. the embedded engine opens it.
     static bool isLocalPath(const QString &name);
 
+    // Gives the embedded engine a lock folder this user can write when the
+    // shared one is not (Debian's server package makes /tmp/firebird its
+    // service user's). Runs before the engine's first use; every connection
+    // and database creation calls it.
+    static void prepareEmbeddedEngine();
+
 signals:
     void connectedChanged(bool connected);
 

@@ -77,6 +77,7 @@ static QString statusText(const ISC_STATUS *status)
 
 void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool forcedWrites)
 {
+    Connection::prepareEmbeddedEngine();
     // "host:path" is made by that server, as its own user, in its own folders.
     const bool local = Connection::isLocalPath(path);
     const QFileInfo fi(path);
@@ -139,6 +140,7 @@ void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool for
 
 void DatabaseCreator::setForcedWrites(const QString &path, bool on)
 {
+    Connection::prepareEmbeddedEngine();
     const QByteArray file = (Connection::isLocalPath(path) ? QFileInfo(path).absoluteFilePath() : path).toLocal8Bit();
     QByteArray dpb;
     dpb.append(char(isc_dpb_version1));

@@ -7,6 +7,8 @@
 #include <QThread>
 
 #include <arpa/inet.h>
+#include <csignal>
+#include <sys/prctl.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -111,6 +113,8 @@ FirebirdServer::FirebirdServer()
     m_process.setProcessEnvironment(env);
     m_process.setWorkingDirectory(root.path());
     m_process.setProcessChannelMode(QProcess::MergedChannels);
+    // A test that crashes or is killed by its watchdog takes its server along.
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
 
     // The security database, made by the embedded engine under this root.
     QProcess isql;
