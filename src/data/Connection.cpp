@@ -1,6 +1,7 @@
 #include "Connection.h"
 
 #include "DataError.h"
+#include "Transaction.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -115,8 +116,14 @@ bool Connection::isConnected() const
 
 void Connection::ensureConnected()
 {
-    if (!isConnected())
-        open();
+    if (isConnected())
+        return;
+    // Work begun on a link that was lost is gone with it; connecting again
+    // in its middle would commit the rest of it on its own.
+    if (Transaction::isOpenOn(this))
+        throw DataError(tr("A conexão com o banco de dados foi perdida durante a operação; nada foi gravado."),
+                        DataError::Kind::ConnectionLost);
+    open();
 }
 
 DataError Connection::errorFrom(const QSqlError &error)
@@ -130,6 +137,9 @@ DataError Connection::errorFrom(const QSqlError &error)
     // A broken link comes as SQLCODE -902, which also covers errors of a
     // live attachment; only a ping tells them apart.
     if (isConnected() && !answers()) {
+        // The driver keeps its transaction handle across a reconnection; the
+        // client takes a rollback on a dead link as done and frees it.
+        database().rollback();
         close();
         return DataError(tr("A conexão com o banco de dados foi perdida: o servidor não responde.\n%1\n"
                             "Ela será refeita no próximo acesso.")

@@ -2,8 +2,10 @@
 #include "TestDatabase.h"
 #include "data/DataError.h"
 #include "data/DatabaseCreator.h"
+#include "data/Transaction.h"
 #include "data/UnitDM.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -32,9 +34,10 @@ class TestConnection : public QObject
     }
     static QString names(TDM &dm)
     {
+        dm.IBDatabase1->ensureConnected();
         QSqlQuery q(dm.IBDatabase1->database());
         q.exec("SELECT LIST(ESSENCIA, ',') FROM (SELECT ESSENCIA FROM ESSENCIA ORDER BY CODIGO)");
-        return q.next() ? q.value(0).toString() : QStringLiteral("<failed>");
+        return q.next() ? q.value(0).toString() : QStringLiteral("<failed>") + q.lastError().text();
     }
 
 private slots:
@@ -108,6 +111,47 @@ private slots:
         QCOMPARE(postFails(dm).kind(), DataError::Kind::ConnectionLost);
         dm.TEssencia->post();
         QCOMPARE(names(dm), QString("IPE,CEDRO,MOGNO"));
+    }
+
+    // Work in a transaction when the server dies: nothing of it stays, no
+    // reconnection in its middle, and the next work connects again.
+    void lostServerDuringTransaction()
+    {
+        TestDatabase tdb;
+        FirebirdServer server;
+        QString why;
+        QVERIFY2(server.start(&why), qPrintable(why));
+        TDM dm;
+        dm.IBDatabase1->setDatabaseName(server.databaseName(tdb.path()));
+        dm.TEssencia->open();
+        {
+            Transaction work(dm.IBDatabase1);
+            newSpecies(dm, "IPE");
+            dm.TEssencia->post();
+            server.kill();
+            QVERIFY2(server.start(&why), qPrintable(why));
+            newSpecies(dm, "CEDRO");
+            QCOMPARE(postFails(dm).kind(), DataError::Kind::ConnectionLost);
+            QCOMPARE(postFails(dm).kind(), DataError::Kind::ConnectionLost); // still inside the lost work
+            QVERIFY(!dm.IBDatabase1->isConnected());
+        }
+        QCOMPARE(names(dm), QString()); // connected again; IPE went with the server
+        dm.TEssencia->cancel();
+
+        // Killed and back while idle: beginning work reports the dead link once.
+        server.kill();
+        QVERIFY2(server.start(&why), qPrintable(why));
+        try {
+            Transaction work(dm.IBDatabase1);
+            QFAIL("work began on a dead link");
+        } catch (const DataError &e) {
+            QCOMPARE(e.kind(), DataError::Kind::ConnectionLost);
+        }
+        Transaction work(dm.IBDatabase1);
+        newSpecies(dm, "MOGNO");
+        dm.TEssencia->post();
+        work.commit();
+        QCOMPARE(names(dm), QString("MOGNO"));
     }
 
     // A database on a server is made by the server, in its folders.
