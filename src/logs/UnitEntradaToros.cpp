@@ -317,11 +317,10 @@ QWidget *TfrmEntradaToros::buildSearchTab()
         return g;
     };
     DBGrid1 = grid(QStringLiteral("DBGrid1"), dm->DSEntrada1,
-                   {{QStringLiteral("NF_NUMERO"), QStringLiteral("Nota Fiscal"), 80},
+                   {{QStringLiteral("NF_NUMERO"), QStringLiteral("Nota Fiscal"), 80, true, Qt::red},
                     {QStringLiteral("DATA_EMISSAO"), QStringLiteral("Emissão"), 85},
                     {QStringLiteral("DATA_SAIDA"), QStringLiteral("Saída"), 85},
                     {QStringLiteral("HORA_SAIDA"), QStringLiteral("Hora"), 55}});
-    DBGrid1->setStyleSheet(QStringLiteral("QTableView { font-weight: bold; color: red; }"));
     DBGrid6 = grid(QStringLiteral("DBGrid6"), dm->DSEntrada1,
                    {{QStringLiteral("RAZAO_SOCIAL"), QStringLiteral("Razão Social/Nome"), 320}});
     DBGrid4 = grid(QStringLiteral("DBGrid4"), dm->DSEntradaDiscriminacao1,
@@ -455,6 +454,10 @@ void TfrmEntradaToros::showEvent(QShowEvent *event)
 void TfrmEntradaToros::FormShow()
 {
     setCallerMark(this, true);
+    IdleState{{BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn6, BitBtn3},
+              {BitBtn12, BitBtn9, BitBtn10, BitBtn11},
+              {BitBtn13, BitBtn7}}.apply();
+    showLinesGrid(false);
     dm->TEntrada->close();
     m_switchingTab = true;
     PageControl1->setCurrentIndex(0);

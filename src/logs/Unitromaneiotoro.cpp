@@ -222,6 +222,9 @@ void TfrmRomaneiotoro::showEvent(QShowEvent *event)
 void TfrmRomaneiotoro::FormShow()
 {
     setCallerMark(this, true);
+    IdleState{{BitBtn5, BitBtn6, BitBtn4, BitBtn2, BitBtn3},
+              {BitBtn12, BitBtn7, BitBtn9, BitBtn10, BitBtn11, nota, data},
+              {}}.apply();
     BitBtn5->setFocus();
 }
 

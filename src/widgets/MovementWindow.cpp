@@ -51,6 +51,20 @@ SaveOutcome runMovementSave(QWidget *window, const MovementSave &save)
     return SaveOutcome::Finished;
 }
 
+void IdleState::apply() const
+{
+    for (QWidget *w : enabled) {
+        w->setEnabled(true);
+        w->show();
+    }
+    for (QWidget *w : disabled) {
+        w->setEnabled(false);
+        w->show();
+    }
+    for (QWidget *w : hidden)
+        w->hide();
+}
+
 void setCallerMark(QWidget *window, bool marked)
 {
     window->setProperty("Tag", marked ? 1 : 0);

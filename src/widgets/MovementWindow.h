@@ -50,6 +50,17 @@ enum class SaveOutcome { Refused, Declined, Failed, Another, Finished };
 // Checks, confirmation, post, "go on?": the save of every movement row.
 SaveOutcome runMovementSave(QWidget *window, const MovementSave &save);
 
+// The controls of a header window with nothing loaded: shown and enabled,
+// shown and disabled, hidden. Every showing of a header starts from its idle
+// state, whatever state the window was in when it last closed.
+struct IdleState
+{
+    QVector<QWidget *> enabled;
+    QVector<QWidget *> disabled;
+    QVector<QWidget *> hidden;
+    void apply() const;
+};
+
 // The caller mark of the pickers: a window that uses a picker sets it while
 // it is shown ("Tag" 1) and clears it when it closes.
 void setCallerMark(QWidget *window, bool marked);
