@@ -7,6 +7,7 @@
 #include "data/UnitDM.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DateEdit.h"
+#include "widgets/FieldWidth.h"
 #include "widgets/NumericEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DateEdit.h"
@@ -95,6 +96,8 @@ TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent) : QDialog(pa
     cg->addWidget(fornecedor, 0, 1);
     cg->addWidget(ln, 0, 2);
     cg->addWidget(MaskEdit1, 0, 3);
+    fitWidthTo(fornecedor, QStringLiteral("MADEIREIRA E SERRARIA NOSSA SENHORA APARECIDA LTDA"));
+    fitWidthTo(MaskEdit1, QStringLiteral("00.000.000/0000-00"));
     cg->setColumnStretch(1, 1);
     layout->addWidget(client);
 

@@ -106,8 +106,10 @@ public:
         auto *control = static_cast<QWidget *>(watched);
         QPointer<QWidget> &entered = m_entered[control->window()];
         if (type == QEvent::FocusIn) {
+            // Back from a pop-up (a drop-down list) is always a return.
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
             m_lastIn = control;
-            m_lastArrival = entered != control;
+            m_lastArrival = entered != control && reason != Qt::PopupFocusReason;
             entered = control;
         } else if (!isWindowSwitch(static_cast<QFocusEvent *>(event)->reason()) && entered == control) {
             entered = nullptr;

@@ -142,9 +142,10 @@ private slots:
         before->setFocus(Qt::OtherFocusReason);
 
         auto listUp = [&] { return lookup->view()->isVisible(); };
-        // Keys as the window system delivers them: to the open list, if any.
+        // Keys as the window system delivers them: to the window that has
+        // the keyboard, the open list while it is open.
         auto keyInList = [&](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-            QTest::keyClick(w.windowHandle(), Qt::Key(key), mods);
+            QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key(key), mods);
         };
 
         // Enter chooses the highlighted entry and moves on.
