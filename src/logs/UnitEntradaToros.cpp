@@ -335,7 +335,7 @@ QWidget *TfrmEntradaToros::buildSearchTab()
         return g;
     };
     DBGrid1 = grid(QStringLiteral("DBGrid1"), dm->DSEntrada1,
-                   {{QStringLiteral("NF_NUMERO"), QStringLiteral("Nota Fiscal"), 80, true, Qt::red},
+                   {{QStringLiteral("NF_NUMERO"), QStringLiteral("Nota Fiscal"), 80, {}, true, Qt::red},
                     {QStringLiteral("DATA_EMISSAO"), QStringLiteral("Emissão"), 85},
                     {QStringLiteral("DATA_SAIDA"), QStringLiteral("Saída"), 85},
                     {QStringLiteral("HORA_SAIDA"), QStringLiteral("Hora"), 55}});

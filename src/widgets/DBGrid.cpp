@@ -93,6 +93,8 @@ void DBGrid::setColumns(const QVector<Column> &columns)
     }
     if (m_model) {
         m_model->setColumns(fields, titles);
+        for (int i = 0; i < columns.size(); ++i)
+            m_model->setAlignment(i, columns[i].alignment);
     } else {
         if (!m_titlesOnly)
             m_titlesOnly = new QStandardItemModel(this);

@@ -33,6 +33,7 @@ public:
         QString field;
         QString title;
         int width = 0;
+        Qt::Alignment alignment = {}; // of the cells; by the column's type when not given
         bool bold = false;
         QColor color; // the text's colour, when not the grid's own
     };
