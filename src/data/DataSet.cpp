@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "DataError.h"
+#include "core/EditMask.h"
 #include "core/Formats.h"
 
 #include <QDateTime>
@@ -551,8 +552,13 @@ QString DataSet::formatValue(const Field &f, const QVariant &v)
             return dt.time().toString(QStringLiteral("HH:mm:ss"));
         return dt.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"));
     }
-    default:
-        return v.toString();
+    default: {
+        // A text with an edit mask shows through it ("0930" as "09:30").
+        const QString text = v.toString();
+        if (f.editMask.isEmpty() || text.isEmpty())
+            return text;
+        return core::EditMask(f.editMask).display(text);
+    }
     }
 }
 

@@ -199,6 +199,16 @@ TDM::TDM(QObject *parent)
     TESERRADA->setDisplayFormat(QStringLiteral("QUANTIDADE"), QStringLiteral("0.0000"));
     TSERRADA1->setDisplayFormat(QStringLiteral("QUANTIDADE"), QStringLiteral("0.0000"));
     QESERRADA->setDisplayFormat(QStringLiteral("QUANTIDADE"), QStringLiteral("0.0000"));
+    // The invoices found on the log intake's search tab.
+    for (const char *money : {"VALOR_ICMS", "VALOR_ICMS_SUBST", "VALOR_TOTAL_NOTA", "VALOR_TOTAL_PRODUTOS", "ALIQ_ICMS"})
+        TEntrada1->setDisplayFormat(QString::fromLatin1(money), QStringLiteral("0.00"));
+    TEntrada1->setDisplayFormat(QStringLiteral("QUANTIDADE"), QStringLiteral("0.0000"));
+    // A log's plate is typed and shown zero-padded to six digits; grids show it as the edits do.
+    for (DataSet *lines : std::initializer_list<DataSet *>{TEntrada_discriminacao, TEntradaDiscriminacao1,
+                                                           QEntrada_Discriminacao})
+        lines->setDisplayFormat(QStringLiteral("CODIGOPRODUTO"), QStringLiteral("000000"));
+    TROMANEIOTORO->setDisplayFormat(QStringLiteral("CODPRODUTO"), QStringLiteral("000000"));
+    QROMANEIOTORO->setDisplayFormat(QStringLiteral("CODPRODUTO"), QStringLiteral("000000"));
     TEntrada_discriminacao->setDisplayFormat(QStringLiteral("QUANTIDADE"), QStringLiteral("0.0000"));
     TEntradaDiscriminacao1->setDisplayFormat(QStringLiteral("QUANTIDADE"), QStringLiteral("0.0000"));
     QEntrada_Discriminacao->setDisplayFormat(QStringLiteral("QUANTIDADE"), QStringLiteral("0.0000"));

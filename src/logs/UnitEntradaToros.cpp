@@ -10,6 +10,7 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DateEdit.h"
+#include "widgets/FieldWidth.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/MaskedFieldPair.h"
 #include "widgets/MovementWindow.h"
@@ -168,6 +169,23 @@ QWidget *TfrmEntradaToros::buildEntryTab()
     NUMERO = numberEdit(QStringLiteral("NUMERO"), 0);
     PESO_BRUTO = numberEdit(QStringLiteral("PESO_BRUTO"), 2);
     PESO_LIQUIDO = numberEdit(QStringLiteral("PESO_LIQUIDO"), 2);
+    // Wide enough for the longest value of each column, even on a small screen.
+    const QString registration = QStringLiteral("000.000.000.000");
+    const QList<QPair<QWidget *, QString>> longest = {
+        {inscricao, registration},
+        {NOME_TRANSPORTADOR, QStringLiteral("TRANSPORTADORA RODOVIARIA DE CARGAS DO NORTE LTDA")},
+        {PLACA, QStringLiteral("QBX-1A23")},
+        {CNPJ_CPF, QStringLiteral("00.000.000/0000-00")},
+        {ENDERECO_TRANSPORTADOR, QStringLiteral("AVENIDA PRESIDENTE GETULIO VARGAS, 1234")},
+        {MUNICIPIO_TRANSPORTADOR, QStringLiteral("NOSSA SENHORA DO LIVRAMENTO")},
+        {IE_TRANSPORTADOR, registration},
+        {ESPECIE, QStringLiteral("MADEIRA EM TORO ROLO")},
+        {MARCA, QStringLiteral("SERRARIA SANTA MARIA")},
+        {NUMERO, QStringLiteral("9.999.999")},
+        {PESO_BRUTO, QStringLiteral("9.999.999,99")},
+        {PESO_LIQUIDO, QStringLiteral("9.999.999,99")}};
+    for (const auto &field : longest)
+        fitWidthTo(field.first, field.second);
     addPair(cg, 0, 0, QStringLiteral("Transportador"), NOME_TRANSPORTADOR, 3);
     addPair(cg, 0, 4, QStringLiteral("Frete p/Conta"), FRETE);
     addPair(cg, 1, 0, QStringLiteral("Placa Veiculo"), PLACA);
@@ -202,6 +220,7 @@ QWidget *TfrmEntradaToros::buildEntryTab()
     DBGrid3->setColumns(lineColumns);
     for (DBGrid *g : {DBGrid2, DBGrid3}) {
         g->setMinimumHeight(110);
+        g->setMinimumWidth(330); // plate, species and most of the amounts
         g->setFocusPolicy(Qt::ClickFocus);
     }
     auto *grids = new QVBoxLayout;
@@ -302,6 +321,7 @@ QWidget *TfrmEntradaToros::buildSearchTab()
     BitBtn8 = new QPushButton(QStringLiteral("Pesquisar"));
     BitBtn8->setObjectName(QStringLiteral("BitBtn8"));
     addPair(bg, 0, 0, QStringLiteral("Nota Fiscal"), nota1);
+    fitWidthTo(fornecedor1, QStringLiteral("MADEIREIRA E SERRARIA NOSSA SENHORA APARECIDA LTDA"));
     addPair(bg, 0, 2, QStringLiteral("Fornecedor (Digite o Nome do Fornecedor para agilizar a pesquisa.)"), fornecedor1);
     bg->addWidget(BitBtn8, 0, 4);
     bg->setColumnStretch(3, 1);
@@ -315,11 +335,10 @@ QWidget *TfrmEntradaToros::buildSearchTab()
         return g;
     };
     DBGrid1 = grid(QStringLiteral("DBGrid1"), dm->DSEntrada1,
-                   {{QStringLiteral("NF_NUMERO"), QStringLiteral("Nota Fiscal"), 80},
+                   {{QStringLiteral("NF_NUMERO"), QStringLiteral("Nota Fiscal"), 80, {}, true, Qt::red},
                     {QStringLiteral("DATA_EMISSAO"), QStringLiteral("Emissão"), 85},
                     {QStringLiteral("DATA_SAIDA"), QStringLiteral("Saída"), 85},
                     {QStringLiteral("HORA_SAIDA"), QStringLiteral("Hora"), 55}});
-    DBGrid1->setStyleSheet(QStringLiteral("QTableView { font-weight: bold; color: red; }"));
     DBGrid6 = grid(QStringLiteral("DBGrid6"), dm->DSEntrada1,
                    {{QStringLiteral("RAZAO_SOCIAL"), QStringLiteral("Razão Social/Nome"), 320}});
     DBGrid4 = grid(QStringLiteral("DBGrid4"), dm->DSEntradaDiscriminacao1,
@@ -453,6 +472,10 @@ void TfrmEntradaToros::showEvent(QShowEvent *event)
 void TfrmEntradaToros::FormShow()
 {
     setCallerMark(this, true);
+    IdleState{{BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn6, BitBtn3},
+              {BitBtn12, BitBtn9, BitBtn10, BitBtn11},
+              {BitBtn13, BitBtn7}}.apply();
+    showLinesGrid(false);
     dm->TEntrada->close();
     m_switchingTab = true;
     PageControl1->setCurrentIndex(0);

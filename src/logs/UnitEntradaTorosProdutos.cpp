@@ -11,7 +11,6 @@
 #include "widgets/NumericEdit.h"
 #include "widgets/Prompter.h"
 
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,23 +32,6 @@ QLabel *captionPanel(const QString &text, QWidget *buddy)
     label->setBuddy(buddy);
     return label;
 }
-
-// Drops a list down when it is entered from the keyboard.
-class DropDownOnEnter : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::FocusIn) {
-            const auto reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
-                if (auto *combo = qobject_cast<QComboBox *>(watched))
-                    QMetaObject::invokeMethod(combo, &QComboBox::showPopup, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -79,7 +61,7 @@ TfrmEntradaTorosProdutos::TfrmEntradaTorosProdutos(data::TDM *dm_, QWidget *pare
     ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
     ESSENCIA->setDataSource(lines);
     ESSENCIA->setDataField(QStringLiteral("ESSENCIA"));
-    ESSENCIA->installEventFilter(new DropDownOnEnter(ESSENCIA));
+    ESSENCIA->setDropDownOnEnter(true);
     DBEdit2 = hidden(QStringLiteral("DBEdit2"), QStringLiteral("SITUACAO_TRIBUTARIA"));
     DBComboBox1 = new DBComboBox;
     DBComboBox1->setObjectName(QStringLiteral("DBComboBox1"));

@@ -7,6 +7,7 @@
 #include "data/UnitDM.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DateEdit.h"
+#include "widgets/FieldWidth.h"
 #include "widgets/NumericEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DateEdit.h"
@@ -94,6 +95,8 @@ TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent)
     cg->addWidget(fornecedor, 0, 1);
     cg->addWidget(ln, 0, 2);
     cg->addWidget(MaskEdit1, 0, 3);
+    fitWidthTo(fornecedor, QStringLiteral("MADEIREIRA E SERRARIA NOSSA SENHORA APARECIDA LTDA"));
+    fitWidthTo(MaskEdit1, QStringLiteral("00.000.000/0000-00"));
     cg->setColumnStretch(1, 1);
     layout->addWidget(client);
 
@@ -230,6 +233,9 @@ void TfrmRomaneiotoro::showEvent(QShowEvent *event)
 void TfrmRomaneiotoro::FormShow()
 {
     setCallerMark(this, true);
+    IdleState{{BitBtn5, BitBtn6, BitBtn4, BitBtn2, BitBtn3},
+              {BitBtn12, BitBtn7, BitBtn9, BitBtn10, BitBtn11, nota, data},
+              {}}.apply();
     BitBtn5->setFocus();
 }
 

@@ -42,6 +42,7 @@ TfrmRomaneiotorosprodutos::TfrmRomaneiotorosprodutos(data::TDM *dm_, QWidget *pa
     ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
     ESSENCIA->setDataSource(rows);
     ESSENCIA->setDataField(QStringLiteral("ESSENCIA"));
+    ESSENCIA->setDropDownOnEnter(true);
     DBEdit5 = new DBEdit(rows, QStringLiteral("CODESSENCIA"));
     DBEdit5->setObjectName(QStringLiteral("DBEdit5"));
     DBEdit5->hide();

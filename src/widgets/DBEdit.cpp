@@ -16,14 +16,16 @@ static QString applyCase(const QString &text, CharCase c)
     }
 }
 
-// The text a bound edit shows for a value: numbers in the general format,
-// which is also how they are read back.
+// The text a bound edit shows for a value: numbers in the general format and
+// texts as stored, which is also how they are read back.
 static QString editText(const data::Field *f, const QVariant &v)
 {
     if (!f || v.isNull())
         return {};
     if (f->type == QMetaType::Double)
         return core::generalNumber(v.toDouble());
+    if (f->type == QMetaType::QString)
+        return v.toString();
     return data::DataSet::formatValue(*f, v);
 }
 

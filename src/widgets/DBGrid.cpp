@@ -6,8 +6,39 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
 
 namespace widgets {
+
+namespace {
+
+// A column drawn in its own weight and colour (a document number in bold red).
+class ColumnLook : public QStyledItemDelegate
+{
+public:
+    ColumnLook(bool bold, const QColor &color, QObject *parent)
+        : QStyledItemDelegate(parent), m_bold(bold), m_color(color)
+    {
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font.setBold(m_bold || option->font.bold());
+        if (m_color.isValid()) {
+            option->palette.setColor(QPalette::Text, m_color);
+            option->palette.setColor(QPalette::HighlightedText, m_color.lighter(180));
+        }
+    }
+
+private:
+    bool m_bold;
+    QColor m_color;
+};
+
+} // namespace
 
 DBGrid::DBGrid(QWidget *parent) : QTableView(parent)
 {
@@ -33,8 +64,11 @@ void DBGrid::setDataSet(data::DataSet *dataSet)
     delete m_model;
     m_model = nullptr;
     m_dataSet = dataSet;
-    if (!dataSet)
+    if (!dataSet) {
+        if (!m_columns.isEmpty())
+            setColumns(m_columns);
         return;
+    }
     m_model = new data::DataSetModel(dataSet, this);
     setModel(m_model);
     if (!m_columns.isEmpty())
@@ -52,17 +86,42 @@ void DBGrid::setDataSet(data::DataSet *dataSet)
 void DBGrid::setColumns(const QVector<Column> &columns)
 {
     m_columns = columns;
-    if (!m_model)
-        return;
     QStringList fields, titles;
     for (const Column &c : columns) {
         fields << c.field;
         titles << c.title;
     }
-    m_model->setColumns(fields, titles);
-    for (int i = 0; i < columns.size(); ++i)
-        m_model->setAlignment(i, columns[i].alignment);
+    if (m_model) {
+        m_model->setColumns(fields, titles);
+        for (int i = 0; i < columns.size(); ++i)
+            m_model->setAlignment(i, columns[i].alignment);
+    } else {
+        if (!m_titlesOnly)
+            m_titlesOnly = new QStandardItemModel(this);
+        m_titlesOnly->clear();
+        m_titlesOnly->setHorizontalHeaderLabels(titles);
+        setModel(m_titlesOnly);
+    }
     applyWidths();
+    applyLooks();
+}
+
+void DBGrid::applyLooks()
+{
+    for (int i = 0; i < m_looks.size(); ++i)
+        if (m_looks[i])
+            setItemDelegateForColumn(i, nullptr);
+    qDeleteAll(m_looks);
+    m_looks.clear();
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const Column &c = m_columns[i];
+        QAbstractItemDelegate *look = nullptr;
+        if (c.bold || c.color.isValid()) {
+            look = new ColumnLook(c.bold, c.color, this);
+            setItemDelegateForColumn(i, look);
+        }
+        m_looks << look;
+    }
 }
 
 void DBGrid::applyWidths()

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QPointer>
 #include "data/DataSet.h"
 #include <QTableView>
+
+class QStandardItemModel;
 
 namespace data {
 class DataSet;
@@ -31,7 +34,11 @@ public:
         QString title;
         int width = 0;
         Qt::Alignment alignment = {}; // of the cells; by the column's type when not given
+        bool bold = false;
+        QColor color; // the text's colour, when not the grid's own
     };
+    // The columns shown, with their titles; a grid with no dataset still
+    // shows the titles.
     void setColumns(const QVector<Column> &columns);
 
 signals:
@@ -44,9 +51,12 @@ protected:
 private:
     void followDataSet();
     void applyWidths();
+    void applyLooks();
 
     QPointer<data::DataSet> m_dataSet;
     data::DataSetModel *m_model = nullptr;
+    QStandardItemModel *m_titlesOnly = nullptr;
+    QVector<QAbstractItemDelegate *> m_looks;
     QVector<Column> m_columns;
     bool m_syncing = false;
 };

@@ -33,8 +33,20 @@ const QComboBox *owningCombo(const QWidget *w)
     return nullptr;
 }
 
+// The list of a combo box's open pop-up keeps its own keys (the combo box
+// takes Enter, Tab and Esc there).
+bool isComboList(const QWidget *w)
+{
+    for (const QWidget *p = w ? w->parentWidget() : nullptr; p; p = p->parentWidget())
+        if (auto *combo = qobject_cast<const QComboBox *>(p))
+            return combo->view() == w;
+    return false;
+}
+
 Kind kindOf(const QWidget *w)
 {
+    if (isComboList(w))
+        return Kind::Other;
     if (const QComboBox *combo = owningCombo(w))
         return combo->view() && combo->view()->isVisible() ? Kind::Other : Kind::Combo;
     if (qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractSpinBox *>(w))

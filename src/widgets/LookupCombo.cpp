@@ -3,8 +3,102 @@
 #include "Prompter.h"
 #include "data/DataSet.h"
 #include "data/DataSetModel.h"
+#include "MovementWindow.h"
+
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QKeyEvent>
 
 namespace widgets {
+
+namespace {
+
+// Sits on the list view of a combo box's pop-up, before the combo box's own
+// handling, so that the keyboard always gets out of the list.
+class ListKeys : public QObject
+{
+public:
+    explicit ListKeys(QComboBox *combo) : QObject(combo), m_combo(combo)
+    {
+        combo->view()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+            return false;
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool shift = key->modifiers() & Qt::ShiftModifier;
+        enum { None, Next, Previous, Close } action = None;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            action = Next;
+            break;
+        case Qt::Key_Tab:
+            action = shift ? Previous : Next;
+            break;
+        case Qt::Key_Backtab:
+            action = Previous;
+            break;
+        case Qt::Key_Escape:
+            action = Close;
+            break;
+        default:
+            return false;
+        }
+        // Claimed before any shortcut (a default or cancel button) sees it.
+        event->accept();
+        if (type == QEvent::ShortcutOverride)
+            return true;
+        if (action == Close) {
+            m_combo->hidePopup();
+            return true;
+        }
+        choose();
+        QKeyEvent move(QEvent::KeyPress, action == Next ? Qt::Key_Tab : Qt::Key_Backtab,
+                       action == Next ? Qt::NoModifier : Qt::ShiftModifier);
+        QCoreApplication::sendEvent(m_combo, &move);
+        return true;
+    }
+
+private:
+    // What a click on the highlighted entry does.
+    void choose()
+    {
+        const QModelIndex current = m_combo->view()->currentIndex();
+        m_combo->hidePopup();
+        if (!current.isValid() || !(current.flags() & Qt::ItemIsEnabled))
+            return;
+        const int row = current.row();
+        m_combo->setCurrentIndex(row);
+        emit m_combo->activated(row);
+        emit m_combo->textActivated(m_combo->itemText(row));
+    }
+
+    QComboBox *m_combo;
+};
+
+} // namespace
+
+void setListKeys(QComboBox *combo, bool dropDownOnEnter)
+{
+    if (!combo->property("_listKeys").toBool()) {
+        combo->setProperty("_listKeys", true);
+        new ListKeys(combo);
+    }
+    if (!dropDownOnEnter || combo->property("_dropDownOnEnter").toBool())
+        return;
+    combo->setProperty("_dropDownOnEnter", true);
+    onEnter(combo, [combo] {
+        // Once the focus has settled: a click opens the list by itself.
+        QMetaObject::invokeMethod(combo, [combo] {
+            if (combo->hasFocus() && !combo->view()->isVisible())
+                combo->showPopup();
+        }, Qt::QueuedConnection);
+    });
+}
 
 DBLookupComboBox::DBLookupComboBox(QWidget *parent) : QComboBox(parent), m_link(new FieldLink(this))
 {
@@ -12,6 +106,7 @@ DBLookupComboBox::DBLookupComboBox(QWidget *parent) : QComboBox(parent), m_link(
     // Sizing to the contents would read every row of the list.
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(20);
+    setListKeys(this, false);
     connect(m_link, &FieldLink::refreshNeeded, this, &DBLookupComboBox::refresh);
     connect(this, QOverload<int>::of(&QComboBox::activated), this, [this] {
         m_key = keyValue();
@@ -102,6 +197,7 @@ void DBLookupComboBox::refresh()
 
 DBComboBox::DBComboBox(QWidget *parent) : QComboBox(parent), m_link(new FieldLink(this))
 {
+    setListKeys(this, false);
     connect(m_link, &FieldLink::refreshNeeded, this, &DBComboBox::refresh);
     connect(this, &QComboBox::currentTextChanged, this, [this](const QString &text) {
         if (m_loading || !m_link->isActive())

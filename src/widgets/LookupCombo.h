@@ -13,6 +13,12 @@ class DataSetModel;
 
 namespace widgets {
 
+// The keys of a combo box's open list: Enter and Tab take the highlighted
+// entry and move on to the next field (Shift+Tab to the previous one), Esc
+// closes the list; typing finds an entry. With `dropDownOnEnter` the list
+// opens whenever the combo box is entered.
+void setListKeys(QComboBox *combo, bool dropDownOnEnter);
+
 // A drop-down list of the rows of a list dataset (species, products,
 // municipalities, suppliers...): shows listField, keeps keyField. Bound to a
 // column it writes the chosen key there and follows the column's value.
@@ -38,6 +44,8 @@ public:
     // Every column of the chosen row, as the list dataset has it.
     QVariant listValue(const QString &field) const;
     void reload();
+    // Opens the list whenever the control is entered.
+    void setDropDownOnEnter(bool on) { setListKeys(this, on); }
 
 signals:
     void keyChanged(const QVariant &key);
@@ -62,6 +70,7 @@ public:
     void setDataSource(data::DataSource *source) { m_link->setDataSource(source); }
     void setDataField(const QString &field) { m_link->setDataField(field); }
     FieldLink *link() const { return m_link; }
+    void setDropDownOnEnter(bool on) { setListKeys(this, on); }
 
 private:
     void refresh();

@@ -52,6 +52,17 @@ enum class SaveOutcome { Refused, Declined, Failed, Another, Finished };
 // Checks, confirmation, post, "go on?": the save of every movement row.
 SaveOutcome runMovementSave(QWidget *window, const MovementSave &save);
 
+// The controls of a header window with nothing loaded: shown and enabled,
+// shown and disabled, hidden. Every showing of a header starts from its idle
+// state, whatever state the window was in when it last closed.
+struct IdleState
+{
+    QVector<QWidget *> enabled;
+    QVector<QWidget *> disabled;
+    QVector<QWidget *> hidden;
+    void apply() const;
+};
+
 // The caller mark of the pickers: a window that uses a picker sets it while
 // it is shown ("Tag" 1) and clears it when it closes.
 void setCallerMark(QWidget *window, bool marked);
@@ -99,7 +110,10 @@ void setMovementWindowFlags(QDialog *window);
 // Runs an action when a control takes or loses the focus (the windows'
 // "entering" and "leaving" events). The leave action runs before the
 // control's own focus-out handling (its text is as typed), the enter
-// action once it holds the focus.
+// action once it holds the focus. The focus arriving however it comes (Tab,
+// a click, the program moving it while a box or a picker was up) enters the
+// control; only the focus coming back with its window to the control that
+// already held it does not.
 void onEnter(QWidget *control, std::function<void()> action);
 void onExit(QWidget *control, std::function<void()> action);
 

@@ -5,8 +5,11 @@
 #include "data/UnitDM.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest>
+
+#include <functional>
 
 namespace logstest {
 
@@ -57,6 +60,38 @@ inline bool focusTo(QWidget *w)
     w->setFocus(Qt::TabFocusReason);
     QCoreApplication::processEvents();
     return w->hasFocus();
+}
+
+// A key as the window system delivers it: to the window that has the
+// keyboard (an open drop-down list has it while it is open).
+inline void keyTo(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QTest::keyClick(QGuiApplication::focusWindow(), key, mods);
+}
+
+// Runs `step` inside the next modal window once it is the active one (a
+// picker, a real message box), as the user meets it.
+inline void whenModalActive(const std::function<void(QWidget *)> &step)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isActiveWindow())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        step(modal);
+    });
+    poll->start(5);
+}
+
+// After a modal window closed: the window under it becomes active again, as
+// the window system makes it.
+inline bool activatedAgain(QWidget *window)
+{
+    window->activateWindow();
+    // The window itself, not a window sharing its parent's activation.
+    return QTest::qWaitFor([window] { return QGuiApplication::focusWindow() == window->windowHandle(); });
 }
 
 inline double sumOf(data::TDM &dm, const QString &sql)

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAbstractItemView>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -119,7 +120,14 @@ private slots:
         Fixture f;
         f.chooseClient("SERRARIA ALFA", 6);
         f.w->BitBtn12->click();
-        QVERIFY(focusTo(f.line->ESSENCIA) || true);
+        // Tab from the plate into the species drops its list down; Esc closes it.
+        QVERIFY(activatedAgain(f.line));
+        QCOMPARE(QApplication::focusWidget(), f.line->DBEDIT1);
+        keyTo(Qt::Key_Tab);
+        QTRY_VERIFY(f.line->ESSENCIA->view()->isVisible());
+        keyTo(Qt::Key_Escape);
+        QVERIFY(!f.line->ESSENCIA->view()->isVisible());
+        QVERIFY(f.line->ESSENCIA->hasFocus());
         f.p.info("Essência deve ser informada!", "Lançamento");
         f.line->BitBtn1->click();
         QVERIFY_PROMPTS(f.p);
