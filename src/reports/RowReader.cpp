@@ -1,0 +1,134 @@
+#include "RowReader.h"
+
+#include "data/Connection.h"
+#include "data/DataError.h"
+#include "data/Table.h"
+
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
+
+namespace reports {
+
+RowReader::RowReader(data::Connection *connection, const DataSpec &spec)
+    : m_connection(connection), m_spec(spec)
+{
+    for (const QString &o : spec.order)
+        m_order << o.trimmed().toUpper();
+    if (!spec.key.isEmpty() && !m_order.contains(spec.key.toUpper()))
+        m_order << spec.key.toUpper();
+}
+
+QString RowReader::selectText(const QString &extraCondition, int limit) const
+{
+    QString columns = QStringLiteral("*");
+    if (!m_spec.columns.isEmpty()) {
+        QStringList cols;
+        for (const QString &c : m_spec.columns)
+            cols << c.trimmed().toUpper();
+        for (const QString &o : m_order)
+            if (!cols.contains(o))
+                cols << o;
+        columns = cols.join(QStringLiteral(", "));
+    }
+    QString sql = QStringLiteral("SELECT ");
+    if (limit >= 0)
+        sql += QStringLiteral("FIRST %1 ").arg(limit);
+    sql += columns + QStringLiteral(" FROM ") + m_spec.table;
+    QStringList where;
+    if (!m_spec.condition.trimmed().isEmpty())
+        where << QLatin1Char('(') + m_spec.condition + QLatin1Char(')');
+    if (!extraCondition.isEmpty())
+        where << extraCondition;
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    if (!m_order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + m_order.join(QStringLiteral(", "));
+    return sql;
+}
+
+void RowReader::run(const QString &sql, const QVariantList &extraValues)
+{
+    static const bool trace = qEnvironmentVariableIntValue("QUELVORA_TRACE_SQL") != 0;
+    if (trace)
+        qInfo("report: %s", qPrintable(sql));
+    m_connection->ensureConnected();
+    QVariantList values;
+    // Markers of the report's own condition come first in the text.
+    const QString text = data::bindNamed(sql, m_spec.params, values);
+    values += extraValues;
+    m_query = std::make_unique<QSqlQuery>(m_connection->database());
+    m_query->setForwardOnly(true);
+    if (!m_query->prepare(text))
+        throw data::DataError(m_query->lastError().text());
+    for (const QVariant &v : values)
+        m_query->addBindValue(v);
+    if (!m_query->exec())
+        throw data::DataError(m_query->lastError().text());
+    const QSqlRecord rec = m_query->record();
+    m_width = rec.count();
+    if (m_columns.isEmpty())
+        for (int i = 0; i < rec.count(); ++i)
+            m_columns.insert(rec.fieldName(i).toUpper(), i);
+}
+
+void RowReader::openAll()
+{
+    run(selectText(QString(), -1), {});
+}
+
+void RowReader::openAfter(const QVector<QVariant> &row, int limit)
+{
+    // Rows after `row` in the order: equal on the first i terms and greater
+    // on term i, for some i. The database sorts NULLs first.
+    QStringList groups;
+    QVariantList values;
+    QVariantList firstBound;
+    for (int i = 0; i < m_order.size(); ++i) {
+        QStringList parts;
+        for (int j = 0; j < i; ++j) {
+            const QVariant v = row.value(m_columns.value(m_order[j], -1));
+            if (v.isNull()) {
+                parts << m_order[j] + QStringLiteral(" IS NULL");
+            } else {
+                parts << m_order[j] + QStringLiteral(" = ?");
+                values << v;
+            }
+        }
+        const QVariant v = row.value(m_columns.value(m_order[i], -1));
+        if (v.isNull()) {
+            parts << m_order[i] + QStringLiteral(" IS NOT NULL");
+        } else {
+            parts << m_order[i] + QStringLiteral(" > ?");
+            values << v;
+        }
+        groups << QLatin1Char('(') + parts.join(QStringLiteral(" AND ")) + QLatin1Char(')');
+    }
+    QString cond = QLatin1Char('(') + groups.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    // A redundant bound on the first column lets an index start there.
+    const QVariant first = m_order.isEmpty() ? QVariant() : row.value(m_columns.value(m_order[0], -1));
+    if (!first.isNull()) {
+        cond += QStringLiteral(" AND ") + m_order[0] + QStringLiteral(" >= ?");
+        values << first;
+    }
+    run(selectText(cond, limit), values);
+}
+
+bool RowReader::next(QVector<QVariant> &row)
+{
+    if (!m_query || !m_query->next())
+        return false;
+    row.resize(m_width);
+    for (int i = 0; i < m_width; ++i)
+        row[i] = m_query->value(i);
+    return true;
+}
+
+void RowReader::close()
+{
+    if (m_query)
+        m_query->finish();
+    m_query.reset();
+}
+
+} // namespace reports
