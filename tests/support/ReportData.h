@@ -86,9 +86,10 @@ inline void fillRegisters(data::Connection *db)
 }
 
 // The whole fixed set.
-inline void fill(data::Connection *db)
+inline void fill(data::Connection *db, bool withCompany = true)
 {
-    addCompany(db);
+    if (withCompany)
+        addCompany(db);
     exec(db, QStringLiteral("INSERT INTO FORNECEDOR (NOMEFORNECEDOR, CNPJ, INSCESTADUAL) VALUES (?, ?, ?)"),
          {QStringLiteral("MADEIRAS SOL NASCENTE LTDA"), QStringLiteral("11222333000181"), QStringLiteral("131000001")});
     exec(db, QStringLiteral("INSERT INTO FORNECEDOR (NOMEFORNECEDOR, CPF, INSCESTADUAL) VALUES (?, ?, ?)"),
