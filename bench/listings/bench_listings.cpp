@@ -55,6 +55,14 @@ void timeListing(data::Connection &conn, const QString &name, const QString &dir
 {
     QElapsedTimer t;
     t.start();
+    {
+        reports::ReportDocument layout(reports::makeReport(name, conn), &conn);
+        layout.layoutAll();
+        out << QStringLiteral("%1 laid out: %2 pages, %3 s\n").arg(name, -16).arg(layout.pageCount())
+                   .arg(t.elapsed() / 1000.0, 0, 'f', 2);
+        out.flush();
+    }
+    t.restart();
     reports::ReportDocument doc(reports::makeReport(name, conn), &conn);
     const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".pdf");
     reports::writePdf(doc, path);
@@ -85,6 +93,7 @@ int main(int argc, char **argv)
     out << QStringLiteral("seeded %1 suppliers and %1 clients in %2 s\n").arg(rows).arg(t.elapsed() / 1000.0);
     timeListing(conn, QStringLiteral("RepFornecedores"), tdb.dir());
     timeListing(conn, QStringLiteral("RepCredores"), tdb.dir());
-    timeListing(conn, QStringLiteral("RepCredores1"), tdb.dir());
+    if (argc > 2)
+        timeListing(conn, QStringLiteral("RepCredores1"), tdb.dir());
     return 0;
 }

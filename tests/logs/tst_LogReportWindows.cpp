@@ -7,6 +7,7 @@
 #include "logs/UnitREntrada1.h"
 #include "logs/UnitREntrada3.h"
 #include "logs/UnitRRomaneioToros.h"
+#include "logs/Unitromaneiotoro.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 #include "widgets/DateEdit.h"
@@ -253,6 +254,26 @@ private slots:
         QVERIFY(!w->isVisible());
         QVERIFY(w->Edit1->text().isEmpty());
         QVERIFY(w->Memo1->toPlainText().isEmpty());
+    }
+
+    // "Relatório" of the log packing list opens the packing-list report window.
+    void packingListButtonOpensReportWindow()
+    {
+        Fixture f;
+        TfrmRRomaneioToros report(&f.dm);
+        widgets::windows().add(&report);
+        auto list = f.open<TfrmRomaneiotoro>();
+        QString shown;
+        QTimer::singleShot(150, [&] {
+            if (QWidget *w = QApplication::activeModalWidget()) {
+                shown = w->objectName();
+                QTest::keyClick(w->windowHandle(), Qt::Key_R, Qt::AltModifier);
+            }
+        });
+        list->BitBtn4->click();
+        QCOMPARE(shown, QStringLiteral("TfrmRRomaneioToros"));
+        QTRY_VERIFY(!report.isVisible());
+        QVERIFY_PROMPTS(f.p);
     }
 };
 
