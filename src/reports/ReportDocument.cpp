@@ -362,41 +362,23 @@ bool ReportDocument::runPage(Flow &flow, int pageNumber, PageSink *sink)
     return !flow.finished;
 }
 
-void ReportDocument::layoutPage(PageSink *sink)
-{
-    PageRunner(*this, *m_flow, pageCount() + 1, nullptr).prime();
-    auto snap = std::make_shared<Snapshot>();
-    snap->flow = *m_flow;
-    snap->flow.reader = nullptr;
-    m_flow->rowsRead = 0;
-    const bool more = runPage(*m_flow, pageCount() + 1, sink);
-    snap->rowsToRead = m_flow->rowsRead;
-    m_pages.push_back(snap);
-    if (!more) {
-        m_complete = true;
-        m_stream->close();
-    }
-}
-
 bool ReportDocument::layoutMore(int pages)
 {
-    for (int i = 0; i < pages && !m_complete; ++i)
-        layoutPage(nullptr);
+    for (int i = 0; i < pages && !m_complete; ++i) {
+        PageRunner(*this, *m_flow, pageCount() + 1, nullptr).prime();
+        auto snap = std::make_shared<Snapshot>();
+        snap->flow = *m_flow;
+        snap->flow.reader = nullptr;
+        m_flow->rowsRead = 0;
+        const bool more = runPage(*m_flow, pageCount() + 1, nullptr);
+        snap->rowsToRead = m_flow->rowsRead;
+        m_pages.push_back(snap);
+        if (!more) {
+            m_complete = true;
+            m_stream->close();
+        }
+    }
     return m_complete;
-}
-
-void ReportDocument::layoutNextPage(QPainter &painter, const QSizeF &deviceSize)
-{
-    if (m_complete)
-        return;
-    const QSizeF paper = pageSizeMm();
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(deviceSize.width() / (paper.width() * Units), deviceSize.height() / (paper.height() * Units));
-    PainterSink sink(painter, m_def);
-    layoutPage(&sink);
-    painter.restore();
 }
 
 void ReportDocument::layoutAll()
@@ -499,11 +481,9 @@ void writePdf(ReportDocument &document, const QString &path,
             throw ReportError(QStringLiteral("Não foi possível gravar o arquivo \"%1\".").arg(path));
         const QSizeF deviceSize(writer.width(), writer.height());
         for (int i = 0;; ++i) {
-            // A page not laid out yet is painted as it is laid out, so the
-            // rows are read once; reading each page again cost a sort of the
-            // whole table per page where the order has no index.
-            const bool fresh = i >= document.pageCount();
-            if (fresh && document.isComplete())
+            if (i >= document.pageCount() && !document.isComplete())
+                document.layoutMore(1);
+            if (i >= document.pageCount())
                 break;
             if (progress && !progress(i + 1, document.isComplete() ? document.pageCount() : 0)) {
                 painter.end();
@@ -512,10 +492,7 @@ void writePdf(ReportDocument &document, const QString &path,
             }
             if (i > 0)
                 writer.newPage();
-            if (fresh)
-                document.layoutNextPage(painter, deviceSize);
-            else
-                document.paint(i, painter, deviceSize);
+            document.paint(i, painter, deviceSize);
         }
         painter.end();
     }

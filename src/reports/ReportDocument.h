@@ -72,9 +72,6 @@ public:
     // Lays out up to `pages` more pages; true once the whole report is.
     bool layoutMore(int pages);
     void layoutAll();
-    // Lays out one more page and paints it in the same pass over the rows
-    // (writing a whole report front to back); nothing once complete.
-    void layoutNextPage(QPainter &painter, const QSizeF &deviceSize);
     bool isComplete() const { return m_complete; }
     // Pages laid out so far (all of them once complete).
     int pageCount() const { return int(m_pages.size()); }
@@ -106,7 +103,6 @@ private:
     friend class PageRunner;
 
     bool runPage(Flow &flow, int pageNumber, PageSink *sink);
-    void layoutPage(PageSink *sink);
 
     ReportDefinition m_def;
     data::Connection *m_connection;
