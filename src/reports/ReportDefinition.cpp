@@ -1,5 +1,7 @@
 #include "ReportDefinition.h"
 
+#include "ReportError.h"
+
 #include "core/EditMask.h"
 #include "core/Formats.h"
 
@@ -69,7 +71,7 @@ QVariant ReportContext::value(const QString &field) const
         return {};
     const auto it = m_columns->constFind(field.toUpper());
     if (it == m_columns->constEnd())
-        return {};
+        throw ReportError(QStringLiteral("O relatório %1 não lê a coluna %2.").arg(m_def->name, field));
     return m_row->value(*it);
 }
 
@@ -155,8 +157,7 @@ Band standardPageHeader(const ReportDefinition &def, const QString &title, const
     const double w = printableWidth(def);
     Band b;
     b.add(rule(0.2, w));
-    b.add(field(0, 1, w * 0.75, 5, QString(), QString(), Qt::AlignLeft, true));
-    b.elements.last().text = [](const ReportContext &c) { return c.company().name; };
+    b.add(computed(0, 1, w * 0.75, 5, [](const ReportContext &c) { return c.company().name; }, Qt::AlignLeft, true));
     b.add(computed(w * 0.75, 1, w * 0.25, 5,
                    [](const ReportContext &c) { return QStringLiteral("PAGINA ") + QString::number(c.pageNumber()); },
                    Qt::AlignRight));

@@ -131,7 +131,8 @@ class ReportContext
 public:
     // The current row: the detail's own line, the first line of a group in
     // its header, the last one in its footer; in a page header the line the
-    // page starts with. Null for a column not read or with no row.
+    // page starts with. Null with no row; a column the report does not read
+    // throws ReportError.
     QVariant value(const QString &field) const;
     bool hasRow() const { return m_row != nullptr; }
     // The value as printed through a mask (see formatValue).

@@ -51,24 +51,74 @@ QFont makeFont(const ReportDefinition &def, const FontSpec &spec)
     return f;
 }
 
+// Fonts with their metrics, made once: a long report prints the same few
+// fonts hundreds of thousands of times.
+struct CachedFont
+{
+    QFont font;
+    double ascent = 0, height = 0;
+    QFontMetricsF metrics{QFont()};
+};
+
+const CachedFont &cachedFont(const ReportDefinition &def, const FontSpec &spec)
+{
+    static QHash<QString, CachedFont> cache;
+    const QString family = spec.family.isEmpty() ? def.font.family : spec.family;
+    const double points = spec.pointSize > 0 ? spec.pointSize : def.font.pointSize;
+    const QString key = family + QLatin1Char('|') + QString::number(points) + QLatin1Char('|')
+                        + QLatin1Char(spec.bold || def.font.bold ? 'b' : '-')
+                        + QLatin1Char(spec.italic || def.font.italic ? 'i' : '-');
+    auto it = cache.find(key);
+    if (it == cache.end()) {
+        CachedFont c;
+        c.font = makeFont(def, spec);
+        c.metrics = QFontMetricsF(c.font);
+        c.ascent = c.metrics.ascent();
+        c.height = c.metrics.ascent() + c.metrics.descent();
+        it = cache.insert(key, c);
+    }
+    return *it;
+}
+
 class PainterSink : public PageSink
 {
 public:
     PainterSink(QPainter &painter, const ReportDefinition &def) : m_p(painter), m_def(def) {}
 
+    // One line of text placed by hand: the general text layout costs far
+    // more than the drawing.
     void text(const QRectF &rect, Qt::Alignment align, const FontSpec &font, const QColor &color,
               const QString &text) override
     {
         if (text.isEmpty())
             return;
-        m_p.setFont(makeFont(m_def, font));
-        m_p.setPen(color);
+        const CachedFont &f = cachedFont(m_def, font);
+        if (&f != m_font) {
+            m_p.setFont(f.font);
+            m_font = &f;
+        }
+        if (color != m_color || !m_penSet) {
+            m_p.setPen(color);
+            m_color = color;
+            m_penSet = true;
+        }
         const QRectF r(rect.x() * Units, rect.y() * Units, rect.width() * Units, rect.height() * Units);
-        m_p.drawText(r, int(align) | Qt::TextDontClip | Qt::TextSingleLine, text);
+        double x = r.left();
+        if (align & (Qt::AlignRight | Qt::AlignHCenter)) {
+            const double w = f.metrics.horizontalAdvance(text);
+            x = (align & Qt::AlignRight) ? r.right() - w : r.left() + (r.width() - w) / 2;
+        }
+        double y = r.top() + f.ascent;
+        if (align & Qt::AlignVCenter)
+            y = r.top() + (r.height() - f.height) / 2 + f.ascent;
+        else if (align & Qt::AlignBottom)
+            y = r.bottom() - f.height + f.ascent;
+        m_p.drawText(QPointF(x, y), text);
     }
     void line(const QPointF &from, const QPointF &to) override
     {
         m_p.setPen(QPen(Qt::black, 0.2 * Units));
+        m_penSet = false;
         m_p.drawLine(from * Units, to * Units);
     }
     void shade(const QRectF &rect) override
@@ -79,6 +129,9 @@ public:
 private:
     QPainter &m_p;
     const ReportDefinition &m_def;
+    const CachedFont *m_font = nullptr;
+    QColor m_color;
+    bool m_penSet = false;
 };
 
 class RecordingSink : public PageSink
@@ -112,7 +165,7 @@ struct ReportDocument::Flow
     bool finished = false;
     QVariantMap vars;
     QVector<double> sums;
-    RowReader *reader = nullptr;
+    std::function<bool(QVector<QVariant> &)> read; // the next row, if any
     int rowsRead = 0;
 };
 
@@ -121,6 +174,9 @@ struct ReportDocument::Snapshot
 {
     Flow flow;          // without reader
     int rowsToRead = 0; // rows the page reads after its current one
+    // The first page keeps its rows, so that it shows at once however long
+    // the database takes to sort the others.
+    QVector<QVector<QVariant>> rows;
 };
 
 // Runs the bands of one page, placing them and, with a sink, drawing them.
@@ -233,7 +289,7 @@ private:
             m_flow.hasPrev = true;
         }
         QVector<QVariant> row;
-        if (m_flow.reader && m_flow.reader->next(row)) {
+        if (m_flow.read && m_flow.read(row)) {
             m_flow.cur = row;
             m_flow.hasCur = true;
             ++m_flow.rowsRead;
@@ -335,7 +391,7 @@ ReportDocument::ReportDocument(ReportDefinition def, data::Connection *connectio
     m_stream->openAll();
     m_columns = m_stream->columns();
     m_flow = std::make_unique<Flow>();
-    m_flow->reader = m_stream.get();
+    m_flow->read = [reader = m_stream.get()](QVector<QVariant> &row) { return reader->next(row); };
     m_flow->sums.resize(m_def.sums.size());
 }
 
@@ -362,23 +418,52 @@ bool ReportDocument::runPage(Flow &flow, int pageNumber, PageSink *sink)
     return !flow.finished;
 }
 
+bool ReportDocument::layoutNext(PageSink *sink)
+{
+    if (m_complete)
+        return false;
+    PageRunner(*this, *m_flow, pageCount() + 1, nullptr).prime();
+    auto snap = std::make_shared<Snapshot>();
+    snap->flow = *m_flow;
+    snap->flow.read = nullptr;
+    m_flow->rowsRead = 0;
+    const auto stream = m_flow->read;
+    if (m_pages.isEmpty())
+        m_flow->read = [&](QVector<QVariant> &row) {
+            if (!stream(row))
+                return false;
+            snap->rows.push_back(row);
+            return true;
+        };
+    bool more = false;
+    try {
+        more = runPage(*m_flow, pageCount() + 1, sink);
+    } catch (...) {
+        m_flow->read = stream;
+        throw;
+    }
+    m_flow->read = stream;
+    snap->rowsToRead = m_flow->rowsRead;
+    m_pages.push_back(snap);
+    if (!more) {
+        m_complete = true;
+        m_stream->close();
+    }
+    return true;
+}
+
 bool ReportDocument::layoutMore(int pages)
 {
-    for (int i = 0; i < pages && !m_complete; ++i) {
-        PageRunner(*this, *m_flow, pageCount() + 1, nullptr).prime();
-        auto snap = std::make_shared<Snapshot>();
-        snap->flow = *m_flow;
-        snap->flow.reader = nullptr;
-        m_flow->rowsRead = 0;
-        const bool more = runPage(*m_flow, pageCount() + 1, nullptr);
-        snap->rowsToRead = m_flow->rowsRead;
-        m_pages.push_back(snap);
-        if (!more) {
-            m_complete = true;
-            m_stream->close();
-        }
+    for (int i = 0; i < pages && layoutNext(nullptr); ++i) {
     }
     return m_complete;
+}
+
+bool ReportDocument::layoutAndPaintNext(QPainter &painter, const QSizeF &deviceSize)
+{
+    bool laid = false;
+    withPainterSink(painter, deviceSize, [&](PageSink &sink) { laid = layoutNext(&sink); });
+    return laid;
 }
 
 void ReportDocument::layoutAll()
@@ -401,13 +486,23 @@ void ReportDocument::render(int index, PageSink &sink)
     Flow flow = snap.flow;
     RowReader reader(m_connection, m_def.data);
     reader.setColumns(m_columns);
-    if (snap.rowsToRead > 0) {
-        if (flow.hasCur)
-            reader.openAfter(flow.cur, snap.rowsToRead);
-        else
-            reader.openAll();
+    if (snap.rows.size() == snap.rowsToRead) {
+        int next = 0;
+        flow.read = [&](QVector<QVariant> &row) {
+            if (next >= snap.rows.size())
+                return false;
+            row = snap.rows[next++];
+            return true;
+        };
+    } else {
+        if (snap.rowsToRead > 0) {
+            if (flow.hasCur)
+                reader.openAfter(flow.cur, snap.rowsToRead);
+            else
+                reader.openAll();
+        }
+        flow.read = [&](QVector<QVariant> &row) { return reader.next(row); };
     }
-    flow.reader = &reader;
     PageRunner(*this, flow, index + 1, &sink).run();
 }
 
@@ -417,7 +512,8 @@ void ReportDocument::paint(int index, QPainter &painter)
     paint(index, painter, QSizeF(device->width(), device->height()));
 }
 
-void ReportDocument::paint(int index, QPainter &painter, const QSizeF &deviceSize)
+template <typename F>
+void ReportDocument::withPainterSink(QPainter &painter, const QSizeF &deviceSize, F &&draw)
 {
     const QSizeF paper = pageSizeMm();
     painter.save();
@@ -425,8 +521,18 @@ void ReportDocument::paint(int index, QPainter &painter, const QSizeF &deviceSiz
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(deviceSize.width() / (paper.width() * Units), deviceSize.height() / (paper.height() * Units));
     PainterSink sink(painter, m_def);
-    render(index, sink);
+    try {
+        draw(sink);
+    } catch (...) {
+        painter.restore();
+        throw;
+    }
     painter.restore();
+}
+
+void ReportDocument::paint(int index, QPainter &painter, const QSizeF &deviceSize)
+{
+    withPainterSink(painter, deviceSize, [&](PageSink &sink) { render(index, sink); });
 }
 
 QVector<PlacedText> ReportDocument::pageTexts(int index)
@@ -480,11 +586,9 @@ void writePdf(ReportDocument &document, const QString &path,
         if (!painter.isActive())
             throw ReportError(QStringLiteral("Não foi possível gravar o arquivo \"%1\".").arg(path));
         const QSizeF deviceSize(writer.width(), writer.height());
-        for (int i = 0;; ++i) {
-            if (i >= document.pageCount() && !document.isComplete())
-                document.layoutMore(1);
-            if (i >= document.pageCount())
-                break;
+        // Pages laid out already are read again; the rest are laid out and
+        // painted in one pass.
+        for (int i = 0; i < document.pageCount() || !document.isComplete(); ++i) {
             if (progress && !progress(i + 1, document.isComplete() ? document.pageCount() : 0)) {
                 painter.end();
                 file.cancelWriting();
@@ -492,7 +596,10 @@ void writePdf(ReportDocument &document, const QString &path,
             }
             if (i > 0)
                 writer.newPage();
-            document.paint(i, painter, deviceSize);
+            if (i < document.pageCount())
+                document.paint(i, painter, deviceSize);
+            else
+                document.layoutAndPaintNext(painter, deviceSize);
         }
         painter.end();
     }

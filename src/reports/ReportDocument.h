@@ -71,6 +71,9 @@ public:
 
     // Lays out up to `pages` more pages; true once the whole report is.
     bool layoutMore(int pages);
+    // Lays out the next page and paints it in the same pass over the rows,
+    // for printing and PDF from start to end. False when none was left.
+    bool layoutAndPaintNext(QPainter &painter, const QSizeF &deviceSize);
     void layoutAll();
     bool isComplete() const { return m_complete; }
     // Pages laid out so far (all of them once complete).
@@ -103,6 +106,9 @@ private:
     friend class PageRunner;
 
     bool runPage(Flow &flow, int pageNumber, PageSink *sink);
+    bool layoutNext(PageSink *sink);
+    template <typename F>
+    void withPainterSink(QPainter &painter, const QSizeF &deviceSize, F &&draw);
 
     ReportDefinition m_def;
     data::Connection *m_connection;

@@ -74,18 +74,22 @@ void RowReader::run(const QString &sql, const QVariantList &extraValues)
 
 void RowReader::openAll()
 {
+    m_parts.clear();
+    m_limit = -1;
     run(selectText(QString(), -1), {});
 }
 
 void RowReader::openAfter(const QVector<QVariant> &row, int limit)
 {
-    // Rows after `row` in the order: equal on the first i terms and greater
-    // on term i, for some i. The database sorts NULLs first.
-    QStringList groups;
-    QVariantList values;
-    QVariantList firstBound;
-    for (int i = 0; i < m_order.size(); ++i) {
+    // The rows after `row`, in order: first those equal to it on every order
+    // term but the last and after it on the last, then those equal on all
+    // but the last two and after it on the one before, and so on. Each part
+    // is a range of an index on the order columns. NULLs sort first.
+    m_parts.clear();
+    m_limit = limit;
+    for (int i = m_order.size() - 1; i >= 0; --i) {
         QStringList parts;
+        QVariantList values;
         for (int j = 0; j < i; ++j) {
             const QVariant v = row.value(m_columns.value(m_order[j], -1));
             if (v.isNull()) {
@@ -102,25 +106,34 @@ void RowReader::openAfter(const QVector<QVariant> &row, int limit)
             parts << m_order[i] + QStringLiteral(" > ?");
             values << v;
         }
-        groups << QLatin1Char('(') + parts.join(QStringLiteral(" AND ")) + QLatin1Char(')');
+        m_parts.push_back({parts.join(QStringLiteral(" AND ")), values});
     }
-    QString cond = QLatin1Char('(') + groups.join(QStringLiteral(" OR ")) + QLatin1Char(')');
-    // A redundant bound on the first column lets an index start there.
-    const QVariant first = m_order.isEmpty() ? QVariant() : row.value(m_columns.value(m_order[0], -1));
-    if (!first.isNull()) {
-        cond += QStringLiteral(" AND ") + m_order[0] + QStringLiteral(" >= ?");
-        values << first;
-    }
-    run(selectText(cond, limit), values);
+    m_query.reset();
+    startNextPart();
+}
+
+bool RowReader::startNextPart()
+{
+    if (m_parts.isEmpty() || m_limit == 0)
+        return false;
+    const auto part = m_parts.takeFirst();
+    run(selectText(part.first, m_limit), part.second);
+    return true;
 }
 
 bool RowReader::next(QVector<QVariant> &row)
 {
-    if (!m_query || !m_query->next())
+    if (m_limit == 0)
         return false;
+    while (!m_query || !m_query->next()) {
+        if (!startNextPart())
+            return false;
+    }
     row.resize(m_width);
     for (int i = 0; i < m_width; ++i)
         row[i] = m_query->value(i);
+    if (m_limit > 0)
+        --m_limit;
     return true;
 }
 

@@ -34,11 +34,16 @@ public:
 private:
     QString selectText(const QString &extraCondition, int limit) const;
     void run(const QString &sql, const QVariantList &values);
+    bool startNextPart();
 
     data::Connection *m_connection;
     DataSpec m_spec;
     QStringList m_order; // order columns and the key
     std::unique_ptr<QSqlQuery> m_query;
+    // Rows after a given one come as a series of statements, each a plain
+    // range that an index on the order columns can serve.
+    QVector<QPair<QString, QVariantList>> m_parts;
+    int m_limit = -1; // rows still wanted; -1 for all
     QHash<QString, int> m_columns;
     int m_width = 0;
 };

@@ -338,11 +338,7 @@ bool printDocument(reports::ReportDocument &doc, QPrinter &printer, QWidget *par
     const QSizeF size = printer.paperRect(QPrinter::DevicePixel).size();
     bool ok = true;
     try {
-        for (int i = 0;; ++i) {
-            if (i >= doc.pageCount() && !doc.isComplete())
-                doc.layoutMore(1);
-            if (i >= doc.pageCount())
-                break;
+        for (int i = 0; i < doc.pageCount() || !doc.isComplete(); ++i) {
             progress.setMaximum(doc.isComplete() ? doc.pageCount() : 0);
             progress.setValue(doc.isComplete() ? i : 0);
             progress.setLabelText(QStringLiteral("Imprimindo a página %1...").arg(i + 1));
@@ -357,7 +353,11 @@ bool printDocument(reports::ReportDocument &doc, QPrinter &printer, QWidget *par
                 error(QStringLiteral("A impressora recusou a página %1.").arg(i + 1), kCaption, parent);
                 break;
             }
-            doc.paint(i, painter, size);
+            // Pages not laid out yet are laid out and printed in one pass.
+            if (i < doc.pageCount())
+                doc.paint(i, painter, size);
+            else
+                doc.layoutAndPaintNext(painter, size);
         }
     } catch (const std::exception &e) {
         painter.end();
