@@ -5,6 +5,7 @@
 #include "core/Amount.h"
 #include "core/Formats.h"
 #include "core/LogVolume.h"
+#include "data/Transaction.h"
 #include "data/UnitDM.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
@@ -60,15 +61,12 @@ QPushButton *lineButton(const QString &text, const QString &name)
 
 } // namespace
 
-TfrmEntradaToros::TfrmEntradaToros(data::TDM *dm_, QWidget *parent) : QDialog(parent), dm(dm_)
+TfrmEntradaToros::TfrmEntradaToros(data::TDM *dm_, QWidget *parent)
+    : QDialog(parent), dm(dm_), m_invoices(dm_->IBDatabase1)
 {
     setObjectName(QStringLiteral("TfrmEntradaToros"));
     setWindowTitle(QStringLiteral("Entrada/Toros"));
     setMovementWindowFlags(this);
-    m_totals = new data::Query(dm->IBDatabase1, {}, this);
-    m_totals->setObjectName(QStringLiteral("QTotaisNota"));
-    m_check = new data::Query(dm->IBDatabase1, {}, this);
-    m_check->setObjectName(QStringLiteral("QVerificaNota"));
     buildUi();
 }
 
@@ -505,7 +503,31 @@ TfrmEntradaToros::InvoiceFields TfrmEntradaToros::invoiceFields() const
     f.nota = nota->text();
     f.nfNumero = nota->value();
     f.dataEmissao = data->text();
+    // New lines join the ones already saved for this header.
+    if (m_linesKey.isValid()) {
+        f.nfNumero = m_linesKey.number;
+        f.codigoFornecedor = m_linesKey.supplier;
+    }
     return f;
+}
+
+rules::InvoiceKey TfrmEntradaToros::headerKey() const
+{
+    rules::InvoiceKey key;
+    key.number = nota->value();
+    if (dm->TEntrada->isActive())
+        key.supplier = dm->TEntrada->value(QStringLiteral("CODIGOFORNECEDOR"));
+    return key;
+}
+
+rules::InvoiceKey TfrmEntradaToros::linesKey() const
+{
+    return m_linesKey.isValid() ? m_linesKey : headerKey();
+}
+
+bool TfrmEntradaToros::lineWindowBusy()
+{
+    return widgets::lineWindowBusy(windows().get<TfrmEntradaTorosProdutos>(), dm->TEntrada_discriminacao);
 }
 
 QString TfrmEntradaToros::data_text() const
@@ -526,6 +548,7 @@ void TfrmEntradaToros::BitBtn4Click()
     dm->QFornecedor->close();
     dm->TEntrada->open();
     dm->TEntrada->append();
+    m_linesKey = {};
     dm->QMunicipio->open();
     if (auto *picker = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmPesquisa"))))
         picker->exec();
@@ -635,25 +658,20 @@ void TfrmEntradaToros::OUTRAS_DESPESASExit()
 void TfrmEntradaToros::restrictLines()
 {
     // The lines of this invoice: its number and its supplier.
-    const InvoiceFields f = invoiceFields();
+    const rules::InvoiceKey key = linesKey();
     auto *lines = dm->TEntrada_discriminacao;
     lines->close();
-    lines->setFilter(kInvoiceLines, {{QStringLiteral("nf"), f.nfNumero},
-                                     {QStringLiteral("forn"), f.codigoFornecedor.isNull() ? QVariant(-1) : f.codigoFornecedor}});
+    lines->setFilter(kInvoiceLines, {{QStringLiteral("nf"), key.number},
+                                     {QStringLiteral("forn"), key.supplier.isNull() ? QVariant(-1) : key.supplier}});
     lines->setFiltered(true);
     lines->open();
 }
 
 bool TfrmEntradaToros::invoiceNumberTaken() const
 {
-    const InvoiceFields f = invoiceFields();
-    m_check->setSql(QStringLiteral("select count(*) as N from ENTRADA_TOROS where NF_NUMERO = :nf "
-                                   "and CODIGOFORNECEDOR = :forn"),
-                    {{QStringLiteral("nf"), f.nfNumero}, {QStringLiteral("forn"), f.codigoFornecedor}});
-    m_check->open();
-    const bool taken = m_check->value(QStringLiteral("N")).toInt() > 0;
-    m_check->close();
-    return taken;
+    // Lines left without a header hold their number too; only this header's
+    // own lines do not count against it.
+    return m_invoices.numberTaken(headerKey(), m_linesKey);
 }
 
 void TfrmEntradaToros::setLineButtons(bool include, bool others)
@@ -671,6 +689,8 @@ void TfrmEntradaToros::showLinesGrid(bool hasLines)
 
 void TfrmEntradaToros::BitBtn12Click()
 {
+    if (lineWindowBusy())
+        return;
     // Lines need an invoice that is not already recorded for this supplier.
     if (nota->text() == QStringLiteral("000000")) {
         inform(QStringLiteral("Numero da Nota Fiscal deve ser informada!"), kLancamento, this);
@@ -683,6 +703,8 @@ void TfrmEntradaToros::BitBtn12Click()
         nota->setFocus();
         return;
     }
+    if (!m_linesKey.isValid())
+        m_linesKey = headerKey();
     dm->QProduto->open();
     restrictLines();
     dm->TEntrada_discriminacao->append();
@@ -690,6 +712,8 @@ void TfrmEntradaToros::BitBtn12Click()
     w->setHeader(this);
     w->fillInvoiceFields();
     w->showFor(this, w->DBEDIT1, [this] { guarded(this, [this] { lineWindowClosed(); }); });
+    for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11})
+        b->setEnabled(false);
 }
 
 void TfrmEntradaToros::lineWindowClosed()
@@ -708,16 +732,9 @@ void TfrmEntradaToros::lineWindowClosed()
 void TfrmEntradaToros::recalculateTotals()
 {
     restrictLines();
-    const InvoiceFields f = invoiceFields();
-    m_totals->setSql(QStringLiteral("select sum(VALTOTAL) as VALOR, sum(QUANTIDADE) as VOLUME "
-                                    "from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn"),
-                     {{QStringLiteral("nf"), f.nfNumero}, {QStringLiteral("forn"), f.codigoFornecedor}});
-    m_totals->open();
-    const double value = m_totals->asDouble(QStringLiteral("VALOR"));
-    const double volume = m_totals->asDouble(QStringLiteral("VOLUME"));
-    m_totals->close();
-    const QString valueText = core::formatAmount(value, QStringLiteral("#0.00"));
-    const QString volumeText = core::formatAmount(volume, QStringLiteral("#0.000"));
+    const rules::InvoiceTotals totals = m_invoices.totals(linesKey());
+    const QString valueText = core::formatAmount(totals.value, QStringLiteral("#0.00"));
+    const QString volumeText = core::formatAmount(totals.volume, QStringLiteral("#0.000"));
     if (dm->TEntrada->isEditing()) {
         dm->TEntrada->setValue(QStringLiteral("VALOR_TOTAL_PRODUTOS"), core::editValue(valueText));
         dm->TEntrada->setValue(QStringLiteral("QUANTIDADE"), core::editValue(volumeText));
@@ -728,6 +745,8 @@ void TfrmEntradaToros::recalculateTotals()
 
 void TfrmEntradaToros::BitBtn9Click()
 {
+    if (lineWindowBusy())
+        return;
     if (!ask(QStringLiteral("Deseja Excluir esse produto?"), QStringLiteral("Confirmação"), this))
         return;
     dm->TEntrada_discriminacao->remove();
@@ -737,11 +756,15 @@ void TfrmEntradaToros::BitBtn9Click()
 
 void TfrmEntradaToros::BitBtn10Click()
 {
+    if (lineWindowBusy())
+        return;
     dm->TEntrada_discriminacao->next();
 }
 
 void TfrmEntradaToros::BitBtn11Click()
 {
+    if (lineWindowBusy())
+        return;
     dm->TEntrada_discriminacao->prior();
 }
 
@@ -749,6 +772,10 @@ void TfrmEntradaToros::BitBtn11Click()
 
 void TfrmEntradaToros::BitBtn1Click()
 {
+    // Not while one of its lines is still being typed: that line would be
+    // saved after the header, under what the header said before.
+    if (lineWindowBusy())
+        return;
     MovementSave save;
     save.checks = {
         {[this] { return fornecedor->text().isEmpty(); }, QStringLiteral("Fornecedor deve ser informado!"), nullptr},
@@ -766,7 +793,19 @@ void TfrmEntradaToros::BitBtn1Click()
     };
     save.confirmText = QStringLiteral("Confirma a Inclusão?");
     save.declined = [this] { nota->setFocus(); };
-    save.post = [this] { dm->TEntrada->post(); };
+    save.post = [this] {
+        // Lines saved before the number (or supplier) changed go with the
+        // header: both or neither.
+        data::Transaction work(dm->IBDatabase1);
+        if (m_linesKey.isValid()) {
+            const InvoiceFields f = invoiceFields();
+            m_invoices.moveLines(m_linesKey, headerKey(),
+                                 {headerKey().supplier, f.fornecedor, f.cpf, f.inscricao});
+        }
+        dm->TEntrada->post();
+        work.commit();
+        m_linesKey = {};
+    };
     save.continueText = QStringLiteral("Continua Lançamento?");
     save.another = [this] {
         setLineButtons(false, false);
@@ -792,6 +831,8 @@ void TfrmEntradaToros::BitBtn1Click()
 
 void TfrmEntradaToros::BitBtn2Click()
 {
+    if (lineWindowBusy())
+        return;
     if (dm->TEntrada_discriminacao->isActive() && !dm->TEntrada_discriminacao->isEmpty()) {
         error(QStringLiteral("Para cancelamento deste lançamento, exclua primeiro o(s) produto(s) informado(s)!"),
               kLancamento, this);
@@ -802,6 +843,7 @@ void TfrmEntradaToros::BitBtn2Click()
     dm->TEntrada->close();
     dm->TEntrada_discriminacao->cancel();
     dm->TEntrada_discriminacao->close();
+    m_linesKey = {};
     dm->QFornecedor->close();
     dm->QMunicipio->close();
     setIdleButtons();
@@ -822,6 +864,7 @@ void TfrmEntradaToros::BitBtn3Click()
     nota1->setValue(0);
     dm->TEntrada->cancel();
     dm->TEntrada_discriminacao->cancel();
+    m_linesKey = {};
     for (data::DataSet *d : std::initializer_list<data::DataSet *>{
              dm->TEntrada, dm->TEntrada_discriminacao, dm->TEntrada1, dm->TEntradaDiscriminacao1,
              dm->QFornecedor, dm->QEssencia, dm->QMunicipio})
@@ -950,28 +993,27 @@ void TfrmEntradaToros::BitBtn13Click()
         return;
     }
     // A sawn log has a production row that points at it: keep the invoice.
-    m_check->setSql(QStringLiteral("select count(*) as N from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = :nf "
-                                   "and CODIGOFORNECEDOR = :forn and SITUACAO = 1"),
-                    {{QStringLiteral("nf"), invoices->value(QStringLiteral("NF_NUMERO"))},
-                     {QStringLiteral("forn"), invoices->value(QStringLiteral("CODIGOFORNECEDOR"))}});
-    m_check->open();
-    const int sawn = m_check->value(QStringLiteral("N")).toInt();
-    m_check->close();
-    if (sawn > 0) {
+    const rules::InvoiceKey key{invoices->value(QStringLiteral("NF_NUMERO")),
+                                invoices->value(QStringLiteral("CODIGOFORNECEDOR"))};
+    auto refuseSawn = [&](int sawn) {
         error(QStringLiteral("A Nota Fiscal %1 possui %2 toro(s) já serrado(s) na Produção e não pode ser "
                              "excluída, Verifíque!").arg(invoices->displayText(QStringLiteral("NF_NUMERO"))).arg(sawn),
               QStringLiteral("Exclusão"), this);
         DBGrid1->setFocus();
+    };
+    if (const int sawn = m_invoices.sawnLogs(key); sawn > 0) {
+        refuseSawn(sawn);
         return;
     }
     if (!ask(QStringLiteral("Confirma Exclusão?"), QStringLiteral("Confirmação"), this))
         return;
-    if (!lines->isActive())
-        lines->open();
-    while (!lines->isEmpty())
-        lines->remove();
-    invoices->remove();
+    // Lines and header go together or not at all.
+    if (!m_invoices.remove(invoices->value(QStringLiteral("CODIGOENTRADA")))) {
+        refuseSawn(m_invoices.sawnLogs(key));
+        return;
+    }
     invoices->refresh();
+    lines->refresh();
     if (invoices->isEmpty() || lines->isEmpty())
         DBGrid1->setFocus();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/LogInvoice.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -118,12 +120,18 @@ private:
     void showLinesGrid(bool hasLines);
     void restrictLines();
     bool invoiceNumberTaken() const;
+    // The invoice as the header now says (number and supplier), and the one
+    // its lines were saved under while it is entered; they differ when the
+    // number was changed after lines were saved, until "&Gravar" moves them.
+    rules::InvoiceKey headerKey() const;
+    rules::InvoiceKey linesKey() const;
+    bool lineWindowBusy();
     void writeResult(widgets::NumericEdit *edit, const QString &column, double value);
     void setIdleButtons();
 
     data::TDM *dm;
-    data::Query *m_totals;
-    data::Query *m_check;
+    rules::LogInvoice m_invoices;
+    rules::InvoiceKey m_linesKey;
     bool m_switchingTab = false;
     bool m_closing = false;
 };

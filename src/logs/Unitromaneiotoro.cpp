@@ -43,12 +43,11 @@ QPushButton *makeButton(const QString &text, const QString &name, const QString 
 
 } // namespace
 
-TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent) : QDialog(parent), dm(dm_)
+TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent)
+    : QDialog(parent), dm(dm_), m_lists(dm_->IBDatabase1)
 {
     setObjectName(QStringLiteral("TfrmRomaneiotoro"));
     setWindowTitle(QStringLiteral("Romaneio"));
-    m_totals = new data::Query(dm->IBDatabase1, {}, this);
-    m_totals->setObjectName(QStringLiteral("QTotaisRomaneio"));
 
     auto *layout = new QVBoxLayout(this);
     auto *banner = new QLabel(QStringLiteral("Romaneio de Madeira em Toro"));
@@ -202,12 +201,21 @@ TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent) : QDialog(pa
     click(BitBtn3, &TfrmRomaneiotoro::BitBtn3Click);
     click(BitBtn6, &TfrmRomaneiotoro::BitBtn6Click);
     click(BitBtn4, &TfrmRomaneiotoro::BitBtn4Click);
-    connect(BitBtn10, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->next(); }); });
-    connect(BitBtn11, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->prior(); }); });
-    connect(NavFirst, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->first(); }); });
-    connect(NavPrior, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->prior(); }); });
-    connect(NavNext, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->next(); }); });
-    connect(NavLast, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TROMANEIOTORO->last(); }); });
+    // Moving off a row being typed in the line window would post it unchecked.
+    auto move = [this](QPushButton *b, void (data::DataSet::*step)()) {
+        connect(b, &QPushButton::clicked, this, [this, step] {
+            guarded(this, [&] {
+                if (!lineWindowBusy())
+                    (dm->TROMANEIOTORO->*step)();
+            });
+        });
+    };
+    move(BitBtn10, &data::DataSet::next);
+    move(BitBtn11, &data::DataSet::prior);
+    move(NavFirst, &data::DataSet::first);
+    move(NavPrior, &data::DataSet::prior);
+    move(NavNext, &data::DataSet::next);
+    move(NavLast, &data::DataSet::last);
     onEnter(data, [this] { dataEnter(); });
     onExit(nota, [this] { notaExit(); });
 }
@@ -258,8 +266,9 @@ void TfrmRomaneiotoro::openList()
 {
     auto *t = dm->TROMANEIOTORO;
     t->close();
+    m_listKey = {nota->value(), Edit1->text().toDouble()};
     t->setFilter(QStringLiteral("NF = :nf and CODEMPRESA = :empresa"),
-                 {{QStringLiteral("nf"), nota->value()}, {QStringLiteral("empresa"), Edit1->text().toDouble()}});
+                 {{QStringLiteral("nf"), m_listKey.number}, {QStringLiteral("empresa"), m_listKey.client}});
     t->setFiltered(true);
     t->open();
 }
@@ -271,13 +280,14 @@ void TfrmRomaneiotoro::setRowCountCaption()
 
 void TfrmRomaneiotoro::listTotals()
 {
-    m_totals->setSql(QStringLiteral("select sum(VLTOTAL) as VALOR, sum(TOTALM3) as VOLUME from ROMANEIO_TORO "
-                                    "where NF = :nf and CODEMPRESA = :empresa"),
-                     {{QStringLiteral("nf"), nota->value()}, {QStringLiteral("empresa"), Edit1->text().toDouble()}});
-    m_totals->open();
-    valtotal->setText(core::formatAmount(m_totals->asDouble(QStringLiteral("VALOR")), QStringLiteral("#0.00")));
-    m3->setText(core::formatAmount(m_totals->asDouble(QStringLiteral("VOLUME")), QStringLiteral("#0.0000")));
-    m_totals->close();
+    const rules::PackingListTotals totals = m_lists.totals(m_listKey);
+    valtotal->setText(core::formatAmount(totals.value, QStringLiteral("#0.00")));
+    m3->setText(core::formatAmount(totals.volume, QStringLiteral("#0.0000")));
+}
+
+bool TfrmRomaneiotoro::lineWindowBusy()
+{
+    return widgets::lineWindowBusy(windows().get<TfrmRomaneiotorosprodutos>(), dm->TROMANEIOTORO);
 }
 
 void TfrmRomaneiotoro::BitBtn5Click()
@@ -306,6 +316,8 @@ void TfrmRomaneiotoro::dataEnter()
 
 void TfrmRomaneiotoro::notaExit()
 {
+    if (lineWindowBusy())
+        return;
     openList();
     if (!dm->TROMANEIOTORO->isEmpty()) {
         setRowCountCaption();
@@ -335,21 +347,35 @@ static TfrmRomaneiotorosprodutos *lineWindowOf(data::TDM *dm, TfrmRomaneiotoro *
 
 void TfrmRomaneiotoro::BitBtn12Click()
 {
+    if (lineWindowBusy())
+        return;
     openList();
     dm->TROMANEIOTORO->append();
-    TfrmRomaneiotorosprodutos *w = lineWindowOf(dm, this);
-    w->showFor(this, w->DBEDIT1, [this] { guarded(this, [this] { lineWindowClosed(); }); });
+    showLineWindow();
 }
 
 void TfrmRomaneiotoro::BitBtn7Click()
 {
+    if (lineWindowBusy())
+        return;
     dm->TROMANEIOTORO->edit();
+    showLineWindow();
+}
+
+void TfrmRomaneiotoro::showLineWindow()
+{
     TfrmRomaneiotorosprodutos *w = lineWindowOf(dm, this);
     w->showFor(this, w->DBEDIT1, [this] { guarded(this, [this] { lineWindowClosed(); }); });
+    // The row joins the list loaded: its number and client stay put until
+    // the line window closes.
+    nota->setEnabled(false);
+    BitBtn5->setEnabled(false);
 }
 
 void TfrmRomaneiotoro::lineWindowClosed()
 {
+    nota->setEnabled(!Edit1->text().isEmpty());
+    BitBtn5->setEnabled(true);
     openList();
     if (dm->TROMANEIOTORO->isEmpty())
         return;
@@ -363,6 +389,8 @@ void TfrmRomaneiotoro::lineWindowClosed()
 
 void TfrmRomaneiotoro::BitBtn9Click()
 {
+    if (lineWindowBusy())
+        return;
     if (!ask(QStringLiteral("Deseja Excluir esse produto?"), kConfirmacao, this)) {
         nota->setFocus();
         return;
@@ -407,6 +435,8 @@ void TfrmRomaneiotoro::BitBtn3Click()
 
 void TfrmRomaneiotoro::BitBtn6Click()
 {
+    if (lineWindowBusy())
+        return;
     auto *t = dm->TROMANEIOTORO;
     if (!t->isActive() || t->isEmpty()) {
         error(QStringLiteral("Não há Lançamento(s) para ser(em) excluído(s), Verífique!"), QStringLiteral("Pesquisa"), this);
@@ -419,8 +449,9 @@ void TfrmRomaneiotoro::BitBtn6Click()
         return;
     }
     t->cancel();
-    while (!t->isEmpty())
-        t->remove();
+    // The whole list in one go: all of its rows or none.
+    m_lists.remove(m_listKey);
+    t->refresh();
     setRowCountCaption();
     t->close();
     clearClient();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/LogPackingList.h"
+
 #include <QDialog>
 
 class QGroupBox;
@@ -32,6 +34,9 @@ public:
 
     // The list's rows: this number and this client.
     void openList();
+    // The list loaded by the last openList(): rows saved in the line window
+    // join it, whatever the fields show meanwhile.
+    rules::PackingListKey listKey() const { return m_listKey; }
     void listTotals();
     void setRowCountCaption();
 
@@ -55,8 +60,11 @@ protected:
 private:
     void clearClient();
     void setLineButtons(bool enabled);
+    bool lineWindowBusy();
+    void showLineWindow();
 
     data::TDM *dm;
-    data::Query *m_totals;
+    rules::LogPackingList m_lists;
+    rules::PackingListKey m_listKey;
     bool m_closing = false;
 };

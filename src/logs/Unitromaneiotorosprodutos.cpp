@@ -160,9 +160,11 @@ void TfrmRomaneiotorosprodutos::BitBtn1Click()
     save.post = [this] {
         auto *t = dm->TROMANEIOTORO;
         if (m_header) {
-            t->setValue(QStringLiteral("NF"), m_header->nota->value());
+            // The list loaded in the header, the one its grid shows.
+            const rules::PackingListKey list = m_header->listKey();
+            t->setValue(QStringLiteral("NF"), list.number);
             t->setValue(QStringLiteral("DATA"), m_header->data->date());
-            t->setValue(QStringLiteral("CODEMPRESA"), m_header->Edit1->text().toDouble());
+            t->setValue(QStringLiteral("CODEMPRESA"), list.client);
         }
         t->post();
         if (m_header)

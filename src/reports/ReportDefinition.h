@@ -61,7 +61,9 @@ struct Element
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
     FontSpec font;
     QColor color = Qt::black;
-    // The text to print, asked each time the band prints.
+    // The text to print, asked each time the band prints. Lines separated
+    // by "\n" print one under the other from the top of the rectangle (the
+    // band must be high enough for them).
     std::function<QString(const ReportContext &)> text;
 };
 

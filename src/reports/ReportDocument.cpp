@@ -103,17 +103,22 @@ public:
             m_penSet = true;
         }
         const QRectF r(rect.x() * Units, rect.y() * Units, rect.width() * Units, rect.height() * Units);
-        double x = r.left();
-        if (align & (Qt::AlignRight | Qt::AlignHCenter)) {
-            const double w = f.metrics.horizontalAdvance(text);
-            x = (align & Qt::AlignRight) ? r.right() - w : r.left() + (r.width() - w) / 2;
-        }
+        // Several lines (an observation memo) run down from the top.
+        const QStringList lines = text.split(QLatin1Char('\n'));
         double y = r.top() + f.ascent;
-        if (align & Qt::AlignVCenter)
+        if (lines.size() == 1 && (align & Qt::AlignVCenter))
             y = r.top() + (r.height() - f.height) / 2 + f.ascent;
-        else if (align & Qt::AlignBottom)
+        else if (lines.size() == 1 && (align & Qt::AlignBottom))
             y = r.bottom() - f.height + f.ascent;
-        m_p.drawText(QPointF(x, y), text);
+        for (const QString &line : lines) {
+            double x = r.left();
+            if (align & (Qt::AlignRight | Qt::AlignHCenter)) {
+                const double w = f.metrics.horizontalAdvance(line);
+                x = (align & Qt::AlignRight) ? r.right() - w : r.left() + (r.width() - w) / 2;
+            }
+            m_p.drawText(QPointF(x, y), line);
+            y += f.metrics.lineSpacing();
+        }
     }
     void line(const QPointF &from, const QPointF &to) override
     {
@@ -137,10 +142,21 @@ private:
 class RecordingSink : public PageSink
 {
 public:
+    explicit RecordingSink(const ReportDefinition &def) : m_def(def) {}
     void text(const QRectF &rect, Qt::Alignment, const FontSpec &font, const QColor &, const QString &text) override
     {
-        if (!text.isEmpty())
+        if (text.isEmpty())
+            return;
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        if (lines.size() == 1) {
             texts.push_back({rect, text, font.bold});
+            return;
+        }
+        const CachedFont &f = cachedFont(m_def, font);
+        const double step = f.metrics.lineSpacing() / Units;
+        for (int i = 0; i < lines.size(); ++i)
+            if (!lines[i].isEmpty())
+                texts.push_back({QRectF(rect.x(), rect.y() + i * step, rect.width(), f.height / Units), lines[i], font.bold});
     }
     void line(const QPointF &, const QPointF &) override {}
     void shade(const QRectF &) override {}
@@ -148,6 +164,9 @@ public:
 
     QVector<PlacedText> texts;
     QVector<PlacedBand> bands;
+
+private:
+    const ReportDefinition &m_def;
 };
 
 } // namespace
@@ -537,14 +556,14 @@ void ReportDocument::paint(int index, QPainter &painter, const QSizeF &deviceSiz
 
 QVector<PlacedText> ReportDocument::pageTexts(int index)
 {
-    RecordingSink sink;
+    RecordingSink sink(m_def);
     render(index, sink);
     return sink.texts;
 }
 
 QVector<PlacedBand> ReportDocument::pageBands(int index)
 {
-    RecordingSink sink;
+    RecordingSink sink(m_def);
     render(index, sink);
     return sink.bands;
 }

@@ -1,6 +1,7 @@
 #include "MovementWindow.h"
 
 #include "Prompter.h"
+#include "data/DataSet.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -115,6 +116,15 @@ QHBoxLayout *MovementLineWindow::saveReturnButtons(QPushButton *&save, QPushButt
         buttons->addWidget(b);
     }
     return buttons;
+}
+
+bool lineWindowBusy(QDialog *window, data::DataSet *rows)
+{
+    if (!window || !window->isVisible() || !rows || !rows->isEditing())
+        return false;
+    window->raise();
+    window->activateWindow();
+    return true;
 }
 
 void setMovementWindowFlags(QDialog *window)

@@ -11,6 +11,8 @@ class QPushButton;
 
 #include <functional>
 
+namespace data { class DataSet; }
+
 namespace widgets {
 
 // The movement windows (invoices, packing lists) share one shape: a header
@@ -83,6 +85,13 @@ private:
 
     QMetaObject::Connection m_onClosed;
 };
+
+// True while `window` is shown with a row of `rows` being typed; the window
+// is then brought back to the front. That row is not stored yet and belongs
+// to the line window's save or return: a header's line buttons (delete,
+// next, prior, another line) must leave it alone, or they would drop it or
+// post it without its checks.
+bool lineWindowBusy(QDialog *window, data::DataSet *rows);
 
 // Movement windows have no title-bar buttons and open centred.
 void setMovementWindowFlags(QDialog *window);

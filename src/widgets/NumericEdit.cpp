@@ -80,8 +80,12 @@ void NumericEdit::commit()
     if (m_link->isActive())
         guarded(this, [&] {
             const QVariant stored = m_link->value();
-            // Passing through an empty field leaves it alone.
-            if (stored.isNull() ? v != 0.0 : stored.toDouble() != v)
+            // Passing through an empty field leaves it alone, and so does
+            // passing through one whose value merely has more decimals than
+            // it shows: a result written unrounded stays unrounded.
+            const bool unchanged = stored.isNull() ? v == 0.0
+                                                   : shownText(stored.toDouble(), false) == shownText(v, false);
+            if (!unchanged)
                 m_link->setValue(v);
         });
     emit valueChanged(v);

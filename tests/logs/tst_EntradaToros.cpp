@@ -96,6 +96,34 @@ class TestEntradaToros : public QObject
             QVERIFY(focusTo(line->ALIQICMS) || true);
         }
 
+        // The header fields the save checks, other than number and supplier.
+        void fillHeader(double totalNota)
+        {
+            dm.TEntrada->setValue(QStringLiteral("NOME_TRANSPORTADOR"), QStringLiteral("X"));
+            dm.TEntrada->setValue(QStringLiteral("VALOR_TOTAL_NOTA"), totalNota);
+            dm.TEntrada->setValue(QStringLiteral("DATA_SAIDA"), QDate(2024, 3, 15));
+            dm.TEntrada->setValue(QStringLiteral("DATA_EMISSAO"), QDate(2024, 3, 15));
+        }
+
+        // Types a new number over the one shown in "Nota Fiscal" and leaves it.
+        void typeNumber(const QString &digits)
+        {
+            QVERIFY(focusTo(w->nota));
+            w->nota->selectAll();
+            QTest::keyClicks(w->nota, digits);
+            QVERIFY(focusTo(w->NOME_TRANSPORTADOR));
+        }
+
+        // "&Gravar" answered Yes, then No to going on.
+        void saveHeader()
+        {
+            p.question("Confirma a Inclusão?", "Confirmação", true).question("Continua Lançamento?", "Confirmação", false);
+            w->BitBtn1->click();
+            QVERIFY_PROMPTS(p);
+        }
+
+        int count(const QString &sql) { return int(sumOf(dm, sql)); }
+
         // Line "Incluir", one log saved, and the line window closed.
         void addLog(int plate, const QString &species, const QString &c, const QString &x, const QString &y,
                     const QString &index, const QString &price)
@@ -408,6 +436,172 @@ private slots:
         f.w->BitBtn9->click();
         QVERIFY_PROMPTS(p);
         QCOMPARE(sumOf(f.dm, "select count(*) from ENTRADA_TOROS_DISCRIMINACAO where CODIGOPRODUTO = 1"), 1.0);
+    }
+
+    // A number changed after a line was saved takes the line with it: the
+    // header and its lines are stored under the new number together, and the
+    // old number is free again.
+    void changedNumberTakesItsLines()
+    {
+        Fixture f;
+        f.newInvoice(f.supplierA, 123);
+        f.addLog(1, "CEDRO", "4", "0,5", "0,45", "10", "120");
+        f.typeNumber("124");
+        QCOMPARE(f.w->nota->text(), QString("000124"));
+        // The line is still shown with its totals until the save.
+        QCOMPARE(f.dm.TEntrada_discriminacao->recordCount(), 1);
+        f.fillHeader(97.2);
+        f.saveHeader();
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS where NF_NUMERO = 124"), 1);
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = 124"), 1);
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = 123"), 0);
+        QCOMPARE(sumOf(f.dm, "select VALOR_TOTAL_PRODUTOS from ENTRADA_TOROS"), 97.2);
+        // Invoice 123 of the same supplier is a new, empty invoice.
+        f.w->show();
+        f.newInvoice(f.supplierA, 123);
+        f.addLog(2, "IPE", "3", "0,4", "0,4", "0", "10");
+        QCOMPARE(f.dm.TEntrada_discriminacao->recordCount(), 1);
+        QCOMPARE(f.w->totalproduto->text(), QString("4,80"));
+    }
+
+    // Changing to a number the supplier already has is refused at the save;
+    // nothing moves and the header stays in entry.
+    void changedNumberAlreadyTaken()
+    {
+        Fixture f;
+        f.newInvoice(f.supplierA, 100);
+        f.addLog(1, "CEDRO", "4", "0,5", "0,45", "10", "120");
+        f.fillHeader(97.2);
+        f.p.question("Confirma a Inclusão?", "Confirmação", true).question("Continua Lançamento?", "Confirmação", true);
+        f.w->BitBtn1->click();
+        QVERIFY_PROMPTS(f.p);
+        f.dm.TEntrada->setValue("RAZAO_SOCIAL", "MADEIREIRA ALFA");
+        f.dm.TEntrada->setValue("CODIGOFORNECEDOR", f.supplierA);
+        f.dm.TEntrada->setValue("CGC", 12345678909.0);
+        f.dm.TEntrada->setValue("NF_NUMERO", 123);
+        QVERIFY(focusTo(f.w->NOME_TRANSPORTADOR));
+        QVERIFY(focusTo(f.w->nota)); // entering the number enables the line "Incluir"
+        f.addLog(2, "IPE", "3", "0,4", "0,4", "0", "10");
+        f.typeNumber("100");
+        f.fillHeader(4.8);
+        f.p.info("Nota Fiscal 000100 já lançada para este Fornecedor, Verifíque!", "Lançamento");
+        f.w->BitBtn1->click();
+        QVERIFY_PROMPTS(f.p);
+        QCOMPARE(QApplication::focusWidget(), f.w->nota);
+        QCOMPARE(f.dm.TEntrada->state(), data::DataSetState::Insert);
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = 123"), 1);
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = 100"), 1);
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS"), 1);
+        // Back to its own number it saves.
+        f.typeNumber("123");
+        f.saveHeader();
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS where NF_NUMERO = 123"), 1);
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = 123"), 1);
+    }
+
+    // Lines left without a header (an entry cut short, or the number
+    // changed by an earlier version) hold their number: a new invoice of that
+    // supplier cannot take them over.
+    void linesWithoutHeaderHoldTheirNumber()
+    {
+        Fixture f;
+        {
+            data::Table t(f.dm.IBDatabase1, "ENTRADA_TOROS_DISCRIMINACAO", "CODDISCRIMINACAO");
+            t.open();
+            t.append();
+            t.setValue("CODIGOPRODUTO", 1);
+            t.setValue("NFNUMERO", 123);
+            t.setValue("CODIGOFORNECEDOR", f.supplierA);
+            t.setValue("CPF", 1);
+            t.setValue("SITUACAO", 0);
+            t.post();
+        }
+        f.newInvoice(f.supplierA, 123);
+        f.p.info("Nota Fiscal 000123 já lançada para este Fornecedor, Verifíque!", "Lançamento");
+        f.w->BitBtn12->click();
+        QVERIFY_PROMPTS(f.p);
+        QVERIFY(!f.line->isVisible());
+        f.fillHeader(97.2);
+        f.dm.TEntrada->setValue("VALOR_TOTAL_PRODUTOS", 97.2);
+        f.p.info("Nota Fiscal 000123 já lançada para este Fornecedor, Verifíque!", "Lançamento");
+        f.w->BitBtn1->click();
+        QVERIFY_PROMPTS(f.p);
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS"), 0);
+        // The same number from another supplier is another invoice.
+        f.w->BitBtn2->click();
+        f.newInvoice(f.supplierB, 123);
+        f.addLog(2, "IPE", "3", "0,4", "0,4", "0", "10");
+        QCOMPARE(f.dm.TEntrada_discriminacao->recordCount(), 1);
+    }
+
+    // While the line window holds a line being typed, the header's line
+    // buttons leave it alone: nothing is deleted, moved over or dropped.
+    void lineButtonsWhileALineIsTyped()
+    {
+        Fixture f;
+        f.newInvoice(f.supplierA, 31);
+        f.addLog(1, "CEDRO", "4", "0,5", "0,45", "10", "120");
+        QVERIFY(f.w->BitBtn9->isEnabled());
+        f.w->BitBtn12->click();
+        QVERIFY(f.line->isVisible());
+        f.typeLog(2, "IPE", "3", "0,4", "0,4", "0", "10");
+        for (QPushButton *b : {f.w->BitBtn9, f.w->BitBtn10, f.w->BitBtn11}) {
+            QVERIFY(!b->isEnabled());
+            QTest::mouseClick(b, Qt::LeftButton);
+        }
+        f.w->BitBtn9Click(); // as a shortcut or a stale click would
+        f.w->BitBtn12Click();
+        // Nor is the header saved or cancelled under the line.
+        f.w->BitBtn1->click();
+        f.w->BitBtn2->click();
+        QVERIFY_PROMPTS(f.p);
+        QVERIFY(f.line->isVisible());
+        QCOMPARE(f.dm.TEntrada_discriminacao->state(), data::DataSetState::Insert);
+        QCOMPARE(f.dm.TEntrada_discriminacao->asDouble("CODIGOPRODUTO"), 2.0);
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO"), 1);
+        // Saved, the line window closes and "Excluir" deletes the line under
+        // the cursor, with the totals following.
+        f.p.question("Confirma Lançamento?", "Confirmação", true)
+            .question("Insere Outro Produto para esta Nota Fiscal?", "Confirmação", false);
+        f.line->BitBtn1->click();
+        QVERIFY_PROMPTS(f.p);
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO"), 2);
+        QVERIFY(f.w->BitBtn9->isEnabled());
+        QCOMPARE(f.w->totalproduto->text(), QString("102,00"));
+        f.w->BitBtn10->click(); // "Proximo": the second line
+        QCOMPARE(f.dm.TEntrada_discriminacao->asDouble("CODIGOPRODUTO"), 2.0);
+        f.p.question("Deseja Excluir esse produto?", "Confirmação", true);
+        f.w->BitBtn9->click();
+        QVERIFY_PROMPTS(f.p);
+        QCOMPARE(f.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO where CODIGOPRODUTO = 2"), 0);
+        QCOMPARE(f.w->totalproduto->text(), QString("97,20"));
+    }
+
+    // Values written unrounded stay unrounded whatever takes the focus from
+    // their edits, message boxes included: 50,004 + 30,004 = 80,01.
+    void lineValueStoredUnrounded()
+    {
+        Fixture f;
+        f.p.takingFocus();
+        f.newInvoice(f.supplierA, 80);
+        auto saveByLeavingAliquota = [&](int plate, const QString &c, const QString &x, const QString &y,
+                                         const QString &price, bool another) {
+            f.typeLog(plate, "CEDRO", c, x, y, "0", price);
+            QVERIFY(f.line->ALIQICMS->hasFocus());
+            f.p.question("Confirma Lançamento?", "Confirmação", true)
+                .question("Insere Outro Produto para esta Nota Fiscal?", "Confirmação", another);
+            QTest::keyClick(f.line->ALIQICMS, Qt::Key_Tab);
+            QVERIFY_PROMPTS(f.p);
+        };
+        f.w->BitBtn12->click();
+        saveByLeavingAliquota(1, "4,63", "0,3", "0,3", "120", true);  // 0,4167 m3: 50,004
+        saveByLeavingAliquota(2, "5,77", "0,13", "1", "40", false);    // 0,7501 m3: 30,004
+        QCOMPARE(sumOf(f.dm, "select VALTOTAL from ENTRADA_TOROS_DISCRIMINACAO where CODIGOPRODUTO = 1"), 50.004);
+        QCOMPARE(sumOf(f.dm, "select VALTOTAL from ENTRADA_TOROS_DISCRIMINACAO where CODIGOPRODUTO = 2"), 30.004);
+        QCOMPARE(f.w->totalproduto->text(), QString("80,01"));
+        f.fillHeader(80.01);
+        f.saveHeader();
+        QCOMPARE(sumOf(f.dm, "select VALOR_TOTAL_PRODUTOS from ENTRADA_TOROS"), 80.01);
     }
 
     void searchTab()

@@ -168,6 +168,45 @@ private slots:
         QVERIFY_PROMPTS(f.p);
     }
 
+    // A row typed in the line window joins the list the header shows: while
+    // the line window is open the number and the client cannot change under
+    // it, and the header's line buttons leave the row alone.
+    void rowJoinsTheListShown()
+    {
+        Fixture f;
+        f.chooseClient("SERRARIA ALFA", 5);
+        f.addRow(1, "4", "0,5", "100");
+        QVERIFY(f.w->BitBtn9->isEnabled());
+        f.w->BitBtn12->click();
+        QVERIFY(f.line->isVisible());
+        f.dm.TROMANEIOTORO->setValue("CODPRODUTO", 2);
+        QVERIFY(!f.w->nota->isEnabled());
+        QVERIFY(!f.w->BitBtn5->isEnabled());
+        QTest::keyClicks(f.w->nota, "6");
+        // Delete, next and prior would drop the row or post it unchecked.
+        for (QPushButton *b : {f.w->BitBtn9, f.w->BitBtn10, f.w->BitBtn11, f.w->BitBtn12, f.w->BitBtn6})
+            b->click();
+        QVERIFY_PROMPTS(f.p);
+        QCOMPARE(f.dm.TROMANEIOTORO->state(), data::DataSetState::Insert);
+        QCOMPARE(f.dm.TROMANEIOTORO->asDouble("CODPRODUTO"), 2.0);
+        f.line->BitBtn3->click();
+        QVERIFY(f.w->nota->isEnabled());
+        QVERIFY(f.w->BitBtn5->isEnabled());
+        // "Alterar" the saved row while the header's number reads another.
+        f.w->nota->setValue(6);
+        f.w->BitBtn7->click();
+        QVERIFY(f.line->isVisible());
+        f.dm.TROMANEIOTORO->setValue("VLUNITARIO", 50.0);
+        f.dm.TROMANEIOTORO->setValue("VLTOTAL", 39.27);
+        f.p.question("Confirma Lançamento?", "Confirmação", true)
+            .question("Insere Outro Produto para este Cliente?", "Confirmação", false);
+        f.line->BitBtn1->click();
+        QVERIFY_PROMPTS(f.p);
+        QCOMPARE(sumOf(f.dm, "select count(*) from ROMANEIO_TORO where NF = 5"), 1.0);
+        QCOMPARE(sumOf(f.dm, "select VLTOTAL from ROMANEIO_TORO where NF = 5"), 39.27);
+        QCOMPARE(sumOf(f.dm, "select count(*) from ROMANEIO_TORO where NF <> 5"), 0.0);
+    }
+
     // "&Retornar" in the picker resets the packing list's number and line "Incluir".
     void pickerReturn()
     {

@@ -2,8 +2,13 @@
 
 #include "widgets/Prompter.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
+#include <QVBoxLayout>
 
 // Answers message boxes from a script, in order, and records every box that
 // was not expected or that differed from the script.
@@ -36,9 +41,20 @@ public:
     ScriptedPrompter &question(const QString &text, const QString &caption, bool yes)
     { return expect(widgets::MessageKind::Question, text, caption, yes); }
 
-    bool show(widgets::MessageKind kind, const QString &text, const QString &caption, QWidget *) override
+    // Each box then takes the focus away from the window and gives it back,
+    // as a real modal box does, so that the controls' leaving and entering
+    // events run as they do for the user.
+    ScriptedPrompter &takingFocus(bool on = true)
+    {
+        m_takeFocus = on;
+        return *this;
+    }
+
+    bool show(widgets::MessageKind kind, const QString &text, const QString &caption, QWidget *parent) override
     {
         m_shown << caption + QStringLiteral(": ") + text;
+        if (m_takeFocus)
+            passFocusThroughBox(parent);
         if (m_script.isEmpty()) {
             m_problems << QStringLiteral("unexpected box [%1] %2").arg(caption, text);
             return false;
@@ -66,6 +82,26 @@ public:
     void clear() { m_script.clear(); m_problems.clear(); m_shown.clear(); }
 
 private:
+    static void passFocusThroughBox(QWidget *parent)
+    {
+        QPointer<QWidget> back = parent ? parent->window() : QApplication::activeWindow();
+        QDialog box(back);
+        auto *edit = new QLineEdit(&box);
+        (new QVBoxLayout(&box))->addWidget(edit);
+        box.show();
+        box.activateWindow();
+        QApplication::setActiveWindow(&box);
+        edit->setFocus(Qt::ActiveWindowFocusReason);
+        QCoreApplication::processEvents();
+        box.hide();
+        if (back) {
+            back->activateWindow();
+            QApplication::setActiveWindow(back);
+        }
+        QCoreApplication::processEvents();
+    }
+
+    bool m_takeFocus = false;
     QList<Expected> m_script;
     QStringList m_problems;
     QStringList m_shown;

@@ -1,0 +1,51 @@
+#include "Statement.h"
+
+#include "Connection.h"
+#include "DataError.h"
+#include "Table.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace data {
+
+namespace {
+
+QSqlQuery run(Connection *connection, const QString &sql, const QVariantMap &params)
+{
+    connection->ensureConnected();
+    QVariantList values;
+    const QString text = bindNamed(sql, params, values);
+    QSqlQuery q(connection->database());
+    q.setForwardOnly(true);
+    if (!q.prepare(text))
+        throw DataError(q.lastError().text());
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        throw DataError(q.lastError().text());
+    return q;
+}
+
+} // namespace
+
+int execute(Connection *connection, const QString &sql, const QVariantMap &params)
+{
+    QSqlQuery q = run(connection, sql, params);
+    return q.numRowsAffected();
+}
+
+QVariantList firstRow(Connection *connection, const QString &sql, const QVariantMap &params)
+{
+    QSqlQuery q = run(connection, sql, params);
+    QVariantList row;
+    if (q.next()) {
+        const int n = q.record().count();
+        for (int i = 0; i < n; ++i)
+            row << q.value(i);
+    }
+    return row;
+}
+
+} // namespace data

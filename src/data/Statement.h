@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+namespace data {
+
+class Connection;
+
+// A statement run on its own, outside any dataset, with ":name" values bound
+// (never pasted into the text). Inside an open Transaction it joins it;
+// otherwise it commits at once. Failures raise DataError with the
+// database's text.
+
+// Runs an INSERT, UPDATE or DELETE; returns the number of rows it touched.
+int execute(Connection *connection, const QString &sql, const QVariantMap &params = {});
+
+// The first row of a SELECT, one value per column; empty when there is no row.
+QVariantList firstRow(Connection *connection, const QString &sql, const QVariantMap &params = {});
+
+} // namespace data

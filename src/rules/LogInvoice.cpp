@@ -1,0 +1,110 @@
+#include "LogInvoice.h"
+
+#include "data/DataError.h"
+#include "data/Statement.h"
+#include "data/Transaction.h"
+
+namespace rules {
+
+namespace {
+
+QVariantMap params(const InvoiceKey &key)
+{
+    return {{QStringLiteral("nf"), key.number}, {QStringLiteral("forn"), key.supplier}};
+}
+
+int count(data::Connection *c, const QString &sql, const QVariantMap &p)
+{
+    const QVariantList row = data::firstRow(c, sql, p);
+    return row.isEmpty() ? 0 : row.first().toInt();
+}
+
+} // namespace
+
+int LogInvoice::headerCount(const InvoiceKey &key) const
+{
+    return count(m_connection,
+                 QStringLiteral("select count(*) from ENTRADA_TOROS where NF_NUMERO = :nf and CODIGOFORNECEDOR = :forn"),
+                 params(key));
+}
+
+int LogInvoice::lineCount(const InvoiceKey &key) const
+{
+    return count(m_connection,
+                 QStringLiteral("select count(*) from ENTRADA_TOROS_DISCRIMINACAO "
+                                "where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn"),
+                 params(key));
+}
+
+bool LogInvoice::numberTaken(const InvoiceKey &key, const InvoiceKey &ownLines) const
+{
+    if (headerCount(key) > 0)
+        return true;
+    if (ownLines.isValid() && ownLines == key)
+        return false;
+    return lineCount(key) > 0;
+}
+
+InvoiceTotals LogInvoice::totals(const InvoiceKey &key) const
+{
+    const QVariantList row = data::firstRow(
+        m_connection,
+        QStringLiteral("select sum(VALTOTAL), sum(QUANTIDADE), count(*) from ENTRADA_TOROS_DISCRIMINACAO "
+                       "where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn"),
+        params(key));
+    InvoiceTotals t;
+    if (row.size() == 3) {
+        t.value = row[0].toDouble();
+        t.volume = row[1].toDouble();
+        t.lines = row[2].toInt();
+    }
+    return t;
+}
+
+int LogInvoice::sawnLogs(const InvoiceKey &key) const
+{
+    return count(m_connection,
+                 QStringLiteral("select count(*) from ENTRADA_TOROS_DISCRIMINACAO "
+                                "where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn and SITUACAO = 1"),
+                 params(key));
+}
+
+int LogInvoice::moveLines(const InvoiceKey &from, const InvoiceKey &to, const SupplierCopy &supplier)
+{
+    if (from == to && supplier.code.toDouble() == to.supplier.toDouble())
+        return 0;
+    QVariantMap p = params(from);
+    p.insert(QStringLiteral("newnf"), to.number);
+    p.insert(QStringLiteral("newforn"), to.supplier);
+    p.insert(QStringLiteral("nome"), supplier.name);
+    p.insert(QStringLiteral("cpf"), supplier.cpf);
+    p.insert(QStringLiteral("ie"), supplier.inscricao);
+    return data::execute(m_connection,
+                         QStringLiteral("update ENTRADA_TOROS_DISCRIMINACAO set NFNUMERO = :newnf, "
+                                        "CODIGOFORNECEDOR = :newforn, FORNECEDOR = :nome, CPF = :cpf, "
+                                        "INSCRICAO = :ie where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn"),
+                         p);
+}
+
+bool LogInvoice::remove(const QVariant &headerKey)
+{
+    data::Transaction work(m_connection);
+    const QVariantList header = data::firstRow(
+        m_connection,
+        QStringLiteral("select NF_NUMERO, CODIGOFORNECEDOR from ENTRADA_TOROS where CODIGOENTRADA = :id"),
+        {{QStringLiteral("id"), headerKey}});
+    if (header.isEmpty())
+        throw data::DataError(QStringLiteral("A Nota Fiscal não foi encontrada; talvez já tenha sido excluída."));
+    const InvoiceKey key{header[0], header[1]};
+    if (sawnLogs(key) > 0)
+        return false;
+    data::execute(m_connection,
+                  QStringLiteral("delete from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn"),
+                  params(key));
+    data::execute(m_connection, QStringLiteral("delete from ENTRADA_TOROS where CODIGOENTRADA = :id"),
+                  {{QStringLiteral("id"), headerKey}});
+    work.commit();
+    return true;
+}
+
+} // namespace rules
