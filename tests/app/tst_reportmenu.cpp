@@ -42,7 +42,7 @@ class TestReportMenu : public QObject
                     || name == QLatin1String("TfrmManutencao1"))
                     widgets::windows().add(name, e.create(&dm, &main));
             }
-            main.updateAvailability();
+            main.setLoggedIn(true);
         }
         ~Fixture() { widgets::windows().clear(); }
 
