@@ -6,6 +6,7 @@
 #include "taxid/TaxIdCommands.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -72,7 +73,8 @@ int main(int argc, char **argv)
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return usage(err);
-    QTextStream in(stdin);
+    QFile in;
+    in.open(stdin, QIODevice::ReadOnly);
     const int taxResult = taxid::runCommand(args, in, out, err);
     if (taxResult != taxid::NotATaxIdCommand)
         return taxResult;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSpinBox>
@@ -102,6 +103,27 @@ private slots:
         const QString text = reporttest::pdfText(path, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(text.count(QStringLiteral("[página]")), preview.document().pageCount());
+    }
+
+    // Printing goes through the same pages; a printer writing to a file
+    // shows what it was sent.
+    void printsEveryPage()
+    {
+        Fixture f;
+        auto doc = f.document();
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("impresso.pdf")));
+        printer.setPageLayout(doc->pageLayout());
+        printer.setFullPage(true);
+        QVERIFY(widgets::printDocument(*doc, printer, nullptr));
+        QVERIFY(doc->isComplete());
+        QString error;
+        const QString printed = reporttest::pdfText(printer.outputFileName(), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(printed.count(QStringLiteral("[página]")), doc->pageCount());
+        QCOMPARE(printed, reporttest::reportText(reports::RepEstoque(), &f.conn, &error));
     }
 
     void noPrinterIsSaidPlainly()
