@@ -21,6 +21,11 @@
 #include "logs/UnitConsultaEPatio.h"
 #include "logs/UnitEntradaToros.h"
 #include "logs/UnitEntradaTorosProdutos.h"
+#include "logs/UnitREntrada.h"
+#include "logs/UnitREntrada1.h"
+#include "logs/UnitREntrada2.h"
+#include "logs/UnitREntrada3.h"
+#include "logs/UnitRRomaneioToros.h"
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
 #include "statements/UnitPesquisa3.h"
@@ -48,6 +53,13 @@ WindowEntry report()
 }
 
 constexpr char RepEstoque[] = "RepEstoque";
+constexpr char RepEssencia[] = "RepEssencia";
+constexpr char RepCredores[] = "RepCredores";
+constexpr char RepFornecedores[] = "RepFornecedores";
+constexpr char RepProduto[] = "RepProduto";
+constexpr char RepMunicipio[] = "RepMunicipio";
+constexpr char RepCredores1[] = "RepCredores1";
+constexpr char Repsubproduto[] = "Repsubproduto";
 
 } // namespace
 
@@ -60,7 +72,11 @@ const QVector<WindowEntry> &windowList()
         window<TfrmProdutos>(),
         window<TfrmInfo>(),
         window<TfrmSobre>(),
-        // RepEssencia, RepCredores, RepFornecedores, RepProduto, RepMunicipio,
+        report<RepEssencia>(),
+        report<RepCredores>(),
+        report<RepFornecedores>(),
+        report<RepProduto>(),
+        report<RepMunicipio>(),
         // TfrmBackup, TfrmRestore,
         window<TfrmEntradaToros>(),
         window<TfrmFornecedores>(),
@@ -72,7 +88,9 @@ const QVector<WindowEntry> &windowList()
         // TfrmPesquisa1, TfrmPesquisa2,
         window<TfrmPesquisa3>(),
         // TfrmConsultaProducao, TfrmDemo,
-        // TfrmREntrada, TfrmREntrada1, RepEntrada, RepEntrada1, RepSaida, RepSaida1,
+        window<TfrmREntrada>(),
+        window<TfrmREntrada1>(),
+        // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
         // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1, TfrmRProducao,
         // TfrmRProducao1,
         report<RepEstoque>(),
@@ -80,15 +98,19 @@ const QVector<WindowEntry> &windowList()
         window<TfrmLogin>(),
         window<TfrmAtualizacao>(),
         window<TfrmUsuario>(),
-        // TfrmFunRural, TfrmEntradaSerrada, TfrmEntradaSerradaProdutos, TfrmREntrada2,
-        // TfrmREntrada3, RepEntrada2, RepEntrada3, RepRomaneioToros, RepCredores1,
+        // TfrmFunRural, TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
+        window<TfrmREntrada2>(),
+        window<TfrmREntrada3>(),
+        // RepEntrada2, RepEntrada3, RepRomaneioToros,
+        report<RepCredores1>(),
         // TfrmRRomaneioSerrada, RepRomaneioserrada, TfrmRomaneioserrada,
         // TfrmromaneioSerradaProdutos,
         window<Tfrmsubprodutos>(),
-        // Repsubproduto,
+        report<Repsubproduto>(),
         window<TfrmRomaneiotoro>(),
         window<TfrmRomaneiotorosprodutos>(),
-        // TfrmRRomaneioToros, TfrmLimparBD, TfrmSkin,
+        window<TfrmRRomaneioToros>(),
+        // TfrmLimparBD, TfrmSkin,
         // TfrmConsultaProduto
         window<Tfrmconfigbd>(),
     };

@@ -1,6 +1,18 @@
 #include "ReportCatalog.h"
 
+#include "UnitRepCredores.h"
+#include "UnitRepCredoresCompleto.h"
+#include "UnitRepEntrada.h"
+#include "UnitRepEntrada1.h"
+#include "UnitRepEntrada2.h"
+#include "UnitRepEntrada3.h"
+#include "UnitRepEssencia.h"
 #include "UnitRepEstoque.h"
+#include "UnitRepFornecedores.h"
+#include "UnitRepMunicipio.h"
+#include "UnitRepProduto.h"
+#include "UnitRepRomaneioToros.h"
+#include "Unitrepsubprodutos.h"
 
 namespace reports {
 
@@ -8,6 +20,18 @@ QVector<ReportEntry> catalogEntries()
 {
     return {
         repEstoqueEntry(),
+        repEntradaEntry(),
+        repEntrada1Entry(),
+        repEntrada2Entry(),
+        repEntrada3Entry(),
+        repRomaneioTorosEntry(),
+        repEssenciaEntry(),
+        repProdutoEntry(),
+        repsubprodutoEntry(),
+        repMunicipioEntry(),
+        repFornecedoresEntry(),
+        repCredoresEntry(),
+        repCredores1Entry(),
     };
 }
 

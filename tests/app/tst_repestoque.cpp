@@ -32,7 +32,7 @@ private slots:
         QDialog company(&main);
         company.setObjectName(QStringLiteral("TfrmManutencao1"));
         widgets::windows().add(QStringLiteral("TfrmManutencao1"), &company);
-        main.updateAvailability();
+        main.setLoggedIn(true);
         QAction *item = main.menuItem(QStringLiteral("&Relatório|Estoque do &Patio|Madeira em Toro"));
         QVERIFY(item);
         QVERIFY(item->isEnabled());

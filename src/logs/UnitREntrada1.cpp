@@ -1,0 +1,6 @@
+#include "UnitREntrada1.h"
+
+TfrmREntrada1::TfrmREntrada1(data::TDM *dm, QWidget *parent)
+    : EntradaDetailWindow(dm, QStringLiteral("TfrmREntrada1"), QStringLiteral("RepEntrada1"), parent)
+{
+}

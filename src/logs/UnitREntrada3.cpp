@@ -1,0 +1,6 @@
+#include "UnitREntrada3.h"
+
+TfrmREntrada3::TfrmREntrada3(data::TDM *dm, QWidget *parent)
+    : EntradaDetailWindow(dm, QStringLiteral("TfrmREntrada3"), QStringLiteral("RepEntrada3"), parent)
+{
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ReportDefinition.h"
+#include "ReportRegistry.h"
+
+// What the intake reports share: the invoice list of a period and the
+// detailed invoice, each for logs and for sawn wood.
+namespace reports {
+
+// Invoices of TABLE issued from INICIO to FIM, both days whole, in the
+// order ORDEM (DATA_EMISSAO, RAZAO_SOCIAL or NF_NUMERO; NF_NUMERO when
+// not given). The tax number is printed through the CNPJ or CPF mask by its
+// length when `maskedTaxId`, else as bare digits.
+ReportDefinition invoiceListReport(const QString &name, const QString &table, const QString &title,
+                                   bool maskedTaxId, const QVariantMap &params);
+
+// The lines of invoice NOTA of supplier FORNECEDOR in TABLE, grouped by the
+// first 20 characters of the species, with volume and value subtotals per
+// group and totals. The second column is titled `secondTitle` and prints
+// `secondColumn` through `secondMask`.
+ReportDefinition invoiceDetailReport(const QString &name, const QString &table, const QString &title,
+                                     const QString &secondTitle, const QString &secondColumn,
+                                     const QString &secondMask, const QVariantMap &params);
+
+// The parameters of the two shapes, for the catalog.
+QVector<ReportParameter> invoiceListParameters();
+QVector<ReportParameter> invoiceDetailParameters();
+
+// A heading line under a report's title: the caption and, at VALUEX
+// millimetres, its value in bold.
+void headingLine(QVector<Element> &extra, double y, const QString &caption, double valueX,
+                 std::function<QString(const ReportContext &)> value, double valueWidth);
+
+} // namespace reports

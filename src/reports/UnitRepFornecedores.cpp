@@ -1,0 +1,23 @@
+#include "UnitRepFornecedores.h"
+
+#include "RegisterListing.h"
+
+namespace reports {
+
+ReportDefinition RepFornecedores()
+{
+    return registerListing(QStringLiteral("RepFornecedores"), QStringLiteral("RELATÓRIO DE FORNECEDORES"),
+                           QStringLiteral("FORNECEDOR"), QStringLiteral("CODIGOFORNECEDOR"),
+                           QStringLiteral("NOMEFORNECEDOR"),
+                           {{0, 20, QStringLiteral("Código"), QStringLiteral("CODIGOFORNECEDOR"), Qt::AlignRight},
+                            {25, 110, QStringLiteral("Creedor"), QStringLiteral("NOMEFORNECEDOR")},
+                            {140, 40, QStringLiteral("Telefone"), QStringLiteral("FONE")}});
+}
+
+ReportEntry repFornecedoresEntry()
+{
+    return {QStringLiteral("RepFornecedores"), QStringLiteral("Listagem dos fornecedores"), {},
+            [](data::Connection &, const QVariantMap &) { return RepFornecedores(); }};
+}
+
+} // namespace reports

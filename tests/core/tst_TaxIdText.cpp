@@ -1,0 +1,48 @@
+#include "core/EditMask.h"
+#include "core/TaxIdText.h"
+
+#include <QTest>
+
+// The tax number of an invoice is kept as a number: the CNPJ of a company
+// or the CPF of a person, told apart by their length.
+class TestTaxIdText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printed_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("cnpj") << QVariant(11222333000181.0) << "11.222.333/0001-81";
+        QTest::newRow("cnpj lost its leading zero") << QVariant(4252011000110.0) << "04.252.011/0001-10";
+        QTest::newRow("cpf") << QVariant(11144477735.0) << "111.444.777-35";
+        QTest::newRow("cpf lost its leading zeros") << QVariant(1234567890.0) << "012.345.678-90";
+        QTest::newRow("cnpj as text digits") << QVariant(QStringLiteral("11222333000181")) << "11.222.333/0001-81";
+        QTest::newRow("not informed") << QVariant(0.0) << "";
+        QTest::newRow("null") << QVariant(QMetaType(QMetaType::Double)) << "";
+    }
+    void printed()
+    {
+        QFETCH(QVariant, value);
+        QFETCH(QString, expected);
+        QCOMPARE(core::taxIdText(value), expected);
+    }
+
+    // What the CPF mask alone made of a CNPJ: its last digits were lost.
+    void cpfMaskGarblesCnpj()
+    {
+        const core::EditMask cpf(QStringLiteral("999.999.999-99"));
+        QVERIFY(cpf.display(QStringLiteral("11222333000181")) != core::taxIdText(11222333000181.0));
+        QVERIFY(!cpf.display(QStringLiteral("11222333000181")).contains(QStringLiteral("81")));
+    }
+
+    void bareDigits()
+    {
+        QCOMPARE(core::taxIdDigits(11222333000181.0), QStringLiteral("11222333000181"));
+        QCOMPARE(core::taxIdDigits(QVariant()), QString());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTaxIdText)
+#include "tst_TaxIdText.moc"
