@@ -135,13 +135,11 @@ bool Startup::start()
     m_dm = new data::TDM;
     m_main->setDM(m_dm);
 
-    Tfrmconfigbd *config = nullptr;
-    for (const WindowEntry &entry : windowList()) {
-        QWidget *w = entry.create(m_dm, m_main);
-        widgets::windows().add(QString::fromLatin1(entry.className), w);
-        if (auto *c = qobject_cast<Tfrmconfigbd *>(w))
-            config = c;
-    }
+    // Each window is made when first opened, then kept for the run.
+    for (const WindowEntry &entry : windowList())
+        widgets::windows().addFactory(QString::fromLatin1(entry.className),
+                                      [create = entry.create, this] { return create(m_dm, m_main); });
+    auto *config = widgets::windows().get<Tfrmconfigbd>();
     m_main->updateAvailability();
     trace("windows-created");
 
