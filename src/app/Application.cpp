@@ -92,6 +92,13 @@ void trace(const char *event)
     std::fflush(stderr);
 }
 
+void registerWindows(data::TDM *dm, QWidget *parent)
+{
+    for (const WindowEntry &entry : windowList())
+        widgets::windows().addFactory(QString::fromLatin1(entry.className),
+                                      [create = entry.create, dm, parent] { return create(dm, parent); });
+}
+
 Startup::Startup(const Options &options) : m_options(options) {}
 
 Startup::~Startup()
@@ -135,10 +142,7 @@ bool Startup::start()
     m_dm = new data::TDM;
     m_main->setDM(m_dm);
 
-    // Each window is made when first opened, then kept for the run.
-    for (const WindowEntry &entry : windowList())
-        widgets::windows().addFactory(QString::fromLatin1(entry.className),
-                                      [create = entry.create, this] { return create(m_dm, m_main); });
+    registerWindows(m_dm, m_main);
     auto *config = widgets::windows().get<Tfrmconfigbd>();
     m_main->updateAvailability();
     trace("windows-created");
