@@ -105,8 +105,8 @@ Startup::~Startup()
 {
     widgets::windows().clear();
     delete m_main; // the windows are its children
-    delete m_dm;
-    delete m_guard;
+    delete m_dm;   // closes the connection
+    delete m_guard; // only now may a relaunched copy go on
 }
 
 bool Startup::start()
@@ -147,22 +147,22 @@ bool Startup::start()
     m_main->updateAvailability();
     trace("windows-created");
 
+    // A relaunched copy waits for this one's guard, which is let go only
+    // after the connection has closed (in the destructor): the embedded
+    // engine opens a database file for one process at a time.
     bool ending = false;
     QObject::connect(config, &Tfrmconfigbd::endRequested, m_main, [this, &ending] {
         ending = true;
-        m_guard->release(); // the new copy may take over now
         m_main->endProgram();
     });
     const bool goOn = config->connectAtStartup(m_options.database);
     QObject::disconnect(config, &Tfrmconfigbd::endRequested, m_main, nullptr);
-    QObject::connect(config, &Tfrmconfigbd::endRequested, m_main, [this] {
-        m_guard->release();
-        m_main->endProgram();
-    });
+    QObject::connect(config, &Tfrmconfigbd::endRequested, m_main, [this] { m_main->endProgram(); });
     if (!goOn || ending) {
         delete splash;
         return false;
     }
+    m_main->setLoggedIn(config->loggedIn());
     // Without a window manager (a bare X server) maximising does nothing,
     // so the window is given the screen's size first.
     if (QScreen *screen = QGuiApplication::primaryScreen())

@@ -1,6 +1,7 @@
 #include "UnitInfo.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -87,4 +88,13 @@ TfrmInfo::TfrmInfo(data::TDM *, QWidget *parent) : QDialog(parent)
     layout->addWidget(heading);
     layout->addWidget(Memo1);
     layout->addLayout(buttons);
+}
+
+void TfrmInfo::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

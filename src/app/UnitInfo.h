@@ -17,4 +17,8 @@ public:
     QPushButton *BitBtn1; // "&Retornar"
 
     static QString releaseNotes();
+
+protected:
+    // Only "&Retornar" closes the window; Esc does not.
+    void keyPressEvent(QKeyEvent *event) override;
 };

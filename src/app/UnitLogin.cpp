@@ -4,6 +4,7 @@
 #include "Pictures.h"
 #include "data/DatabaseCreator.h"
 #include "data/UnitDM.h"
+#include "widgets/DBEdit.h"
 #include "widgets/Prompter.h"
 
 #include <QGridLayout>
@@ -43,11 +44,11 @@ TfrmLogin::TfrmLogin(data::TDM *dm, QWidget *parent)
     edusuario->setMaxLength(15);
     edsenha = new QLineEdit(group);
     edsenha->setObjectName(QStringLiteral("edsenha"));
-    edsenha->setEchoMode(QLineEdit::Password);
+    widgets::setStarEcho(edsenha);
     edsenha->setMaxLength(10);
-    auto *userLabel = new QLabel(QStringLiteral("&Usuário"), group);
+    auto *userLabel = new QLabel(QStringLiteral("Usuário"), group);
     userLabel->setBuddy(edusuario);
-    auto *passwordLabel = new QLabel(QStringLiteral("&Senha"), group);
+    auto *passwordLabel = new QLabel(QStringLiteral("Senha"), group);
     passwordLabel->setBuddy(edsenha);
     auto *grid = new QGridLayout(group);
     grid->addWidget(userLabel, 0, 0);

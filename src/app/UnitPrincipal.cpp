@@ -236,6 +236,7 @@ void TfrmPrincipal::buildToolBar()
         b->setAutoRaise(true);
         b->setFocusPolicy(Qt::NoFocus);
         b->setProperty("needs", t.needs);
+        b->setProperty("beforeLogin", t.number == 6); // leaving works without a login
         auto action = t.action;
         connect(b, &QToolButton::clicked, this, [this, action] { guarded(this, action); });
         bar->addWidget(b);
@@ -321,11 +322,19 @@ void TfrmPrincipal::updateAvailability()
                 return false;
         return true;
     };
+    auto allowed = [this](const QObject *o) { return m_loggedIn || o->property("beforeLogin").toBool(); };
     for (QAction *a : m_items)
-        a->setEnabled(available(a->property("needs").toStringList()));
+        a->setEnabled(allowed(a) && available(a->property("needs").toStringList()));
     for (int i = 1; i <= 9; ++i)
         if (SpeedButton[i])
-            SpeedButton[i]->setEnabled(available(SpeedButton[i]->property("needs").toStringList()));
+            SpeedButton[i]->setEnabled(allowed(SpeedButton[i])
+                                       && available(SpeedButton[i]->property("needs").toStringList()));
+}
+
+void TfrmPrincipal::setLoggedIn(bool loggedIn)
+{
+    m_loggedIn = loggedIn;
+    updateAvailability();
 }
 
 void TfrmPrincipal::buildMenus()
@@ -559,7 +568,8 @@ void TfrmPrincipal::buildMenus()
                 clearSkinFileName();
                 showWindow(QStringLiteral("Tfrmconfigbd"));
             },
-            {}, icon(this, QStyle::SP_DriveHDIcon));
+            {}, icon(this, QStyle::SP_DriveHDIcon))
+        ->setProperty("beforeLogin", true);
     addItem(m, QStringLiteral("&Manutenção de Usuário(s)"), need({"TfrmUsuario"}), show("TfrmUsuario"), {},
             icon(this, QStyle::SP_DirHomeIcon));
     addItem(m, QStringLiteral("&Limpar Banco de Dados"), need({"TfrmLimparBD"}), show("TfrmLimparBD"), {},
@@ -589,6 +599,9 @@ void TfrmPrincipal::buildMenus()
     m->addSeparator();
     addItem(m, QStringLiteral("&Sobre o Sistema"), need({"TfrmSobre"}), show("TfrmSobre"), {},
             icon(this, QStyle::SP_MessageBoxQuestion));
+    // The help menu reads no data: it works before anybody has logged in.
+    for (QAction *a : m->actions())
+        a->setProperty("beforeLogin", true);
 }
 
 bool TfrmPrincipal::companyCheck()
@@ -642,6 +655,11 @@ void TfrmPrincipal::webLink(const QString &url)
 
 void TfrmPrincipal::showWindow(const QString &className)
 {
+    // No window that reads or writes data opens before a successful login.
+    static const QStringList withoutLogin = {QStringLiteral("Tfrmconfigbd"), QStringLiteral("TfrmSobre"),
+                                             QStringLiteral("TfrmInfo"), QStringLiteral("TfrmAtualizacao")};
+    if (!m_loggedIn && !withoutLogin.contains(className))
+        return;
     QWidget *w = windows().find(className);
     if (!w)
         return;

@@ -41,7 +41,10 @@ public:
     QList<QAction *> menuItems() const { return m_items; }
 
     // Enables each item whose windows exist; run after the windows are made.
+    // Until a login succeeds only the items that read no data are enabled.
     void updateAvailability();
+    void setLoggedIn(bool loggedIn);
+    bool isLoggedIn() const { return m_loggedIn; }
 
     // The exit question; true when the user confirmed.
     bool confirmExit();
@@ -85,6 +88,7 @@ private:
     data::TDM *m_dm = nullptr;
     QList<QAction *> m_items;
     bool m_exitConfirmed = false;
+    bool m_loggedIn = false;
 };
 
 // The scrolling line at the bottom with the maker's contacts.

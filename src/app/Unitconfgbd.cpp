@@ -63,9 +63,9 @@ Tfrmconfigbd::Tfrmconfigbd(data::TDM *dm, QWidget *parent)
     bdBrowse->setToolTip(QStringLiteral("Localizar o Banco de Dados"));
     bdBrowse->setAccessibleName(bdBrowse->toolTip());
     connect(bdBrowse, &QToolButton::clicked, this, &Tfrmconfigbd::browse);
-    auto *serverLabel = new QLabel(QStringLiteral("&Servidor:"), group);
+    auto *serverLabel = new QLabel(QStringLiteral("Servidor:"), group);
     serverLabel->setBuddy(server);
-    auto *bdLabel = new QLabel(QStringLiteral("&Banco de Dados:"), group);
+    auto *bdLabel = new QLabel(QStringLiteral("Banco de Dados:"), group);
     bdLabel->setBuddy(bd);
     auto *grid = new QGridLayout(group);
     grid->addWidget(serverLabel, 0, 0);
@@ -167,7 +167,8 @@ bool Tfrmconfigbd::connectAtStartup(const std::optional<QString> &database)
     auto *login = windows().get<TfrmLogin>();
     if (!login)
         return true;
-    return login->exec() == QDialog::Accepted;
+    m_loggedIn = login->exec() == QDialog::Accepted;
+    return m_loggedIn;
 }
 
 void Tfrmconfigbd::BitBtn2Click()

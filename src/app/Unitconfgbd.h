@@ -32,6 +32,8 @@ public:
     // the program may go on: connected and logged in, or running unconnected;
     // false when the user chose to end it at the login.
     bool connectAtStartup(const std::optional<QString> &database);
+    // Whether the start-up connected and its login succeeded.
+    bool loggedIn() const { return m_loggedIn; }
 
     void BitBtn2Click();
     void BitBtn3Click();
@@ -56,4 +58,5 @@ private:
 
     data::TDM *m_dm;
     Launcher m_launcher;
+    bool m_loggedIn = false;
 };

@@ -24,6 +24,7 @@
 #include "logs/Unitromaneiotorosprodutos.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
+#include "widgets/ReportPreview.h"
 
 namespace app {
 
@@ -35,6 +36,17 @@ WindowEntry window()
     return {T::staticMetaObject.className(),
             [](data::TDM *dm, QWidget *parent) -> QWidget * { return new T(dm, parent); }};
 }
+
+// A report of the catalogue, reached by its name.
+template <const char *Name>
+WindowEntry report()
+{
+    return {Name, [](data::TDM *dm, QWidget *parent) -> QWidget * {
+                return new widgets::ReportWindow(QString::fromLatin1(Name), dm, parent);
+            }};
+}
+
+constexpr char RepEstoque[] = "RepEstoque";
 
 } // namespace
 
@@ -61,7 +73,8 @@ const QVector<WindowEntry> &windowList()
         // TfrmConsultaProducao, TfrmDemo,
         // TfrmREntrada, TfrmREntrada1, RepEntrada, RepEntrada1, RepSaida, RepSaida1,
         // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1, TfrmRProducao,
-        // TfrmRProducao1, RepEstoque,
+        // TfrmRProducao1,
+        report<RepEstoque>(),
         window<TfrmManutencao1>(),
         window<TfrmLogin>(),
         window<TfrmAtualizacao>(),

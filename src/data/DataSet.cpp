@@ -326,7 +326,7 @@ void DataSet::first()
 {
     if (!isActive())
         return;
-    checkBrowseMode();
+    leaveRow();
     setCurrent(rowExists(0) ? 0 : -1);
     m_bof = true;
     m_eof = m_row < 0;
@@ -337,7 +337,7 @@ void DataSet::last()
 {
     if (!isActive())
         return;
-    checkBrowseMode();
+    leaveRow();
     setCurrent(recordCount() - 1);
     m_eof = true;
     m_bof = m_row < 0;
@@ -348,7 +348,7 @@ void DataSet::next()
 {
     if (!isActive())
         return;
-    checkBrowseMode();
+    leaveRow();
     if (rowExists(m_row + 1)) {
         setCurrent(m_row + 1);
         m_bof = m_eof = false;
@@ -362,7 +362,7 @@ void DataSet::prior()
 {
     if (!isActive())
         return;
-    checkBrowseMode();
+    leaveRow();
     if (m_row > 0) {
         setCurrent(m_row - 1);
         m_bof = m_eof = false;
@@ -378,7 +378,7 @@ bool DataSet::moveTo(int row)
         return false;
     if (row == m_row && !isEditing())
         return true;
-    checkBrowseMode();
+    leaveRow();
     setCurrent(row);
     m_bof = m_eof = false;
     emit rowChanged();
@@ -570,7 +570,7 @@ void DataSet::append()
         open();
     if (!canModify())
         throw DataError(QStringLiteral("%1 é somente leitura.").arg(objectName()));
-    checkBrowseMode();
+    leaveRow();
     m_buffer = Row(m_fields.size());
     for (int i = 0; i < m_fields.size(); ++i)
         m_buffer[i] = QVariant(QMetaType(m_fields[i].type));
@@ -613,6 +613,12 @@ void DataSet::checkBrowseMode()
         post();
     else
         cancel();
+}
+
+void DataSet::leaveRow()
+{
+    // Only the window's save step posts; a pending change is dropped here.
+    cancel();
 }
 
 void DataSet::post()
@@ -699,7 +705,7 @@ void DataSet::refresh()
 {
     if (!isActive())
         return;
-    checkBrowseMode();
+    leaveRow();
     const int keyIndex = fieldIndex(keyField());
     const QVariant keyValue = keyIndex >= 0 ? m_buffer.value(keyIndex) : QVariant();
     invalidate();
@@ -930,7 +936,7 @@ bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions o
         const QVector<Row> &rows = m_pages[page];
         for (int i = 0; i < rows.size(); ++i) {
             if (matches(rows[i].value(col))) {
-                checkBrowseMode();
+                leaveRow();
                 setCurrent(page * PageSize + i);
                 m_bof = m_eof = false;
                 emit rowChanged();

@@ -67,7 +67,8 @@ public:
     int recordCount();
     bool isEmpty() { return recordCount() == 0; }
 
-    // Navigation. Leaving a row that is being edited posts it first.
+    // Navigation. Leaving a row that is being edited (moving, locating,
+    // appending, refreshing) discards its pending change: only post() stores it.
     void first();
     void prior();
     void next();
@@ -172,6 +173,7 @@ private:
     bool loadPageAround(int pos, const QVariant &key);
     int countRows(const QVector<QPair<QString, QVariantList>> &conditions, int cap);
     void setCurrent(int row);
+    void leaveRow();
     void setState(DataSetState state);
     QVariant coerce(const Field &field, const QVariant &value) const;
 

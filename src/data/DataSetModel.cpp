@@ -24,6 +24,16 @@ void DataSetModel::setColumns(const QStringList &fields, const QStringList &titl
     endResetModel();
 }
 
+void DataSetModel::setAlignment(int column, Qt::Alignment alignment)
+{
+    if (alignment)
+        m_alignments.insert(column, alignment);
+    else
+        m_alignments.remove(column);
+    if (column < columnCount() && rowCount() > 0)
+        emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::TextAlignmentRole});
+}
+
 void DataSetModel::reset()
 {
     beginResetModel();
@@ -65,6 +75,8 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return v;
     case Qt::TextAlignmentRole: {
+        if (m_alignments.contains(index.column()))
+            return int(m_alignments.value(index.column()));
         const auto t = m_dataSet->fields().at(col).type;
         if (t == QMetaType::Double || t == QMetaType::Int || t == QMetaType::LongLong)
             return int(Qt::AlignRight | Qt::AlignVCenter);

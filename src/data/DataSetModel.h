@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
 
 namespace data {
@@ -18,6 +19,8 @@ public:
     // Columns to show, with their titles; empty shows every column.
     void setColumns(const QStringList &fields, const QStringList &titles = {});
     QStringList columns() const { return m_columns; }
+    // Cell alignment of shown column COLUMN; by the column's type when not set.
+    void setAlignment(int column, Qt::Alignment alignment);
     DataSet *dataSet() const { return m_dataSet; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -36,6 +39,7 @@ private:
     DataSet *m_dataSet;
     QStringList m_columns;
     QStringList m_titles;
+    QHash<int, Qt::Alignment> m_alignments;
 };
 
 } // namespace data

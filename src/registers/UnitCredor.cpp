@@ -79,24 +79,24 @@ TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->
     CONTATO = edit("CONTATO", CharCase::Upper);
 
     f->addRow(buddyLabel(QStringLiteral("Código Cliente"), CODIGOCREDOR), CODIGOCREDOR);
-    f->addRow(buddyLabel(QStringLiteral("&Tipo de Cliente"), TIPOCLIENTE), TIPOCLIENTE);
-    f->addRow(buddyLabel(QStringLiteral("Razão Social/&Nome"), NOMECREDOR), NOMECREDOR);
-    f->addRow(buddyLabel(QStringLiteral("Nome de &Fantasia"), FANTASIA), FANTASIA);
-    f->addRow(buddyLabel(QStringLiteral("&Endereço"), ENDERECO), ENDERECO);
-    f->addRow(buddyLabel(QStringLiteral("&Bairro/Caixa Postal"), BAIRRO), BAIRRO);
-    f->addRow(buddyLabel(QStringLiteral("Ci&dade"), CIDADE), CIDADE);
-    f->addRow(buddyLabel(QStringLiteral("&UF"), UF), UF);
-    f->addRow(buddyLabel(QStringLiteral("CE&P"), CEP.edit), CEP.edit);
+    f->addRow(buddyLabel(QStringLiteral("Tipo de Cliente"), TIPOCLIENTE), TIPOCLIENTE);
+    f->addRow(buddyLabel(QStringLiteral("Razão Social/Nome"), NOMECREDOR), NOMECREDOR);
+    f->addRow(buddyLabel(QStringLiteral("Nome de Fantasia"), FANTASIA), FANTASIA);
+    f->addRow(buddyLabel(QStringLiteral("Endereço"), ENDERECO), ENDERECO);
+    f->addRow(buddyLabel(QStringLiteral("Bairro/Caixa Postal"), BAIRRO), BAIRRO);
+    f->addRow(buddyLabel(QStringLiteral("Cidade"), CIDADE), CIDADE);
+    f->addRow(buddyLabel(QStringLiteral("UF"), UF), UF);
+    f->addRow(buddyLabel(QStringLiteral("CEP"), CEP.edit), CEP.edit);
     auto *phones = new QHBoxLayout;
     phones->addWidget(FONE.edit);
     phones->addWidget(FAX.edit);
     phones->addStretch(1);
-    f->addRow(buddyLabel(QStringLiteral("F&one/Fax"), FONE.edit), phones);
-    f->addRow(buddyLabel(QStringLiteral("CN&PJ"), CNPJ.edit), CNPJ.edit);
-    f->addRow(buddyLabel(QStringLiteral("&Insc.Estadual"), IE), IE);
-    f->addRow(buddyLabel(QStringLiteral("CP&F"), CPF.edit), CPF.edit);
-    f->addRow(buddyLabel(QStringLiteral("e-&mail"), EMAIL), EMAIL);
-    f->addRow(buddyLabel(QStringLiteral("Cont&ato"), CONTATO), CONTATO);
+    f->addRow(buddyLabel(QStringLiteral("Fone/Fax"), FONE.edit), phones);
+    f->addRow(buddyLabel(QStringLiteral("CNPJ"), CNPJ.edit), CNPJ.edit);
+    f->addRow(buddyLabel(QStringLiteral("Insc.Estadual"), IE), IE);
+    f->addRow(buddyLabel(QStringLiteral("CPF"), CPF.edit), CPF.edit);
+    f->addRow(buddyLabel(QStringLiteral("e-mail"), EMAIL), EMAIL);
+    f->addRow(buddyLabel(QStringLiteral("Contato"), CONTATO), CONTATO);
     for (QWidget *w : {static_cast<QWidget *>(CNPJ.edit), static_cast<QWidget *>(IE), static_cast<QWidget *>(CPF.edit)})
         w->setEnabled(false);
 
@@ -104,7 +104,7 @@ TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->
         searchPage(TabSheet2, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), src,
                    {{QStringLiteral("NOMECREDOR"), QStringLiteral("Cliente"), 250},
                     {QStringLiteral("CIDADE"), QStringLiteral("CIDADE"), 150},
-                    {QStringLiteral("FONE"), QStringLiteral("Telefone"), 100},
+                    {QStringLiteral("FONE"), QStringLiteral("Telefone"), 100, Qt::AlignCenter},
                     {QStringLiteral("IE"), QStringLiteral("Insc. Estadual"), 120}},
                    QSize(640, 300), QStringLiteral("NOMECREDOR"), true);
     GroupBox1 = search.group;
@@ -140,6 +140,7 @@ TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->
     });
 
     onExit(TIPOCLIENTE, [this] { TIPOCLIENTEExit(); });
+    dropDownOnTyping(TIPOCLIENTE);
     onEnter(CIDADE, [this] { CIDADE->showPopup(); });
     // Picking a name makes that municipality the current row of the list.
     connect(CIDADE, &widgets::DBLookupComboBox::keyChanged, this, [this](const QVariant &name) {

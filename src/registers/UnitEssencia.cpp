@@ -41,7 +41,7 @@ TfrmEssencia::TfrmEssencia(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, 
     DBEdit2->setObjectName(QStringLiteral("DBEdit2"));
     DBEdit2->setCharCase(CharCase::Upper);
     DBEdit2->setMinimumWidth(320);
-    Label2 = buddyLabel(QStringLiteral("&Essência"), DBEdit2, QStringLiteral("Label2"));
+    Label2 = buddyLabel(QStringLiteral("Essência"), DBEdit2, QStringLiteral("Label2"));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Label3 = buddyLabel(QStringLiteral("Localizar Essência (Digite o nome da Essência que deseja pesquisar)"), Edit1,
@@ -53,7 +53,7 @@ TfrmEssencia::TfrmEssencia(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, 
 
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    Label4 = buddyLabel(QStringLiteral("&Ordenar por"), ComboBox1, QStringLiteral("Label4"));
+    Label4 = buddyLabel(QStringLiteral("Ordenar por"), ComboBox1, QStringLiteral("Label4"));
     form->addWidget(Label4, 0, 1);
     form->addWidget(ComboBox1, 1, 1);
     form->setColumnStretch(0, 1);

@@ -7,6 +7,7 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/LookupCombo.h"
+#include "widgets/NumericEdit.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -70,18 +71,18 @@ TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWin
     EMAIL = edit(TabSheet1, "EMAIL", CharCase::Upper);
     WEB = edit(TabSheet1, "WEB", CharCase::Upper);
     f1->addRow(buddyLabel(QStringLiteral("Código Cliente"), CODIGOFORNECEDOR), CODIGOFORNECEDOR);
-    f1->addRow(buddyLabel(QStringLiteral("Razão Social/&Nome"), NOMEFORNECEDOR), NOMEFORNECEDOR);
-    f1->addRow(buddyLabel(QStringLiteral("Nome &Fantasia"), NOMEFANTASIA), NOMEFANTASIA);
-    f1->addRow(buddyLabel(QStringLiteral("&Endereço"), ENDERECO), ENDERECO);
-    f1->addRow(buddyLabel(QStringLiteral("&Bairro"), BAIRRO), BAIRRO);
-    f1->addRow(buddyLabel(QStringLiteral("C&omplemento"), COMPLEMENTO), COMPLEMENTO);
-    f1->addRow(buddyLabel(QStringLiteral("Ci&dade"), CIDADE), CIDADE);
-    f1->addRow(buddyLabel(QStringLiteral("&UF"), CIDADEUF), CIDADEUF);
-    f1->addRow(buddyLabel(QStringLiteral("CE&P"), CEP.edit), CEP.edit);
-    f1->addRow(buddyLabel(QStringLiteral("&Telefone"), FONE.edit), FONE.edit);
-    f1->addRow(buddyLabel(QStringLiteral("Fa&x"), FAX.edit), FAX.edit);
-    f1->addRow(buddyLabel(QStringLiteral("e-&mail"), EMAIL), EMAIL);
-    f1->addRow(buddyLabel(QStringLiteral("&web"), WEB), WEB);
+    f1->addRow(buddyLabel(QStringLiteral("Razão Social/Nome"), NOMEFORNECEDOR), NOMEFORNECEDOR);
+    f1->addRow(buddyLabel(QStringLiteral("Nome Fantasia"), NOMEFANTASIA), NOMEFANTASIA);
+    f1->addRow(buddyLabel(QStringLiteral("Endereço"), ENDERECO), ENDERECO);
+    f1->addRow(buddyLabel(QStringLiteral("Bairro"), BAIRRO), BAIRRO);
+    f1->addRow(buddyLabel(QStringLiteral("Complemento"), COMPLEMENTO), COMPLEMENTO);
+    f1->addRow(buddyLabel(QStringLiteral("Cidade"), CIDADE), CIDADE);
+    f1->addRow(buddyLabel(QStringLiteral("UF"), CIDADEUF), CIDADEUF);
+    f1->addRow(buddyLabel(QStringLiteral("CEP"), CEP.edit), CEP.edit);
+    f1->addRow(buddyLabel(QStringLiteral("Telefone"), FONE.edit), FONE.edit);
+    f1->addRow(buddyLabel(QStringLiteral("Fax"), FAX.edit), FAX.edit);
+    f1->addRow(buddyLabel(QStringLiteral("e-mail"), EMAIL), EMAIL);
+    f1->addRow(buddyLabel(QStringLiteral("web"), WEB), WEB);
 
     // "Inscrição/Contato"
     auto *f2 = new QFormLayout(TabSheet2);
@@ -108,9 +109,12 @@ TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWin
     CONTATOFAX = maskedField(TabSheet2, src, QStringLiteral("CONTATOFAX"), QStringLiteral("99-9999-9999;0;_"),
                              QStringLiteral("MaskCONTATOFAX"));
     CONTATOFAX.edit->setFixedWidth(130);
-    CONTATORAMAL = edit(TabSheet2, "CONTATORAMAL", CharCase::Normal, 60);
-    CONTATORAMAL->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")),
-                                                               CONTATORAMAL));
+    CONTATORAMAL = new widgets::ZeroPadEdit(TabSheet2, 4);
+    CONTATORAMAL->setObjectName(QStringLiteral("CONTATORAMAL"));
+    CONTATORAMAL->setMaxLength(4);
+    CONTATORAMAL->setDataSource(src);
+    CONTATORAMAL->setDataField(QStringLiteral("CONTATORAMAL"));
+    CONTATORAMAL->setFixedWidth(60);
     CONTATOEMAIL = edit(TabSheet2, "CONTATOEMAIL", CharCase::Lower);
     OBS = new widgets::DBMemo(TabSheet2);
     OBS->setObjectName(QStringLiteral("OBS"));
@@ -118,18 +122,18 @@ TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWin
     OBS->setDataField(QStringLiteral("OBS"));
     OBS->setFixedHeight(60);
     OBS->setTabChangesFocus(true);
-    f2->addRow(buddyLabel(QStringLiteral("&Tipo de Fornecedor"), TIPOCLIENTE), TIPOCLIENTE);
-    f2->addRow(buddyLabel(QStringLiteral("C&NPJ"), CNPJ.edit), CNPJ.edit);
-    f2->addRow(buddyLabel(QStringLiteral("&Inscrição Estadual"), INSCESTADUAL), INSCESTADUAL);
-    f2->addRow(buddyLabel(QStringLiteral("C&PF"), CPF.edit), CPF.edit);
-    f2->addRow(buddyLabel(QStringLiteral("&RG/Órgão Emissor/UF"), RG), RG);
+    f2->addRow(buddyLabel(QStringLiteral("Tipo de Fornecedor"), TIPOCLIENTE), TIPOCLIENTE);
+    f2->addRow(buddyLabel(QStringLiteral("CNPJ"), CNPJ.edit), CNPJ.edit);
+    f2->addRow(buddyLabel(QStringLiteral("Inscrição Estadual"), INSCESTADUAL), INSCESTADUAL);
+    f2->addRow(buddyLabel(QStringLiteral("CPF"), CPF.edit), CPF.edit);
+    f2->addRow(buddyLabel(QStringLiteral("RG/Órgão Emissor/UF"), RG), RG);
     f2->addRow(new QLabel(QString(70, QLatin1Char('*')), TabSheet2));
-    f2->addRow(buddyLabel(QStringLiteral("Nome C&ontado"), CONTATO), CONTATO);
-    f2->addRow(buddyLabel(QStringLiteral("Tele&fone"), CONTATOFONE.edit), CONTATOFONE.edit);
-    f2->addRow(buddyLabel(QStringLiteral("Fa&x"), CONTATOFAX.edit), CONTATOFAX.edit);
-    f2->addRow(buddyLabel(QStringLiteral("R&amal"), CONTATORAMAL), CONTATORAMAL);
-    f2->addRow(buddyLabel(QStringLiteral("e-&mail"), CONTATOEMAIL), CONTATOEMAIL);
-    f2->addRow(buddyLabel(QStringLiteral("Ob&servação"), OBS), OBS);
+    f2->addRow(buddyLabel(QStringLiteral("Nome Contado"), CONTATO), CONTATO);
+    f2->addRow(buddyLabel(QStringLiteral("Telefone"), CONTATOFONE.edit), CONTATOFONE.edit);
+    f2->addRow(buddyLabel(QStringLiteral("Fax"), CONTATOFAX.edit), CONTATOFAX.edit);
+    f2->addRow(buddyLabel(QStringLiteral("Ramal"), CONTATORAMAL), CONTATORAMAL);
+    f2->addRow(buddyLabel(QStringLiteral("e-mail"), CONTATOEMAIL), CONTATOEMAIL);
+    f2->addRow(buddyLabel(QStringLiteral("Observação"), OBS), OBS);
     // Only leaving "Tipo de Fornecedor" enables these.
     for (QWidget *w : {static_cast<QWidget *>(CNPJ.edit), static_cast<QWidget *>(INSCESTADUAL),
                        static_cast<QWidget *>(CPF.edit), static_cast<QWidget *>(RG)})

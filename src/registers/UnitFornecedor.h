@@ -17,6 +17,7 @@ class DBEdit;
 class DBGrid;
 class DBLookupComboBox;
 class DBMemo;
+class ZeroPadEdit;
 }
 
 // The suppliers register (table FORNECEDOR through TFornecedor).
@@ -41,7 +42,8 @@ public:
     MaskedField CPF;
     widgets::DBEdit *RG, *CONTATO;
     MaskedField CONTATOFONE, CONTATOFAX;
-    widgets::DBEdit *CONTATORAMAL, *CONTATOEMAIL;
+    widgets::ZeroPadEdit *CONTATORAMAL;
+    widgets::DBEdit *CONTATOEMAIL;
     widgets::DBMemo *OBS;
 
     QGroupBox *GroupBox1;

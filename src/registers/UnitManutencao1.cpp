@@ -111,21 +111,21 @@ TfrmManutencao1::TfrmManutencao1(data::TDM *dm, QWidget *parent) : RegisterWindo
     FAX = masked(TabSheet1, "FAX", "99-9999-9999;0;_", 130);
     EMAIL = edit(TabSheet1, "EMAIL", CharCase::Lower);
     WEB = edit(TabSheet1, "WEB", CharCase::Lower);
-    f1->addRow(buddyLabel(QStringLiteral("&Empresa"), NOMEEMPRESA), NOMEEMPRESA);
-    f1->addRow(buddyLabel(QStringLiteral("Nome de &Fantasia"), NOMEFANTASIA), NOMEFANTASIA);
-    f1->addRow(buddyLabel(QStringLiteral("&Logradouro"), LOGRADOURO), LOGRADOURO);
-    f1->addRow(buddyLabel(QStringLiteral("E&ndereço"), ENDERECO), ENDERECO);
-    f1->addRow(buddyLabel(QStringLiteral("N&umero"), NUMERO), NUMERO);
-    f1->addRow(buddyLabel(QStringLiteral("C&omplemento"), COMPLEMENTO), COMPLEMENTO);
-    f1->addRow(buddyLabel(QStringLiteral("&Bairro"), BAIRRO), BAIRRO);
-    f1->addRow(buddyLabel(QStringLiteral("&Cep"), CEP.edit), CEP.edit);
-    f1->addRow(buddyLabel(QStringLiteral("Cai&xa Postal"), CX), CX);
-    f1->addRow(buddyLabel(QStringLiteral("Cida&de"), CIDADE), CIDADE);
-    f1->addRow(buddyLabel(QStringLiteral("U&F"), CIDADEUF), CIDADEUF);
-    f1->addRow(buddyLabel(QStringLiteral("Fo&ne"), FONE.edit), FONE.edit);
-    f1->addRow(buddyLabel(QStringLiteral("F&ax"), FAX.edit), FAX.edit);
-    f1->addRow(buddyLabel(QStringLiteral("e-&mail"), EMAIL), EMAIL);
-    f1->addRow(buddyLabel(QStringLiteral("&Web"), WEB), WEB);
+    f1->addRow(buddyLabel(QStringLiteral("Empresa"), NOMEEMPRESA), NOMEEMPRESA);
+    f1->addRow(buddyLabel(QStringLiteral("Nome de Fantasia"), NOMEFANTASIA), NOMEFANTASIA);
+    f1->addRow(buddyLabel(QStringLiteral("Logradouro"), LOGRADOURO), LOGRADOURO);
+    f1->addRow(buddyLabel(QStringLiteral("Endereço"), ENDERECO), ENDERECO);
+    f1->addRow(buddyLabel(QStringLiteral("Numero"), NUMERO), NUMERO);
+    f1->addRow(buddyLabel(QStringLiteral("Complemento"), COMPLEMENTO), COMPLEMENTO);
+    f1->addRow(buddyLabel(QStringLiteral("Bairro"), BAIRRO), BAIRRO);
+    f1->addRow(buddyLabel(QStringLiteral("Cep"), CEP.edit), CEP.edit);
+    f1->addRow(buddyLabel(QStringLiteral("Caixa Postal"), CX), CX);
+    f1->addRow(buddyLabel(QStringLiteral("Cidade"), CIDADE), CIDADE);
+    f1->addRow(buddyLabel(QStringLiteral("UF"), CIDADEUF), CIDADEUF);
+    f1->addRow(buddyLabel(QStringLiteral("Fone"), FONE.edit), FONE.edit);
+    f1->addRow(buddyLabel(QStringLiteral("Fax"), FAX.edit), FAX.edit);
+    f1->addRow(buddyLabel(QStringLiteral("e-mail"), EMAIL), EMAIL);
+    f1->addRow(buddyLabel(QStringLiteral("Web"), WEB), WEB);
 
     auto *f2 = new QFormLayout(TabSheet2);
     CNPJ = masked(TabSheet2, "CNPJ", "99.999.999/9999-99;0;_", 170);
@@ -155,24 +155,24 @@ TfrmManutencao1::TfrmManutencao1(data::TDM *dm, QWidget *parent) : RegisterWindo
                               {QStringLiteral("206-2 SOCIEDADE EMPRESÁRIA LTDA"),
                                QStringLiteral("213-5 EMPRESÁRIO [INDIVIDUAL]")},
                               true, 320);
-    f2->addRow(buddyLabel(QStringLiteral("&CNPJ"), CNPJ.edit), CNPJ.edit);
-    f2->addRow(buddyLabel(QStringLiteral("Inscrição E&stadual"), INSCESTADUAL.edit), INSCESTADUAL.edit);
-    f2->addRow(buddyLabel(QStringLiteral("Registro no I&BAMA"), REGIBAMA), REGIBAMA);
-    f2->addRow(buddyLabel(QStringLiteral("Inscrição &Municipal"), INSCMUNICIPAL), INSCMUNICIPAL);
-    f2->addRow(buddyLabel(QStringLiteral("Inscrição na &Junta"), INSCJUNTA), INSCJUNTA);
-    f2->addRow(buddyLabel(QStringLiteral("Data Re&gistro na Junta"), DATAREGJUNTA), DATAREGJUNTA);
-    f2->addRow(buddyLabel(QStringLiteral("I&nicio das Atividade"), INIATIVIDADE), INIATIVIDADE);
-    f2->addRow(buddyLabel(QStringLiteral("Capital S&ocial"), CAPITALSOCIAL), CAPITALSOCIAL);
-    f2->addRow(buddyLabel(QStringLiteral("CN&AE"), CNAE.edit), CNAE.edit);
-    f2->addRow(buddyLabel(QStringLiteral("&Descrição"), CNAEDESCRICAO), CNAEDESCRICAO);
-    f2->addRow(buddyLabel(QStringLiteral("Na&tureza do Estabelecimento"), NATESTABELECIMENTO), NATESTABELECIMENTO);
+    f2->addRow(buddyLabel(QStringLiteral("CNPJ"), CNPJ.edit), CNPJ.edit);
+    f2->addRow(buddyLabel(QStringLiteral("Inscrição Estadual"), INSCESTADUAL.edit), INSCESTADUAL.edit);
+    f2->addRow(buddyLabel(QStringLiteral("Registro no IBAMA"), REGIBAMA), REGIBAMA);
+    f2->addRow(buddyLabel(QStringLiteral("Inscrição Municipal"), INSCMUNICIPAL), INSCMUNICIPAL);
+    f2->addRow(buddyLabel(QStringLiteral("Inscrição na Junta"), INSCJUNTA), INSCJUNTA);
+    f2->addRow(buddyLabel(QStringLiteral("Data Registro na Junta"), DATAREGJUNTA), DATAREGJUNTA);
+    f2->addRow(buddyLabel(QStringLiteral("Inicio das Atividade"), INIATIVIDADE), INIATIVIDADE);
+    f2->addRow(buddyLabel(QStringLiteral("Capital Social"), CAPITALSOCIAL), CAPITALSOCIAL);
+    f2->addRow(buddyLabel(QStringLiteral("CNAE"), CNAE.edit), CNAE.edit);
+    f2->addRow(buddyLabel(QStringLiteral("Descrição"), CNAEDESCRICAO), CNAEDESCRICAO);
+    f2->addRow(buddyLabel(QStringLiteral("Natureza do Estabelecimento"), NATESTABELECIMENTO), NATESTABELECIMENTO);
 
     auto *f3 = new QFormLayout(TabSheet3);
     RESPONSAVELEMPRESA = edit(TabSheet3, "RESPONSAVELEMPRESA", CharCase::Upper);
     RESPONSAVELEMPRESA->setMinimumWidth(420);
     CPFRESPONSAVEL = masked(TabSheet3, "CPFRESPONSAVEL", "999.999.999-99;0;_", 140);
-    f3->addRow(buddyLabel(QStringLiteral("&Responsável pela Empresa"), RESPONSAVELEMPRESA), RESPONSAVELEMPRESA);
-    f3->addRow(buddyLabel(QStringLiteral("CP&F Responsavel"), CPFRESPONSAVEL.edit), CPFRESPONSAVEL.edit);
+    f3->addRow(buddyLabel(QStringLiteral("Responsável pela Empresa"), RESPONSAVELEMPRESA), RESPONSAVELEMPRESA);
+    f3->addRow(buddyLabel(QStringLiteral("CPF Responsavel"), CPFRESPONSAVEL.edit), CPFRESPONSAVEL.edit);
 
     setupButtons({{Gravar, QStringLiteral("&Gravar"), QStringLiteral("Gravar Cadastro")},
                   {Excluir, QStringLiteral("E&xcluir"), QStringLiteral("Limpar Parametros")},

@@ -34,10 +34,10 @@ TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent) : RegisterWindow(dm
     NOM_MUNIC = edit("NOM_MUNIC", 360);
     COD_UF = edit("COD_UF", 50);
     SIG_UF = edit("SIG_UF", 50);
-    f->addRow(buddyLabel(QStringLiteral("&Código Município"), COD_MUNIC), COD_MUNIC);
-    f->addRow(buddyLabel(QStringLiteral("&Município"), NOM_MUNIC), NOM_MUNIC);
-    f->addRow(buddyLabel(QStringLiteral("Código da U&F"), COD_UF), COD_UF);
-    f->addRow(buddyLabel(QStringLiteral("&UF"), SIG_UF), SIG_UF);
+    f->addRow(buddyLabel(QStringLiteral("Código Município"), COD_MUNIC), COD_MUNIC);
+    f->addRow(buddyLabel(QStringLiteral("Município"), NOM_MUNIC), NOM_MUNIC);
+    f->addRow(buddyLabel(QStringLiteral("Código da UF"), COD_UF), COD_UF);
+    f->addRow(buddyLabel(QStringLiteral("UF"), SIG_UF), SIG_UF);
 
     const SearchPage search =
         searchPage(TabSheet2, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"),
@@ -102,15 +102,21 @@ void TfrmMunicipio::BtnPesquisarClick()
         COD_MUNIC->setFocus();
         return;
     }
+    setTitle(QStringLiteral("Pesquisa de Município"));
     PageControl1->setCurrentWidget(TabSheet2);
-    TabSheet2Show();
+    setButtonVisible(Pesquisar, false);
+    setButtonVisible(Cadastro, true);
+    Edit1->setFocus();
 }
 
+// The title first: showing the tab then writes its own.
 void TfrmMunicipio::BtnCadastroClick()
 {
-    PageControl1->setCurrentWidget(TabSheet1);
-    TabSheet1Show();
     setTitle(QStringLiteral("Cadastro de Município"));
+    PageControl1->setCurrentWidget(TabSheet1);
+    setButtonVisible(Cadastro, false);
+    setButtonVisible(Pesquisar, true);
+    COD_MUNIC->setFocus();
 }
 
 void TfrmMunicipio::BtnIncluirClick()

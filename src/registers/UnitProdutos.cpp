@@ -40,10 +40,10 @@ TfrmProdutos::TfrmProdutos(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, 
     FATOR->setDataSource(dm->DProduto);
     FATOR->setDataField(QStringLiteral("FATOR"));
     FATOR->setMaximumWidth(120);
-    form->addRow(buddyLabel(QStringLiteral("Código &Lançamento"), GRAUIND), GRAUIND);
-    form->addRow(buddyLabel(QStringLiteral("Produto &Gerado"), NOMEGRAU), NOMEGRAU);
-    form->addRow(buddyLabel(QStringLiteral("&Unidade"), UNIDADE), UNIDADE);
-    form->addRow(buddyLabel(QStringLiteral("I&ndice (%)"), FATOR), FATOR);
+    form->addRow(buddyLabel(QStringLiteral("Código Lançamento"), GRAUIND), GRAUIND);
+    form->addRow(buddyLabel(QStringLiteral("Produto Gerado"), NOMEGRAU), NOMEGRAU);
+    form->addRow(buddyLabel(QStringLiteral("Unidade"), UNIDADE), UNIDADE);
+    form->addRow(buddyLabel(QStringLiteral("Indice (%)"), FATOR), FATOR);
 
     const SearchPage search =
         searchPage(TabSheet2, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), dm->DProduto,

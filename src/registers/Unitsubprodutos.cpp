@@ -30,8 +30,8 @@ Tfrmsubprodutos::Tfrmsubprodutos(data::TDM *dm, QWidget *parent) : RegisterWindo
     NOMEGRAU->setObjectName(QStringLiteral("NOMEGRAU"));
     NOMEGRAU->setCharCase(CharCase::Upper);
     NOMEGRAU->setMinimumWidth(380);
-    form->addRow(buddyLabel(QStringLiteral("Código &Produto"), GRAUIND), GRAUIND);
-    form->addRow(buddyLabel(QStringLiteral("Pr&oduto"), NOMEGRAU), NOMEGRAU);
+    form->addRow(buddyLabel(QStringLiteral("Código Produto"), GRAUIND), GRAUIND);
+    form->addRow(buddyLabel(QStringLiteral("Produto"), NOMEGRAU), NOMEGRAU);
 
     const SearchPage search =
         searchPage(TabSheet2, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"),

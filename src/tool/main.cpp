@@ -2,18 +2,23 @@
 #include "data/DataError.h"
 #include "data/DatabaseCreator.h"
 #include "data/DemoDatabase.h"
+#include "reports/ReportCommand.h"
 #include "taxid/TaxIdCommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <malloc.h>
 
 static int usage(QTextStream &err)
 {
     err << "uso: quelvora-tool create-db [--demo] CAMINHO\n"
            "     quelvora-tool check-cpf VALOR | check-cnpj VALOR | check-ie UF VALOR\n"
-           "     quelvora-tool check-batch < linhas (TIPO<TAB>UF<TAB>VALOR)\n";
+           "     quelvora-tool check-batch < linhas (TIPO<TAB>UF<TAB>VALOR)\n"
+           "     quelvora-tool report --list\n"
+           "     quelvora-tool report NOME --database CAMINHO [--param CHAVE=VALOR ...] --pdf SAIDA.pdf\n";
     return 2;
 }
 
@@ -46,6 +51,21 @@ static int createDb(const QStringList &args, QTextStream &out, QTextStream &err)
 
 int main(int argc, char **argv)
 {
+    // Reports draw text, which needs the fonts of a GUI application; no
+    // display is needed for that.
+    if (argc > 1 && qstrcmp(argv[1], "report") == 0) {
+        // Each PDF page is a large buffer made and freed in turn; keeping the
+        // memory instead of handing it back to the system every page saves
+        // much of the time of a long report.
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return reports::runReportCommand(app.arguments().mid(2), out, err);
+    }
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

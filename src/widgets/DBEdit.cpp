@@ -128,4 +128,10 @@ void DBText::refresh()
     setText(f ? data::DataSet::formatValue(*f, m_link->value()) : QString());
 }
 
+void setStarEcho(QLineEdit *edit)
+{
+    edit->setEchoMode(QLineEdit::Password);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+}
+
 } // namespace widgets

@@ -76,4 +76,7 @@ private:
     FieldLink *m_link;
 };
 
+// A password edit that shows "*" for every character, whatever the style.
+void setStarEcho(QLineEdit *edit);
+
 } // namespace widgets

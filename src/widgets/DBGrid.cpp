@@ -60,6 +60,8 @@ void DBGrid::setColumns(const QVector<Column> &columns)
         titles << c.title;
     }
     m_model->setColumns(fields, titles);
+    for (int i = 0; i < columns.size(); ++i)
+        m_model->setAlignment(i, columns[i].alignment);
     applyWidths();
 }
 

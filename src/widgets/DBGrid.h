@@ -30,6 +30,7 @@ public:
         QString field;
         QString title;
         int width = 0;
+        Qt::Alignment alignment = {}; // of the cells; by the column's type when not given
     };
     void setColumns(const QVector<Column> &columns);
 

@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -200,8 +202,7 @@ void RegisterWindow::applyOrder(const QString &order)
 {
     if (!m_table->isActive())
         return;
-    // A new order reads the rows again: a changed row is saved first, as on any move.
-    m_table->checkBrowseMode();
+    // A new order reads the rows again: a pending change is dropped, as on any move.
     if (order.startsWith(QLatin1String("index:"))) {
         const QString name = order.mid(6);
         if (m_table->indexName() != name)
@@ -284,6 +285,12 @@ void RegisterWindow::onEnter(QWidget *field, std::function<void()> action)
     field->installEventFilter(this);
 }
 
+void RegisterWindow::dropDownOnTyping(QComboBox *list)
+{
+    m_dropOnTyping << list;
+    list->installEventFilter(this);
+}
+
 RegisterWindow::MaskedField RegisterWindow::maskedField(QWidget *parent, data::DataSource *source,
                                                        const QString &field, const QString &mask,
                                                        const QString &objectName)
@@ -343,6 +350,16 @@ bool RegisterWindow::eventFilter(QObject *watched, QEvent *event)
                 guarded(this, action);
                 m_inExit = false;
             }
+        }
+    } else if (event->type() == QEvent::KeyPress && m_dropOnTyping.contains(watched)) {
+        auto *list = static_cast<QComboBox *>(watched);
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (!key->text().isEmpty() && key->text().at(0).isPrint() && !list->view()->isVisible()) {
+            list->showPopup();
+            // The letter picks the matching item in the list just opened.
+            QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+            QApplication::sendEvent(list->view(), &again);
+            return true;
         }
     } else if (event->type() == QEvent::FocusIn) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();

@@ -108,8 +108,8 @@ protected:
     void locateAsTyped(QLineEdit *search, const QString &field);
 
     // An order list: each caption with the order it sets, either index field
-    // names ("NOMEFORNECEDOR") or "index:NAME" for a database index. Ends a
-    // pending edit first, as any move to another row does.
+    // names ("NOMEFORNECEDOR") or "index:NAME" for a database index. Drops a
+    // pending edit, as any move to another row does.
     void setupOrders(QComboBox *list, const QVector<QPair<QString, QString>> &orders, const QString &initial);
     void selectOrder(QComboBox *list, const QString &caption); // and apply it
     void applyOrder(const QString &order);
@@ -140,6 +140,8 @@ protected:
     void onExit(QWidget *field, std::function<void()> action);
     // Runs ACTION when FIELD receives the focus.
     void onEnter(QWidget *field, std::function<void()> action);
+    // A list that drops down as soon as a letter is typed in it.
+    void dropDownOnTyping(QComboBox *list);
 
     // A digit column typed in a masked edit paired with a hidden edit bound
     // to the column (digits only are stored); MASK as "99999-999;0;_".
@@ -186,6 +188,7 @@ private:
     QHash<QComboBox *, QVector<QPair<QString, QString>>> m_orders;
     QHash<QObject *, std::function<void()>> m_exitActions;
     QHash<QObject *, std::function<void()>> m_enterActions;
+    QList<QObject *> m_dropOnTyping;
     bool m_inExit = false;
 };
 

@@ -30,7 +30,7 @@ private slots:
         // item is enabled only when its window exists.
         QDialog report(&main);
         widgets::windows().add(QStringLiteral("TfrmRProducao"), &report);
-        main.updateAvailability();
+        main.setLoggedIn(true);
         QAction *item = main.menuItem(QStringLiteral("&Relatório|Produção|&Lançamento"));
         QVERIFY(item);
         QVERIFY(item->isEnabled());

@@ -83,8 +83,6 @@ private slots:
     {
         Tfrmconfigbd w(dm);
         ScriptedPrompter p;
-        p.error("Não foi possível*", "Quelvora");
-        p.clear();
         p.error("O arquivo do banco de dados não existe:*", "Quelvora");
         QVERIFY(w.connectAtStartup(QString("/nao/existe/X.GDB")));
         QVERIFY_PROMPTS(p);

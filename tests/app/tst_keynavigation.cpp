@@ -1,3 +1,4 @@
+#include "app/UnitInfo.h"
 #include "widgets/KeyNavigation.h"
 
 #include <QApplication>
@@ -99,6 +100,23 @@ private slots:
         QTest::keyClick(a, Qt::Key_Return);
         QCOMPARE(pressed.count(), 1);
         KeyNavigator::instance().setEnabled(true);
+    }
+
+    // The release notes close only by "&Retornar": Esc in the notes or on the button does not.
+    void releaseNotesIgnoreEsc()
+    {
+        TfrmInfo info(nullptr);
+        info.show();
+        QVERIFY(QTest::qWaitForWindowActive(&info));
+        QTest::mouseClick(info.Memo1->viewport(), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(info.Memo1));
+        QTest::keyClick(info.Memo1, Qt::Key_Escape);
+        QVERIFY(info.isVisible());
+        info.BitBtn1->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(info.BitBtn1, Qt::Key_Escape);
+        QVERIFY(info.isVisible());
+        info.BitBtn1->click();
+        QVERIFY(!info.isVisible());
     }
 
     void windowsCanSwitchItOffWhileShown()

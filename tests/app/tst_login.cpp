@@ -100,6 +100,7 @@ private slots:
         QTest::keyClick(w->edusuario, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), w->edsenha);
         QTest::keyClicks(w->edsenha, "quelvora");
+        QCOMPARE(w->edsenha->displayText(), QString("********"));
         QSignalSpy accepted(w, &QDialog::accepted);
         QTest::keyClick(w->edsenha, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), w->BitBtn2);

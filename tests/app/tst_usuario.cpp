@@ -46,6 +46,10 @@ private slots:
         QCOMPARE(w->DBEdit1->text(), QString("quelvora"));
         QCOMPARE(w->DBEdit1->maxLength(), 15);
         QCOMPARE(w->DBEdit2->maxLength(), 10);
+        // Passwords show a "*" for every character.
+        QCOMPARE(w->DBEdit2->displayText(), QString("********"));
+        QTest::keyClicks(w->C, "abc");
+        QCOMPARE(w->C->displayText(), QString("***"));
         QCOMPARE(QApplication::focusWidget(), w->Edit1);
     }
 
@@ -113,6 +117,41 @@ private slots:
         QCOMPARE(users(), 2);
         p.question("Confirma Exclusão?", "Confirmação", true);
         w->BitBtn3->click();
+        QCOMPARE(users(), 1);
+        QVERIFY_PROMPTS(p);
+    }
+
+    QString storedPassword(const QString &user)
+    {
+        data::Query q(dm->IBDatabase1, "select SENHA from LOGIN where USUARIO = '" + user + "'");
+        q.open();
+        return q.asString("SENHA");
+    }
+
+    // A changed password is stored only by "&Gravar" with its confirmation:
+    // searching and leaving drop it.
+    void searchingDropsAPendingChange()
+    {
+        ScriptedPrompter p;
+        w->DBEdit2->setFocus();
+        w->DBEdit2->selectAll();
+        QTest::keyClicks(w->DBEdit2, "nova");
+        QCOMPARE(dm->TLOGIN->state(), data::DataSetState::Edit);
+        QTest::mouseClick(w->Edit1, Qt::LeftButton);
+        QTest::keyClicks(w->Edit1, "q");
+        QCOMPARE(storedPassword("quelvora"), QString("quelvora"));
+        w->BitBtn5->click();
+        QCOMPARE(storedPassword("quelvora"), QString("quelvora"));
+
+        // A new user half typed is not stored by a search either.
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->BitBtn1->click();
+        QTest::keyClicks(w->DBEdit1, "intruso");
+        QTest::keyClicks(w->DBEdit2, "x");
+        QTest::mouseClick(w->Edit1, Qt::LeftButton);
+        QTest::keyClicks(w->Edit1, "Q");
+        w->BitBtn5->click();
         QCOMPARE(users(), 1);
         QVERIFY_PROMPTS(p);
     }

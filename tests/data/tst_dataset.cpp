@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
 #include <unistd.h>
 
 using namespace data;
@@ -93,14 +94,40 @@ private slots:
         QVERIFY(dm.TEssencia->locate("ESSENCIA", "mog"));
         QCOMPARE(dm.TEssencia->asString("ESSENCIA"), QString("MOGNO"));
 
-        // Editing and moving away saves the change; cancel restores.
+        // Only post stores a change: moving, locating, appending or
+        // refreshing drops it; cancel restores.
+        auto stored = [&] {
+            Query q(dm.IBDatabase1, "select ESSENCIA from ESSENCIA order by ESSENCIA");
+            q.open();
+            QStringList names;
+            for (q.first(); !q.eof(); q.next())
+                names << q.asString("ESSENCIA");
+            return names;
+        };
+        const QStringList before = stored();
+        const std::function<void()> leaving[] = {
+            [&] { dm.TEssencia->first(); },
+            [&] { dm.TEssencia->locate("ESSENCIA", "CED"); },
+            [&] { dm.TEssencia->locate("ESSENCIA", "MOG"); }, // the row being edited itself
+            [&] { dm.TEssencia->refresh(); },
+            [&] { dm.TEssencia->append(); },
+        };
+        for (const auto &leave : leaving) {
+            QVERIFY(dm.TEssencia->locate("ESSENCIA", "MOGNO"));
+            dm.TEssencia->setValue("ESSENCIA", "MOGNO BRANCO");
+            QCOMPARE(dm.TEssencia->state(), DataSetState::Edit);
+            leave();
+            dm.TEssencia->cancel();
+            QCOMPARE(stored(), before);
+        }
+        QVERIFY(dm.TEssencia->locate("ESSENCIA", "MOGNO"));
         dm.TEssencia->setValue("ESSENCIA", "MOGNO BRANCO");
-        QCOMPARE(dm.TEssencia->state(), DataSetState::Edit);
-        dm.TEssencia->first();
+        dm.TEssencia->post();
         QVERIFY(dm.TEssencia->locate("ESSENCIA", "MOGNO B"));
         dm.TEssencia->setValue("ESSENCIA", "OUTRO");
         dm.TEssencia->cancel();
         QCOMPARE(dm.TEssencia->asString("ESSENCIA"), QString("MOGNO BRANCO"));
+        QCOMPARE(stored(), QStringList({"CEDRO", "IPE", "MOGNO BRANCO"}));
 
         dm.TEssencia->remove();
         QCOMPARE(dm.TEssencia->recordCount(), 2);

@@ -183,7 +183,6 @@ private slots:
         showPicker(p);
         QCOMPARE(p.ComboBox1->currentText(), QStringLiteral("FORNECEDOR"));
         QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("ARAUJO TORAS"));
-        p.grab().save(QDir::temp().filePath(QStringLiteral("TfrmPesquisa.png")));
         p.BitBtn2->click();
     }
 };

@@ -8,10 +8,13 @@
 #include <QList>
 #include <QPointer>
 #include <QStringList>
+#include <QTest>
 #include <QVBoxLayout>
 
 // Answers message boxes from a script, in order, and records every box that
-// was not expected or that differed from the script.
+// was not expected or that differed from the script. Whatever is still
+// wrong when it goes (a box that never came, one that came unasked after
+// the last check) fails the running test.
 class ScriptedPrompter : public widgets::Prompter
 {
 public:
@@ -24,7 +27,14 @@ public:
     };
 
     ScriptedPrompter() { widgets::Prompter::install(this); }
-    ~ScriptedPrompter() override { widgets::Prompter::install(nullptr); }
+    ~ScriptedPrompter() override
+    {
+        widgets::Prompter::install(nullptr);
+        const QStringList p = problems();
+        if (!p.isEmpty() && QTest::currentTestFunction() && !QTest::currentTestFailed())
+            QTest::qFail(qPrintable(QStringLiteral("message boxes: ") + p.join(QLatin1Char('\n'))), __FILE__,
+                         __LINE__);
+    }
 
     ScriptedPrompter &expect(widgets::MessageKind kind, const QString &text, const QString &caption,
                              bool answer = true)
@@ -79,7 +89,13 @@ public:
     }
     bool done() const { return problems().isEmpty(); }
     QStringList shown() const { return m_shown; }
-    void clear() { m_script.clear(); m_problems.clear(); m_shown.clear(); }
+    // Starts a new script; what was wrong so far still counts.
+    void clear()
+    {
+        m_problems = problems();
+        m_script.clear();
+        m_shown.clear();
+    }
 
 private:
     static void passFocusThroughBox(QWidget *parent)

@@ -1,0 +1,14 @@
+#include "ReportCatalog.h"
+
+#include "UnitRepEstoque.h"
+
+namespace reports {
+
+QVector<ReportEntry> catalogEntries()
+{
+    return {
+        repEstoqueEntry(),
+    };
+}
+
+} // namespace reports

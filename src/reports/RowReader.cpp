@@ -1,0 +1,147 @@
+#include "RowReader.h"
+
+#include "data/Connection.h"
+#include "data/DataError.h"
+#include "data/Table.h"
+
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlRecord>
+
+namespace reports {
+
+RowReader::RowReader(data::Connection *connection, const DataSpec &spec)
+    : m_connection(connection), m_spec(spec)
+{
+    for (const QString &o : spec.order)
+        m_order << o.trimmed().toUpper();
+    if (!spec.key.isEmpty() && !m_order.contains(spec.key.toUpper()))
+        m_order << spec.key.toUpper();
+}
+
+QString RowReader::selectText(const QString &extraCondition, int limit) const
+{
+    QString columns = QStringLiteral("*");
+    if (!m_spec.columns.isEmpty()) {
+        QStringList cols;
+        for (const QString &c : m_spec.columns)
+            cols << c.trimmed().toUpper();
+        for (const QString &o : m_order)
+            if (!cols.contains(o))
+                cols << o;
+        columns = cols.join(QStringLiteral(", "));
+    }
+    QString sql = QStringLiteral("SELECT ");
+    if (limit >= 0)
+        sql += QStringLiteral("FIRST %1 ").arg(limit);
+    sql += columns + QStringLiteral(" FROM ") + m_spec.table;
+    QStringList where;
+    if (!m_spec.condition.trimmed().isEmpty())
+        where << QLatin1Char('(') + m_spec.condition + QLatin1Char(')');
+    if (!extraCondition.isEmpty())
+        where << extraCondition;
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where.join(QStringLiteral(" AND "));
+    if (!m_order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + m_order.join(QStringLiteral(", "));
+    return sql;
+}
+
+void RowReader::run(const QString &sql, const QVariantList &extraValues)
+{
+    static const bool trace = qEnvironmentVariableIntValue("QUELVORA_TRACE_SQL") != 0;
+    if (trace)
+        qInfo("report: %s", qPrintable(sql));
+    m_connection->ensureConnected();
+    QVariantList values;
+    // Markers of the report's own condition come first in the text.
+    const QString text = data::bindNamed(sql, m_spec.params, values);
+    values += extraValues;
+    m_query = std::make_unique<QSqlQuery>(m_connection->database());
+    m_query->setForwardOnly(true);
+    if (!m_query->prepare(text))
+        throw data::DataError(m_query->lastError().text());
+    for (const QVariant &v : values)
+        m_query->addBindValue(v);
+    if (!m_query->exec())
+        throw data::DataError(m_query->lastError().text());
+    const QSqlRecord rec = m_query->record();
+    m_width = rec.count();
+    if (m_columns.isEmpty())
+        for (int i = 0; i < rec.count(); ++i)
+            m_columns.insert(rec.fieldName(i).toUpper(), i);
+}
+
+void RowReader::openAll()
+{
+    m_parts.clear();
+    m_limit = -1;
+    run(selectText(QString(), -1), {});
+}
+
+void RowReader::openAfter(const QVector<QVariant> &row, int limit)
+{
+    // The rows after `row`, in order: first those equal to it on every order
+    // term but the last and after it on the last, then those equal on all
+    // but the last two and after it on the one before, and so on. Each part
+    // is a range of an index on the order columns. NULLs sort first.
+    m_parts.clear();
+    m_limit = limit;
+    for (int i = m_order.size() - 1; i >= 0; --i) {
+        QStringList parts;
+        QVariantList values;
+        for (int j = 0; j < i; ++j) {
+            const QVariant v = row.value(m_columns.value(m_order[j], -1));
+            if (v.isNull()) {
+                parts << m_order[j] + QStringLiteral(" IS NULL");
+            } else {
+                parts << m_order[j] + QStringLiteral(" = ?");
+                values << v;
+            }
+        }
+        const QVariant v = row.value(m_columns.value(m_order[i], -1));
+        if (v.isNull()) {
+            parts << m_order[i] + QStringLiteral(" IS NOT NULL");
+        } else {
+            parts << m_order[i] + QStringLiteral(" > ?");
+            values << v;
+        }
+        m_parts.push_back({parts.join(QStringLiteral(" AND ")), values});
+    }
+    m_query.reset();
+    startNextPart();
+}
+
+bool RowReader::startNextPart()
+{
+    if (m_parts.isEmpty() || m_limit == 0)
+        return false;
+    const auto part = m_parts.takeFirst();
+    run(selectText(part.first, m_limit), part.second);
+    return true;
+}
+
+bool RowReader::next(QVector<QVariant> &row)
+{
+    if (m_limit == 0)
+        return false;
+    while (!m_query || !m_query->next()) {
+        if (!startNextPart())
+            return false;
+    }
+    row.resize(m_width);
+    for (int i = 0; i < m_width; ++i)
+        row[i] = m_query->value(i);
+    if (m_limit > 0)
+        --m_limit;
+    return true;
+}
+
+void RowReader::close()
+{
+    if (m_query)
+        m_query->finish();
+    m_query.reset();
+}
+
+} // namespace reports
