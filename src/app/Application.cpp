@@ -92,6 +92,13 @@ void trace(const char *event)
     std::fflush(stderr);
 }
 
+void registerWindows(data::TDM *dm, QWidget *parent)
+{
+    for (const WindowEntry &entry : windowList())
+        widgets::windows().addFactory(QString::fromLatin1(entry.className),
+                                      [create = entry.create, dm, parent] { return create(dm, parent); });
+}
+
 Startup::Startup(const Options &options) : m_options(options) {}
 
 Startup::~Startup()
@@ -135,13 +142,8 @@ bool Startup::start()
     m_dm = new data::TDM;
     m_main->setDM(m_dm);
 
-    Tfrmconfigbd *config = nullptr;
-    for (const WindowEntry &entry : windowList()) {
-        QWidget *w = entry.create(m_dm, m_main);
-        widgets::windows().add(QString::fromLatin1(entry.className), w);
-        if (auto *c = qobject_cast<Tfrmconfigbd *>(w))
-            config = c;
-    }
+    registerWindows(m_dm, m_main);
+    auto *config = widgets::windows().get<Tfrmconfigbd>();
     m_main->updateAvailability();
     trace("windows-created");
 

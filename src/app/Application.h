@@ -5,6 +5,7 @@
 #include <optional>
 
 class QApplication;
+class QWidget;
 class TfrmPrincipal;
 namespace data { class TDM; }
 
@@ -42,6 +43,10 @@ private:
     data::TDM *m_dm = nullptr;
     int m_exitCode = 0;
 };
+
+// Puts every window of the window list in the window registry, to be made
+// (as children of PARENT) the first time it is asked for and kept after.
+void registerWindows(data::TDM *dm, QWidget *parent);
 
 // The program: start-up, then the event loop. QApplication must exist.
 int run(QApplication &application);

@@ -2,9 +2,8 @@
 
 // To add a window: include its unit below and put one line
 //     window<TfrmX>(),
-// in its place in the list. The order is the program's fixed creation
-// order; a window that does not exist yet is simply left out, and the main
-// window's menu item for it stays disabled until it is here.
+// in the list. A window that does not exist yet is simply left out, and the
+// main window's menu item for it stays disabled until it is here.
 #include "app/UnitAtualizacao.h"
 #include "app/UnitInfo.h"
 #include "app/UnitLogin.h"

@@ -7,15 +7,15 @@ namespace data { class TDM; }
 
 namespace app {
 
-// One window of the run, created once at start-up.
+// One window of the run: its name and how to make it when first opened.
 struct WindowEntry
 {
     const char *className;
     QWidget *(*create)(data::TDM *dm, QWidget *parent);
 };
 
-// Every window the program creates at start-up, in creation order; the
-// configuration window comes last because creating it connects and logs in.
+// Every window of the program. Start-up only registers them; each is made
+// the first time it is asked for and kept for the run.
 const QVector<WindowEntry> &windowList();
 
 } // namespace app

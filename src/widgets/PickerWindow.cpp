@@ -138,7 +138,8 @@ PickerWindow::PickerWindow(const Setup &setup, QWidget *parent)
 QWidget *PickerWindow::currentCaller(Caller *entry) const
 {
     for (const Caller &c : *m_setup.callers) {
-        QWidget *w = windows().find(c.windowClass);
+        // A caller not made yet has no mark; looking must not make it.
+        QWidget *w = windows().existing(c.windowClass);
         if (hasCallerMark(w)) {
             if (entry)
                 *entry = c;

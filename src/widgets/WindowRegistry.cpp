@@ -18,14 +18,29 @@ void WindowRegistry::add(const QString &name, QWidget *window)
     m_windows.insert(name, window);
 }
 
+void WindowRegistry::addFactory(const QString &name, Factory create)
+{
+    m_factories.insert(name, std::move(create));
+}
+
 void WindowRegistry::remove(const QString &name)
 {
     m_windows.remove(name);
+    m_factories.remove(name);
 }
 
 QWidget *WindowRegistry::find(const QString &name) const
 {
-    return m_windows.value(name).data();
+    if (QWidget *w = existing(name))
+        return w;
+    const auto f = m_factories.constFind(name);
+    if (f == m_factories.cend())
+        return nullptr;
+    // Copied: a window's constructor may register further factories.
+    const Factory create = f.value();
+    QWidget *w = create();
+    m_windows.insert(name, w);
+    return w;
 }
 
 QList<QWidget *> WindowRegistry::all() const

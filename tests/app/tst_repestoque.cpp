@@ -32,7 +32,8 @@ private slots:
         QDialog company(&main);
         company.setObjectName(QStringLiteral("TfrmManutencao1"));
         widgets::windows().add(QStringLiteral("TfrmManutencao1"), &company);
-        main.setLoggedIn(true);
+        main.setLoggedIn(true); // the menu's data items wait for a login
+        main.updateAvailability();
         QAction *item = main.menuItem(QStringLiteral("&Relatório|Estoque do &Patio|Madeira em Toro"));
         QVERIFY(item);
         QVERIFY(item->isEnabled());

@@ -1,4 +1,5 @@
-#include "LogsTestKit.h"
+// Lives with the app tests because it needs the application skin.
+#include "../logs/LogsTestKit.h"
 #include "TestDatabase.h"
 
 #include "app/Skin.h"
