@@ -1,16 +1,42 @@
 #include "Connection.h"
 
 #include "DataError.h"
+#include "Transaction.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <ibase.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace data {
+
+void Connection::prepareEmbeddedEngine()
+{
+    static const bool done = [] {
+        if (qEnvironmentVariableIsSet("FIREBIRD_LOCK"))
+            return true;
+        const QFileInfo shared(QStringLiteral("/tmp/firebird"));
+        if (!shared.exists() || (shared.isWritable() && shared.isExecutable()))
+            return true;
+        // The engine still locks each database file itself, so a folder of
+        // our own never lets two programs open one file at once.
+        const QByteArray own = QDir::temp().filePath(QStringLiteral("firebird-%1").arg(::getuid())).toLocal8Bit();
+        ::mkdir(own.constData(), 0700);
+        qputenv("FIREBIRD_LOCK", own);
+        return true;
+    }();
+    Q_UNUSED(done)
+}
 
 Connection::Connection(const QString &connectionName, QObject *parent)
     : QObject(parent), m_connectionName(connectionName)
 {
+    prepareEmbeddedEngine();
     setObjectName(connectionName);
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_connectionName);
     db.setUserName(QString::fromLatin1(User));
@@ -64,7 +90,9 @@ void Connection::open()
             || detail.contains(QLatin1String("unsupported on-disk structure"), Qt::CaseInsensitive))
             reason = tr("O arquivo não é um banco de dados válido:\n%1").arg(m_databaseName);
         else if (!isLocalPath(m_databaseName))
-            reason = tr("Não foi possível conectar ao servidor do banco de dados:\n%1").arg(m_databaseName);
+            throw DataError(tr("Não foi possível conectar ao servidor do banco de dados:\n%1").arg(m_databaseName)
+                                + QStringLiteral("\n\n") + detail,
+                            DataError::Kind::ConnectionLost);
         else
             reason = tr("Não foi possível abrir o banco de dados:\n%1").arg(m_databaseName);
         throw DataError(reason + QStringLiteral("\n\n") + detail);
@@ -88,8 +116,48 @@ bool Connection::isConnected() const
 
 void Connection::ensureConnected()
 {
-    if (!isConnected())
-        open();
+    if (isConnected())
+        return;
+    // Work begun on a link that was lost is gone with it; connecting again
+    // in its middle would commit the rest of it on its own.
+    if (Transaction::isOpenOn(this))
+        throw DataError(tr("A conexão com o banco de dados foi perdida durante a operação; nada foi gravado."),
+                        DataError::Kind::ConnectionLost);
+    open();
+}
+
+DataError Connection::errorFrom(const QSqlError &error)
+{
+    const QString text = error.text();
+    bool numeric = false;
+    const int sqlcode = error.nativeErrorCode().toInt(&numeric);
+    const DataError::Kind kind = numeric ? DataError::kindOfSqlCode(sqlcode) : DataError::Kind::Other;
+    if (kind != DataError::Kind::Other)
+        return DataError(text, kind);
+    // A broken link comes as SQLCODE -902, which also covers errors of a
+    // live attachment; only a ping tells them apart.
+    if (isConnected() && !answers()) {
+        // The driver keeps its transaction handle across a reconnection; the
+        // client takes a rollback on a dead link as done and frees it.
+        database().rollback();
+        close();
+        return DataError(tr("A conexão com o banco de dados foi perdida: o servidor não responde.\n%1\n"
+                            "Ela será refeita no próximo acesso.")
+                                 .arg(m_databaseName)
+                             + QStringLiteral("\n\n") + text,
+                         DataError::Kind::ConnectionLost);
+    }
+    return DataError(text);
+}
+
+bool Connection::answers() const
+{
+    const QVariant handle = database().driver()->handle();
+    if (!handle.isValid() || handle.metaType().sizeOf() != int(sizeof(isc_db_handle)))
+        return true; // not this engine's driver: nothing to ask
+    isc_db_handle db = *static_cast<const isc_db_handle *>(handle.constData());
+    ISC_STATUS_ARRAY status;
+    return fb_ping(status, &db) == 0;
 }
 
 void Connection::refreshIndexStatistics()
@@ -101,14 +169,14 @@ void Connection::refreshIndexStatistics()
         q.setForwardOnly(true);
         if (!q.exec(QStringLiteral("SELECT TRIM(RDB$INDEX_NAME) FROM RDB$INDICES "
                                    "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0")))
-            throw DataError(q.lastError().text());
+            throw errorFrom(q.lastError());
         while (q.next())
             indexes << q.value(0).toString();
     }
     QSqlQuery q(database());
     for (const QString &index : indexes)
         if (!q.exec(QStringLiteral("SET STATISTICS INDEX \"%1\"").arg(index)))
-            throw DataError(q.lastError().text());
+            throw errorFrom(q.lastError());
 }
 
 QSqlDatabase Connection::database() const

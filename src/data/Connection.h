@@ -4,7 +4,11 @@
 #include <QSqlDatabase>
 #include <QString>
 
+class QSqlError;
+
 namespace data {
+
+class DataError;
 
 // The program's one connection to its database. A plain path opens the file
 // with the embedded engine; "host:path" goes to a database server. Every
@@ -29,7 +33,14 @@ public:
     void close();
     bool isConnected() const;
     // Connects with the current name when disconnected; throws like open().
+    // After a lost link this is what connects again, on the next access.
     void ensureConnected();
+
+    // The error to raise for a failed statement: a unique-key refusal, a
+    // lost link to the database (then the connection is closed, since the
+    // driver would go on taking it as open and every later statement would
+    // fail), or another error, each with the database's text.
+    [[nodiscard]] DataError errorFrom(const QSqlError &error);
 
     QSqlDatabase database() const;
 
@@ -42,10 +53,19 @@ public:
     // True when the name has no host part, i.e. the embedded engine opens it.
     static bool isLocalPath(const QString &name);
 
+    // Gives the embedded engine a lock folder this user can write when the
+    // shared one is not (Debian's server package makes /tmp/firebird its
+    // service user's). Runs before the engine's first use; every connection
+    // and database creation calls it.
+    static void prepareEmbeddedEngine();
+
 signals:
     void connectedChanged(bool connected);
 
 private:
+    // Asks the engine whether the attachment still answers.
+    bool answers() const;
+
     QString m_connectionName;
     QString m_databaseName;
 };

@@ -36,11 +36,11 @@ QSqlQuery DataSet::execQuery(const QString &sql, const QVariantList &params) con
     QSqlQuery q(m_connection->database());
     q.setForwardOnly(true);
     if (!q.prepare(sql))
-        throw DataError(q.lastError().text());
+        throw m_connection->errorFrom(q.lastError());
     for (const QVariant &v : params)
         q.addBindValue(v);
     if (!q.exec())
-        throw DataError(q.lastError().text());
+        throw m_connection->errorFrom(q.lastError());
     if (trace)
         qInfo("%6.1f ms  %s", timer.nsecsElapsed() / 1e6, qPrintable(sql));
     return q;

@@ -77,13 +77,16 @@ static QString statusText(const ISC_STATUS *status)
 
 void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool forcedWrites)
 {
+    Connection::prepareEmbeddedEngine();
+    // "host:path" is made by that server, as its own user, in its own folders.
+    const bool local = Connection::isLocalPath(path);
     const QFileInfo fi(path);
-    if (fi.exists())
+    if (local && fi.exists())
         throw DataError(QStringLiteral("O arquivo já existe e não será sobrescrito:\n%1").arg(path));
-    if (!fi.absoluteDir().exists() && !QDir().mkpath(fi.absolutePath()))
+    if (local && !fi.absoluteDir().exists() && !QDir().mkpath(fi.absolutePath()))
         throw DataError(QStringLiteral("Não foi possível criar a pasta:\n%1").arg(fi.absolutePath()));
 
-    const QString absolute = fi.absoluteFilePath();
+    const QString absolute = local ? fi.absoluteFilePath() : path;
     const QByteArray file = absolute.toLocal8Bit();
     QByteArray dpb;
     dpb.append(char(isc_dpb_version1));
@@ -129,14 +132,16 @@ void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool for
         if (forcedWrites)
             setForcedWrites(absolute, true);
     } catch (...) {
-        QFile::remove(absolute);
+        if (local)
+            QFile::remove(absolute);
         throw;
     }
 }
 
 void DatabaseCreator::setForcedWrites(const QString &path, bool on)
 {
-    const QByteArray file = QFileInfo(path).absoluteFilePath().toLocal8Bit();
+    Connection::prepareEmbeddedEngine();
+    const QByteArray file = (Connection::isLocalPath(path) ? QFileInfo(path).absoluteFilePath() : path).toLocal8Bit();
     QByteArray dpb;
     dpb.append(char(isc_dpb_version1));
     appendDpb(dpb, isc_dpb_user_name, QByteArray(Connection::User));

@@ -20,11 +20,11 @@ QSqlQuery run(Connection *connection, const QString &sql, const QVariantMap &par
     QSqlQuery q(connection->database());
     q.setForwardOnly(true);
     if (!q.prepare(text))
-        throw DataError(q.lastError().text());
+        throw connection->errorFrom(q.lastError());
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec())
-        throw DataError(q.lastError().text());
+        throw connection->errorFrom(q.lastError());
     return q;
 }
 

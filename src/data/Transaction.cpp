@@ -47,9 +47,11 @@ Transaction::Transaction(Connection *connection) : m_connection(connection)
         // The driver hands its own transaction to every statement started
         // while it is open, instead of one that commits per statement.
         if (!db.transaction()) {
-            const QString text = driverError(db);
+            const QSqlError error = db.driver() ? db.driver()->lastError() : db.lastError();
             openWork().remove(connection);
-            throw DataError(text.trimmed().isEmpty() ? QStringLiteral("Não foi possível iniciar a transação.") : text);
+            if (error.text().trimmed().isEmpty())
+                throw DataError(QStringLiteral("Não foi possível iniciar a transação."));
+            throw connection->errorFrom(error); // a lost link is closed, to be made again
         }
         m_outermost = true;
         work.undone = false;
@@ -91,9 +93,9 @@ void Transaction::commit()
     if (!db.commit()) {
         // The work is still open in the database: undo it so the connection
         // is left clean, and report what the database said.
-        const QString text = driverError(db);
+        const DataError error = m_connection->errorFrom(db.driver()->lastError());
         rollback();
-        throw DataError(text);
+        throw error;
     }
     m_finished = true;
     openWork().remove(m_connection);

@@ -127,7 +127,7 @@ void TfrmEssencia::BtnGravarClick()
     }
     if (!widgets::ask(QStringLiteral("Confirma Inclusão?"), QStringLiteral("Confirmação"), this))
         return;
-    const bool saved = saveOr(
+    const SaveResult result = saveOr(
         [&] {
             postPending();
             dm()->TEssencia->refresh();
@@ -137,9 +137,10 @@ void TfrmEssencia::BtnGravarClick()
                 setButtonsEnabled({Incluir, Pesquisar, Retornar}, true);
         },
         QStringLiteral("Essência já Cadastrada!"), QStringLiteral("Essência"));
-    // Clearing the name only makes sense on a pending row: on a browsed one it
-    // would start an edit with an empty name.
-    if (!saved && dm()->TEssencia->isEditing()) {
+    // Only a duplicate name is cleared; after any other error what was typed
+    // stays for the next try. On a browsed row clearing would start an edit
+    // with an empty name.
+    if (result == SaveResult::Duplicate && dm()->TEssencia->isEditing()) {
         DBEdit2->clear();
         emit DBEdit2->textEdited(QString());
     }

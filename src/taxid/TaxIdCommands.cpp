@@ -2,6 +2,7 @@
 
 #include "taxid/TaxId.h"
 
+#include <QIODevice>
 #include <QTextStream>
 
 namespace taxid {
@@ -48,18 +49,38 @@ bool checkBatchLine(QStringView line)
     return false;
 }
 
-int checkBatch(QTextStream &in, QTextStream &out)
+int checkBatch(QIODevice &in, QTextStream &out)
 {
-    QString line;
-    while (in.readLineInto(&line))
-        out << (checkBatchLine(line) ? '1' : '0') << '\n';
+    // A text stream guesses the encoding from the first bytes and decodes
+    // across its reads, which can lose or merge lines; the verdicts must
+    // line up with the input, so split first and decode each line alone.
+    QByteArray pending;
+    bool first = true;
+    auto verdictFor = [&](QByteArrayView line) {
+        if (first && line.startsWith("\xef\xbb\xbf"))
+            line = line.sliced(3);
+        first = false;
+        out << (checkBatchLine(QString::fromUtf8(line)) ? '1' : '0') << '\n';
+    };
+    for (;;) {
+        const QByteArray block = in.read(64 * 1024);
+        if (block.isEmpty() && !in.waitForReadyRead(-1))
+            break; // end of input (files and pipes block in read())
+        pending += block;
+        qsizetype start = 0;
+        for (qsizetype end; (end = pending.indexOf('\n', start)) >= 0; start = end + 1)
+            verdictFor(QByteArrayView(pending).sliced(start, end - start));
+        pending.remove(0, start);
+    }
+    if (!pending.isEmpty())
+        verdictFor(pending);
     out.flush();
     return 0;
 }
 
 } // namespace
 
-int runCommand(const QStringList &args, QTextStream &in, QTextStream &out, QTextStream &err)
+int runCommand(const QStringList &args, QIODevice &in, QTextStream &out, QTextStream &err)
 {
     if (args.isEmpty())
         return NotATaxIdCommand;

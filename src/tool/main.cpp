@@ -5,6 +5,7 @@
 #include "taxid/TaxIdCommands.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -52,7 +53,8 @@ int main(int argc, char **argv)
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return usage(err);
-    QTextStream in(stdin);
+    QFile in;
+    in.open(stdin, QIODevice::ReadOnly);
     const int taxResult = taxid::runCommand(args, in, out, err);
     if (taxResult != taxid::NotATaxIdCommand)
         return taxResult;

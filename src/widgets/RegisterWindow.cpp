@@ -146,21 +146,27 @@ std::function<bool()> RegisterWindow::emptyText(QComboBox *combo)
     return [combo] { return combo->currentText().trimmed().isEmpty(); };
 }
 
-bool RegisterWindow::saveOr(const std::function<void()> &steps, const QString &warning, const QString &caption)
+RegisterWindow::SaveResult RegisterWindow::saveOr(const std::function<void()> &steps, const QString &warning,
+                                                  const QString &caption)
 {
     try {
         steps();
-        return true;
-    } catch (const data::DataError &) {
-        warn(warning, caption, this);
-        return false;
+        return SaveResult::Saved;
+    } catch (const data::DataError &e) {
+        if (e.kind() == data::DataError::Kind::UniqueKey) {
+            warn(warning, caption, this);
+            return SaveResult::Duplicate;
+        }
+        showUnhandled(e.message(), this);
+        return SaveResult::Failed;
     }
 }
 
 void RegisterWindow::postPending()
 {
     if (!m_table->isEditing())
-        throw data::DataError(QStringLiteral("%1 não está em edição nem inclusão.").arg(m_table->objectName()));
+        throw data::DataError(QStringLiteral("%1 não está em edição nem inclusão.").arg(m_table->objectName()),
+                              data::DataError::Kind::UniqueKey);
     m_table->post();
 }
 

@@ -96,11 +96,14 @@ protected:
     static std::function<bool()> emptyText(QLineEdit *edit);
     static std::function<bool()> emptyText(QComboBox *combo);
 
-    // Runs the save steps; any database refusal shows the window's warning
-    // and leaves the row as it was (pending), and the call returns false.
-    bool saveOr(const std::function<void()> &steps, const QString &warning, const QString &caption);
-    // Posts the table's pending row; a table that is not editing refuses too,
-    // so "&Gravar" on a row nobody changed reports like any failed save.
+    // Runs the save steps. A unique-key refusal shows the window's warning
+    // ("... já Cadastrada!"); any other error, a lost connection included,
+    // the standard error box with the database's text. Either way the row
+    // stays pending with what was typed.
+    enum class SaveResult { Saved, Duplicate, Failed };
+    SaveResult saveOr(const std::function<void()> &steps, const QString &warning, const QString &caption);
+    // Posts the table's pending row. A row nobody changed is already stored,
+    // so "&Gravar" on it gets the window's "already registered" warning.
     void postPending();
 
     // Each change of SEARCH locates the first row whose FIELD begins with the

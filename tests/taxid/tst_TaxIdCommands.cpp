@@ -1,5 +1,6 @@
 #include "taxid/TaxIdCommands.h"
 
+#include <QBuffer>
 #include <QtTest>
 
 class TestTaxIdCommands : public QObject
@@ -10,6 +11,8 @@ private slots:
     void singleChecks_data();
     void singleChecks();
     void batch();
+    void batchKeepsOneVerdictPerLine_data();
+    void batchKeepsOneVerdictPerLine();
     void notOurs();
 };
 
@@ -20,10 +23,11 @@ struct Run
     QString err;
 };
 
-static Run run(const QStringList &args, QString input = {})
+static Run run(const QStringList &args, QByteArray input = {})
 {
     Run r;
-    QTextStream in(&input, QIODevice::ReadOnly);
+    QBuffer in(&input);
+    in.open(QIODevice::ReadOnly);
     QTextStream out(&r.out);
     QTextStream err(&r.err);
     r.code = taxid::runCommand(args, in, out, err);
@@ -66,7 +70,7 @@ void TestTaxIdCommands::singleChecks()
 
 void TestTaxIdCommands::batch()
 {
-    const QString input = QStringLiteral(
+    const QByteArray input(
         "CPF\t\t111.444.777-35\n"
         "CPF\t\t111.444.777-36\n"
         "CNPJ\t\t11.222.333/0001-81\n"
@@ -88,6 +92,59 @@ void TestTaxIdCommands::batch()
     QVERIFY(r.err.isEmpty());
 
     QCOMPARE(run({ "check-batch" }).out, QString());
+}
+
+// The batch read from bytes, as the tool reads its standard input.
+static QByteArray runBatch(const QByteArray &input)
+{
+    const Run r = run({ "check-batch" }, input);
+    return r.code == 0 && r.err.isEmpty() ? r.out.toUtf8() : QByteArray("failed");
+}
+
+void TestTaxIdCommands::batchKeepsOneVerdictPerLine_data()
+{
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QByteArray good = "CPF\t\t111.444.777-35\n";
+    const QByteArray bad = "CPF\t\t111.444.777-36\n";
+
+    // Lines of every length around the reading block, so line ends and
+    // multi-byte characters fall on both sides of its edges.
+    QByteArray lines, verdicts;
+    for (int i = 0; i < 3000; ++i) {
+        const QByteArray pad(i % 37, 'x');
+        lines += (i % 3 ? good : "IE\tMT\t0013000001-8" + pad + "\n");
+        verdicts += (i % 3 ? "1\n" : "0\n");
+        if (i % 11 == 0) {
+            lines += "RG\t\t\xc3\xa7\xc3\xa3o " + pad + "\n";
+            verdicts += "0\n";
+        }
+    }
+    QTest::newRow("many lines over block edges") << lines << verdicts;
+
+    // A lone lead byte of a two-byte character as the last byte of the
+    // first 16 KiB, its line end the first byte of the next.
+    const QByteArray lone = "RG\t\t" + QByteArray(16 * 1024 - 5, 'x') + "\xc3\n" + good + bad;
+    QTest::newRow("lone lead byte at block end") << lone << QByteArray("0\n1\n0\n");
+    QTest::newRow("lone lead byte on a line") << QByteArray("\xe2\x82\n" + good + "\xff\n" + good)
+                                              << QByteArray("0\n1\n0\n1\n");
+
+    // Byte-order marks are not taken as a hint of another encoding.
+    QTest::newRow("FF FE first") << QByteArray("\xff\xfe" + good + good + bad) << QByteArray("0\n1\n0\n");
+    QTest::newRow("FE FF first") << QByteArray("\xfe\xff" + good + good + bad) << QByteArray("0\n1\n0\n");
+    QTest::newRow("UTF-8 BOM first") << QByteArray("\xef\xbb\xbf" + good + bad) << QByteArray("1\n0\n");
+    QTest::newRow("NUL bytes") << QByteArray("CPF\t\t111.444\0.777-35\n", 21) + good
+                               << QByteArray("0\n1\n");
+    QTest::newRow("last line without end") << QByteArray(good + good.chopped(1)) << QByteArray("1\n1\n");
+    QTest::newRow("empty lines") << QByteArray("\n\r\n\n") << QByteArray("0\n0\n0\n");
+}
+
+void TestTaxIdCommands::batchKeepsOneVerdictPerLine()
+{
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(runBatch(input), expected);
 }
 
 void TestTaxIdCommands::notOurs()
