@@ -94,7 +94,8 @@ RegisterWindow::RegisterWindow(data::TDM *dm, const RegisterDescription &descrip
         if (withCount)
             setupOrders(m_search.orders, d.orders, d.initialOrder);
     }
-    setNavigatorHints(d.navigatorHints);
+    if (!d.navigatorHints.isEmpty())
+        setNavigatorHints(d.navigatorHints);
     QVector<ButtonSpec> bar;
     for (int i = 0; i < d.buttons.size() && i < ButtonCount; ++i)
         bar.append({Button(i), d.buttons.at(i).caption, d.buttons.at(i).hint});
