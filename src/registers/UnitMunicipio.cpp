@@ -135,16 +135,10 @@ void TfrmMunicipio::BtnGravarClick()
 {
     if (!checkRequired())
         return;
-    if (!widgets::ask(QStringLiteral("Confirma a Inclusão/Alteração?"), QStringLiteral("Confirmação"), this)) {
+    if (!confirmAndSave(false)) {
         COD_MUNIC->setFocus();
         return;
     }
-    saveOr([&] {
-        table()->post();
-        table()->refresh();
-        if (widgets::ask(QStringLiteral("Continua Cadastramento?"), QStringLiteral("Confirmação"), this))
-            table()->append();
-    });
     // "&Incluir" and "&Retornar" stay as "&Incluir" left them, until "&Cancelar".
     COD_MUNIC->setFocus();
     setButtonsEnabled({Pesquisar}, true);

@@ -49,16 +49,10 @@ void Tfrmsubprodutos::BtnGravarClick()
 {
     if (!checkRequired())
         return;
-    if (!widgets::ask(QStringLiteral("Confirma a Inclusão/Alteração?"), QStringLiteral("Confirmação"), this)) {
+    if (!confirmAndSave(true)) {
         NOMEGRAU->setFocus();
         return;
     }
-    saveOr([&] {
-        postPending();
-        table()->refresh();
-        if (widgets::ask(QStringLiteral("Continua Cadastramento?"), QStringLiteral("Confirmação"), this))
-            table()->append();
-    });
     NOMEGRAU->setFocus();
     setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, true);
 }

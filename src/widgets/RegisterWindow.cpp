@@ -220,6 +220,22 @@ RegisterWindow::SaveResult RegisterWindow::saveOr(const std::function<void()> &s
     return saveOr(steps, m_description.duplicateMessage, m_description.duplicateCaption);
 }
 
+bool RegisterWindow::confirmAndSave(bool pendingOnly)
+{
+    if (!ask(QStringLiteral("Confirma a Inclusão/Alteração?"), QStringLiteral("Confirmação"), this))
+        return false;
+    saveOr([&] {
+        if (pendingOnly)
+            postPending();
+        else
+            m_table->post();
+        m_table->refresh();
+        if (ask(QStringLiteral("Continua Cadastramento?"), QStringLiteral("Confirmação"), this))
+            m_table->append();
+    });
+    return true;
+}
+
 void RegisterWindow::postPending()
 {
     if (!m_table->isEditing())

@@ -113,6 +113,11 @@ protected:
     enum class SaveResult { Saved, Duplicate, Failed };
     SaveResult saveOr(const std::function<void()> &steps, const QString &warning, const QString &caption);
     SaveResult saveOr(const std::function<void()> &steps); // the description's duplicate message
+    // "Confirma a Inclusão/Alteração?"; on Yes the row is saved (only a pending
+    // one when PENDING_ONLY) and read again, and "Continua Cadastramento?"
+    // appends a new row, the description's warning showing a duplicate.
+    // False when the user answered No.
+    bool confirmAndSave(bool pendingOnly);
     // Posts the table's pending row. A row nobody changed is already stored,
     // so "&Gravar" on it gets the window's "already registered" warning.
     void postPending();
