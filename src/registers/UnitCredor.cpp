@@ -1,39 +1,68 @@
 #include "UnitCredor.h"
 
 #include "data/UnitDM.h"
-#include "taxid/TCheckCNPJ.h"
-#include "taxid/TCheckCPF.h"
 #include "widgets/DBEdit.h"
-#include "widgets/DBGrid.h"
 #include "widgets/LookupCombo.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 using widgets::CharCase;
 
 namespace {
-const QString kInfo = QStringLiteral("Informação");
 const QString kZeros14 = QStringLiteral("00000000000000");
 const QString kZeros11 = QStringLiteral("00000000000");
-}
 
-TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->TCredor, parent)
+widgets::RegisterDescription clients(data::TDM *dm)
 {
-    setObjectName(QStringLiteral("TfrmCredor"));
-    setWindowTitle(QStringLiteral("Clientes"));
-    data::DataSource *src = dm->DCredor;
+    widgets::RegisterDescription d;
+    d.objectName = QStringLiteral("TfrmCredor");
+    d.caption = QStringLiteral("Clientes");
+    d.table = dm->TCredor;
+    d.source = dm->DCredor;
+    d.navigatorHints = d.hintsFor(QStringLiteral("Cliente"));
+    d.buttons = d.standardButtons(QStringLiteral("Incluir Cliente"), QStringLiteral("Excluir Cliente"));
+    d.tabs = QStringList{QStringLiteral("Cadastro"), QStringLiteral("Pesquisa")};
+    d.entryTitle = QStringLiteral("Cadastro de Clientes");
+    d.searchTitle = QStringLiteral("Pesquisa de Clientes");
+    d.searchField = QStringLiteral("NOMECREDOR");
+    d.searchColumns = {{QStringLiteral("NOMECREDOR"), QStringLiteral("Cliente"), 250},
+                       {QStringLiteral("CIDADE"), QStringLiteral("CIDADE"), 150},
+                       {QStringLiteral("FONE"), QStringLiteral("Telefone"), 100, Qt::AlignCenter},
+                       {QStringLiteral("IE"), QStringLiteral("Insc. Estadual"), 120}};
+    d.gridMinimum = QSize(640, 300);
+    d.countPrefix = QStringLiteral("Cliente(s) Cadastrado(s).: ");
+    d.orders = {{QStringLiteral("CLIENTE"), QStringLiteral("NOMECREDOR")},
+                {QStringLiteral("CIDADE"), QStringLiteral("CIDADE")}};
+    d.initialOrder = QStringLiteral("CLIENTE");
+    d.searchEmptyMessage = QStringLiteral("Não hà Clientes cadastrados para execução deste menu!");
+    const QString caption = QStringLiteral("Cadastro");
+    d.required = {
+        {QStringLiteral("TIPOCLIENTE"), QStringLiteral("Tipo de Cliente deve ser informado!"), caption},
+        {QStringLiteral("NOMECREDOR"), QStringLiteral("Razão Social/Nome deve ser informado!"), caption},
+        {QStringLiteral("ENDERECO"), QStringLiteral("Endereço deve ser informado!"), caption},
+        {QStringLiteral("BAIRRO"), QStringLiteral("Bairro deve ser informado!"), caption},
+        {QStringLiteral("CIDADE"), QStringLiteral("Cidade deve ser informada!"), caption},
+        {QStringLiteral("MaskCEP"), QStringLiteral("CEP deve ser informado!"), caption},
+    };
+    d.duplicateMessage = QStringLiteral("Cliente já Cadastrado, Verifique!");
+    d.duplicateCaption = QStringLiteral("Cliente");
+    d.deleteEmptyMessage = QStringLiteral("Não hà Clientes para serem Excluídos!");
+    d.deleteEmptyCaption = QStringLiteral("Alteração");
+    d.deleteQuestion = QStringLiteral("Confirma Exclusão deste Cliente?");
+    return d;
+}
+} // namespace
 
-    PageControl1 = tabbedBody({QStringLiteral("Cadastro"), QStringLiteral("Pesquisa")});
-    TabSheet1 = PageControl1->widget(0);
-    TabSheet2 = PageControl1->widget(1);
+TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : PartyRegister(dm, clients(dm), parent)
+{
+    data::DataSource *src = dm->DCredor;
+    TabSheet1 = page(0);
+    TabSheet2 = page(1);
 
     auto edit = [&](const char *field, CharCase c, int width = 0) {
         return widgets::makeDBEdit(src, TabSheet1, QLatin1String(field), c, width);
@@ -53,21 +82,9 @@ TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->
     FANTASIA = edit("FANTASIA", CharCase::Upper);
     ENDERECO = edit("ENDERECO", CharCase::Upper);
     BAIRRO = edit("BAIRRO", CharCase::Upper);
-    CIDADE = new widgets::DBLookupComboBox(TabSheet1);
-    CIDADE->setObjectName(QStringLiteral("CIDADE"));
-    CIDADE->setListSource(dm->QMunicipio, QStringLiteral("NOM_MUNIC"), QStringLiteral("NOM_MUNIC"));
-    CIDADE->setDataSource(src);
-    CIDADE->setDataField(QStringLiteral("CIDADE"));
-    CIDADE->setMinimumWidth(280);
+    cityList(TabSheet1);
     UF = edit("UF", CharCase::Upper, 50);
-    CEP = maskedField(TabSheet1, src, QStringLiteral("CEP"), QStringLiteral("99999-999;0;_"), QStringLiteral("MaskCEP"));
-    CEP.edit->setFixedWidth(110);
-    FONE = maskedField(TabSheet1, src, QStringLiteral("FONE"), QStringLiteral("99-9999-9999;0;_"),
-                       QStringLiteral("MaskFONE"));
-    FONE.edit->setFixedWidth(130);
-    FAX = maskedField(TabSheet1, src, QStringLiteral("FAX"), QStringLiteral("99-9999-9999;0;_"),
-                      QStringLiteral("MaskFAX"));
-    FAX.edit->setFixedWidth(130);
+    addressDigits(TabSheet1);
     CNPJ = maskedField(TabSheet1, src, QStringLiteral("CNPJ"), QStringLiteral("00.000.000/0000-00;0;_"),
                        QStringLiteral("MaskCNPJ"));
     CNPJ.edit->setFixedWidth(170);
@@ -100,48 +117,10 @@ TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->
     for (QWidget *w : {static_cast<QWidget *>(CNPJ.edit), static_cast<QWidget *>(IE), static_cast<QWidget *>(CPF.edit)})
         w->setEnabled(false);
 
-    const SearchPage search =
-        searchPage(TabSheet2, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), src,
-                   {{QStringLiteral("NOMECREDOR"), QStringLiteral("Cliente"), 250},
-                    {QStringLiteral("CIDADE"), QStringLiteral("CIDADE"), 150},
-                    {QStringLiteral("FONE"), QStringLiteral("Telefone"), 100, Qt::AlignCenter},
-                    {QStringLiteral("IE"), QStringLiteral("Insc. Estadual"), 120}},
-                   QSize(640, 300), QStringLiteral("NOMECREDOR"), true);
-    GroupBox1 = search.group;
-    Edit1 = search.edit;
-    DBGrid1 = search.grid;
-    Panel1 = search.count;
-    GroupBox2 = search.orderGroup;
-    ComboBox1 = search.orders;
-
-    setNavigatorHints({QStringLiteral("Primeiro Cliente"), QStringLiteral("Cliente Anterior"),
-                       QStringLiteral("Proximo Cliente"), QStringLiteral("Ultimo Cliente")});
-    setupButtons({{Incluir, QStringLiteral("&Incluir"), QStringLiteral("Incluir Cliente")},
-                  {Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("Cancelar Cadastro")},
-                  {Gravar, QStringLiteral("&Gravar"), QStringLiteral("Gravar Cadastro")},
-                  {Excluir, QStringLiteral("E&xcluir"), QStringLiteral("Excluir Cliente")},
-                  {Pesquisar, QStringLiteral("&Pesquisar"), QStringLiteral("Ir para Pesquisa")},
-                  {Cadastro, QStringLiteral("Ca&dastro"), QStringLiteral("Ir para Cadastro")},
-                  {Retornar, QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")}});
-    setButtonVisible(Cadastro, false);
-    setupOrders(ComboBox1, {{QStringLiteral("CLIENTE"), QStringLiteral("NOMECREDOR")},
-                            {QStringLiteral("CIDADE"), QStringLiteral("CIDADE")}},
-                QStringLiteral("CLIENTE"));
-
-    CheckCNPJ = new TCheckCNPJ(this);
-    CheckCNPJ->setAssociate(CNPJ.edit);
-    CheckCNPJ->setOnError([this](QObject *) {
-        widgets::inform(QStringLiteral("CNPJ inválido ou digitado incorretamente, Verefique!"), kInfo, this);
-    });
-    CheckCPF = new TCheckCPF(this);
-    CheckCPF->setAssociate(CPF.edit);
-    CheckCPF->setOnError([this](QObject *) {
-        widgets::inform(QStringLiteral("CPF inválido ou digitado incorretamente, Verefique!"), kInfo, this);
-    });
+    taxChecks();
 
     onExit(TIPOCLIENTE, [this] { TIPOCLIENTEExit(); });
     dropDownOnTyping(TIPOCLIENTE);
-    onEnter(CIDADE, [this] { CIDADE->showPopup(); });
     // Picking a name makes that municipality the current row of the list.
     connect(CIDADE, &widgets::DBLookupComboBox::keyChanged, this, [this](const QVariant &name) {
         if (!name.isNull())
@@ -162,21 +141,17 @@ void TfrmCredor::FormShow()
 {
     PageControl1->setCurrentWidget(TabSheet1);
     setTitle(QStringLiteral("Cadastro de Clientes"));
-    dm()->TCredor->open();
-    dm()->TCredor->setIndexName(QStringLiteral("IND_CREDOR"));
+    table()->open();
+    table()->setIndexName(QStringLiteral("IND_CREDOR"));
     ComboBox1->setCurrentText(QStringLiteral("CLIENTE"));
     TIPOCLIENTE->setFocus();
-    setButtonVisible(Cadastro, false);
-    setButtonVisible(Pesquisar, true);
-    dm()->QMunicipio->open();
-    dm()->QMunicipio->close();
-    dm()->QMunicipio->setSql(QStringLiteral("Select * from Municipio Order by NOM_MUNIC"));
-    dm()->QMunicipio->open();
+    showSearchButtons(false);
+    openMunicipalities();
 }
 
 void TfrmCredor::pageChanged(int index)
 {
-    if (m_switching)
+    if (switchingPage())
         return;
     guarded(this, [&] { index == 0 ? TabSheet1Show() : TabSheet2Show(); });
 }
@@ -185,27 +160,18 @@ void TfrmCredor::TabSheet1Show()
 {
     setTitle(QStringLiteral("Cadastro de Clientes"));
     TIPOCLIENTE->setFocus();
-    setButtonVisible(Cadastro, false);
-    setButtonVisible(Pesquisar, true);
+    showSearchButtons(false);
     selectOrder(ComboBox1, QStringLiteral("CLIENTE"));
 }
 
 void TfrmCredor::TabSheet2Show()
 {
-    data::Table *t = dm()->TCredor;
-    selectOrder(ComboBox1, QStringLiteral("CLIENTE"));
-    t->last();
-    showCount(Panel1, QStringLiteral("Cliente(s) Cadastrado(s).: "));
-    t->first();
-    Edit1->setFocus();
-    setButtonVisible(Cadastro, true);
-    setButtonVisible(Pesquisar, false);
-    setTitle(QStringLiteral("Pesquisa de Clientes"));
+    showSearchPage();
 }
 
 void TfrmCredor::TIPOCLIENTEExit()
 {
-    data::Table *t = dm()->TCredor;
+    data::Table *t = table();
     const QString kind = TIPOCLIENTE->currentText();
     if (kind == QStringLiteral("2-PESSOA JURÍDICA")) {
         CNPJ.edit->setEnabled(true);
@@ -228,112 +194,62 @@ void TfrmCredor::UFEnter()
 {
     data::Query *q = dm()->QMunicipio;
     if (q->isActive() && q->recNo() >= 0)
-        dm()->TCredor->setValue(QStringLiteral("UF"), q->asString(QStringLiteral("SIG_UF")));
+        table()->setValue(QStringLiteral("UF"), q->asString(QStringLiteral("SIG_UF")));
 }
 
 void TfrmCredor::emptyToZeros(const MaskedField &field, const QString &zeros)
 {
-    if (field.column->text().isEmpty() && dm()->TCredor->isActive())
-        dm()->TCredor->setValue(field.column->link()->dataField(), zeros);
+    if (field.column->text().isEmpty() && table()->isActive())
+        table()->setValue(field.column->link()->dataField(), zeros);
 }
 
 void TfrmCredor::BtnIncluirClick()
 {
-    setButtonsEnabled({Incluir}, false);
-    PageControl1->setCurrentWidget(TabSheet1);
-    setButtonsEnabled({Excluir, Pesquisar, Retornar}, false);
-    TIPOCLIENTE->setFocus();
-    dm()->TCredor->append();
+    startNew(TIPOCLIENTE);
 }
 
 void TfrmCredor::BtnGravarClick()
 {
-    const QString caption = QStringLiteral("Cadastro");
-    if (checkRequired({
-            {TIPOCLIENTE, emptyText(TIPOCLIENTE), QStringLiteral("Tipo de Cliente deve ser informado!"), caption},
-            {NOMECREDOR, emptyText(NOMECREDOR), QStringLiteral("Razão Social/Nome deve ser informado!"), caption},
-            {ENDERECO, emptyText(ENDERECO), QStringLiteral("Endereço deve ser informado!"), caption},
-            {BAIRRO, emptyText(BAIRRO), QStringLiteral("Bairro deve ser informado!"), caption},
-            {CIDADE, emptyText(CIDADE), QStringLiteral("Cidade deve ser informada!"), caption},
-            {CEP.edit, emptyText(CEP.column), QStringLiteral("CEP deve ser informado!"), caption},
-        })) {
-        data::Table *t = dm()->TCredor;
-        if (CPF.column->text().isEmpty())
-            t->setValue(QStringLiteral("CPF"), kZeros11);
-        if (IE->text().isEmpty())
-            t->setValue(QStringLiteral("IE"), kZeros14);
-        if (widgets::ask(QStringLiteral("Confirma a Inclusão/Alteração?"), QStringLiteral("Confirmação"), this)) {
-            saveOr(
-                [&] {
-                    if (CNPJ.column->text().isEmpty())
-                        t->setValue(QStringLiteral("CNPJ"), kZeros14);
-                    t->post();
-                    t->refresh();
-                    if (widgets::ask(QStringLiteral("Continua Cadastramento?"), QStringLiteral("Confirmação"), this)) {
-                        t->append();
-                        TIPOCLIENTE->setFocus();
-                        setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, false);
-                    } else {
-                        setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, true);
-                    }
-                },
-                QStringLiteral("Cliente já Cadastrado, Verifique!"), QStringLiteral("Cliente"));
-        }
-        TIPOCLIENTE->setFocus();
+    if (!checkRequired())
+        return;
+    data::Table *t = table();
+    if (CPF.column->text().isEmpty())
+        t->setValue(QStringLiteral("CPF"), kZeros11);
+    if (IE->text().isEmpty())
+        t->setValue(QStringLiteral("IE"), kZeros14);
+    if (widgets::ask(QStringLiteral("Confirma a Inclusão/Alteração?"), QStringLiteral("Confirmação"), this)) {
+        saveOr([&] {
+            if (CNPJ.column->text().isEmpty())
+                t->setValue(QStringLiteral("CNPJ"), kZeros14);
+            saveThenContinue([this] { TIPOCLIENTE->setFocus(); });
+        });
     }
+    TIPOCLIENTE->setFocus();
 }
 
 void TfrmCredor::BtnCancelarClick()
 {
-    dm()->TCredor->cancel();
-    setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, true);
-    TIPOCLIENTE->setFocus();
+    cancelPending(TIPOCLIENTE);
 }
 
 void TfrmCredor::BtnExcluirClick()
 {
-    data::Table *t = dm()->TCredor;
-    t->open();
-    if (t->isEmpty()) {
-        t->close();
-        widgets::inform(QStringLiteral("Não hà Clientes para serem Excluídos!"), QStringLiteral("Alteração"), this);
-    }
-    t->open();
-    if (!t->isEmpty()
-        && widgets::ask(QStringLiteral("Confirma Exclusão deste Cliente?"), QStringLiteral("Confirmação"), this)) {
-        t->remove();
-        t->refresh();
-    }
+    deleteCurrent();
 }
 
 void TfrmCredor::BtnPesquisarClick()
 {
-    data::Table *t = dm()->TCredor;
-    if (t->isEmpty()) {
-        widgets::inform(QStringLiteral("Não hà Clientes cadastrados para execução deste menu!"),
-                        QStringLiteral("Pesquisa"), this);
-        NOMECREDOR->setFocus();
-        return;
-    }
-    m_switching = true;
-    PageControl1->setCurrentWidget(TabSheet2);
-    m_switching = false;
-    TabSheet2Show();
+    openSearch(NOMECREDOR);
 }
 
 void TfrmCredor::BtnCadastroClick()
 {
-    m_switching = true;
-    PageControl1->setCurrentWidget(TabSheet1);
-    m_switching = false;
+    switchPageQuietly(TabSheet1);
     TabSheet1Show();
 }
 
 void TfrmCredor::BtnRetornarClick()
 {
     ComboBox1->setCurrentText(QStringLiteral("CLIENTE"));
-    // Closing the table drops a pending change.
-    dm()->TCredor->close();
-    dm()->QMunicipio->close();
-    accept();
+    closeRegister();
 }

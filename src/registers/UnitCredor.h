@@ -1,51 +1,27 @@
 #pragma once
 
-#include "widgets/RegisterWindow.h"
-
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QTabWidget;
-class TCheckCNPJ;
-class TCheckCPF;
+#include "PartyRegister.h"
 
 namespace widgets {
 class DBComboBox;
 class DBEdit;
-class DBGrid;
-class DBLookupComboBox;
 }
 
 // The clients register (table CREDOR through TCredor).
-class TfrmCredor : public widgets::RegisterWindow
+class TfrmCredor : public PartyRegister
 {
     Q_OBJECT
 public:
     explicit TfrmCredor(data::TDM *dm, QWidget *parent = nullptr);
 
-    QTabWidget *PageControl1;
     QWidget *TabSheet1, *TabSheet2; // "Cadastro", "Pesquisa"
 
     widgets::DBEdit *CODIGOCREDOR;
     widgets::DBComboBox *TIPOCLIENTE;
     widgets::DBEdit *NOMECREDOR, *FANTASIA, *ENDERECO, *BAIRRO;
-    widgets::DBLookupComboBox *CIDADE;
     widgets::DBEdit *UF;
-    MaskedField CEP, FONE, FAX, CNPJ;
     widgets::DBEdit *IE;
-    MaskedField CPF;
     widgets::DBEdit *EMAIL, *CONTATO;
-
-    QGroupBox *GroupBox1;
-    QLineEdit *Edit1;
-    widgets::DBGrid *DBGrid1;
-    QLabel *Panel1;
-    QGroupBox *GroupBox2;
-    QComboBox *ComboBox1;
-
-    TCheckCNPJ *CheckCNPJ;
-    TCheckCPF *CheckCPF;
 
 protected:
     void FormShow() override;
@@ -65,5 +41,4 @@ protected:
 
 private:
     void pageChanged(int index);
-    bool m_switching = false;
 };

@@ -1,43 +1,76 @@
 #include "UnitFornecedor.h"
 
 #include "data/UnitDM.h"
-#include "taxid/TCheckCNPJ.h"
-#include "taxid/TCheckCPF.h"
 #include "taxid/TCheckIE.h"
 #include "widgets/DBEdit.h"
-#include "widgets/DBGrid.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/NumericEdit.h"
 
 #include <QComboBox>
 #include <QFormLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QTabWidget>
-#include <QVBoxLayout>
 
 using widgets::CharCase;
 
 namespace {
 const QString kInfo = QStringLiteral("Informação");
 const QString kWrongField = QStringLiteral("Campo preenchido incorretamente, Verefique!");
-}
 
-TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->TFornecedor, parent)
+widgets::RegisterDescription suppliers(data::TDM *dm)
 {
-    setObjectName(QStringLiteral("TfrmFornecedores"));
-    setWindowTitle(QStringLiteral("Fornecedores"));
-    data::DataSource *src = dm->DFornecedor;
+    widgets::RegisterDescription d;
+    d.objectName = QStringLiteral("TfrmFornecedores");
+    d.caption = QStringLiteral("Fornecedores");
+    d.table = dm->TFornecedor;
+    d.source = dm->DFornecedor;
+    d.navigatorHints = d.hintsFor(QStringLiteral("Fornecedor"));
+    d.buttons = d.standardButtons(QStringLiteral("Incluir Fornecedor"), QStringLiteral("Excluir Fornecedor"));
+    d.buttons[widgets::RegisterWindow::Cadastro] = {QStringLiteral("Dad/Basicos"), QStringLiteral("Ir para Dados Básicos")};
+    d.tabs = QStringList{QStringLiteral("Dados Básicos"), QStringLiteral("Inscrição/Contato"), QStringLiteral("Pesquisa")};
+    d.entryTitle = QStringLiteral("Cadastro de Fornecedores");
+    d.searchTitle = QStringLiteral("Pesquisa de Fornecedores");
+    d.searchField = QStringLiteral("NOMEFORNECEDOR");
+    d.searchColumns = {{QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("Código"), 60},
+                       {QStringLiteral("NOMEFORNECEDOR"), QStringLiteral("Fornecedor"), 250},
+                       {QStringLiteral("NOMEFANTASIA"), QStringLiteral("Nome de Fantansia"), 170},
+                       {QStringLiteral("INSCESTADUAL"), QStringLiteral("Insc.Estadual"), 110}};
+    d.gridMinimum = QSize(620, 260);
+    d.countPrefix = QStringLiteral("Fornecedor(es) Cadastrado(s).: ");
+    d.orders = {{QStringLiteral("CÓDIGO"), QStringLiteral("CODIGOFORNECEDOR")},
+                {QStringLiteral("FORNECEDOR"), QStringLiteral("NOMEFORNECEDOR")},
+                {QStringLiteral("NOME FANTASIA"), QStringLiteral("NOMEFANTASIA")},
+                {QStringLiteral("INSCRIÇÃO"), QStringLiteral("INSCESTADUAL")}};
+    d.initialOrder = QStringLiteral("FORNECEDOR");
+    d.searchEmptyMessage = QStringLiteral("Não hà Fornecedores cadastrados para execução deste menu!");
+    const QString caption = QStringLiteral("Dados Basicos");
+    d.required = {
+        {QStringLiteral("NOMEFORNECEDOR"), QStringLiteral("Razão Social/Nome deve ser informado!"), caption, 0},
+        {QStringLiteral("ENDERECO"), QStringLiteral("Endereço deve ser informado!"), caption, 0},
+        {QStringLiteral("BAIRRO"), QStringLiteral("Bairro deve ser informado!"), caption, 0},
+        {QStringLiteral("CIDADE"), QStringLiteral("Cidade deve ser informada!"), caption, 0},
+        {QStringLiteral("CIDADEUF"), QStringLiteral("UF deve ser informada!"), caption, 0},
+        {QStringLiteral("MaskCEP"), QStringLiteral("CEP deve ser informado!"), caption, 0},
+        {QStringLiteral("TIPOCLIENTE"), QStringLiteral("Tipo de Fornecedor deve ser informado!"), caption, 1},
+        {QStringLiteral("INSCESTADUAL"), QStringLiteral("Inscrição Estadual deve ser informada!"), caption, 1},
+    };
+    d.duplicateMessage = QStringLiteral("Inscrição Estadual já cadastrada, Verifique!");
+    d.duplicateCaption = QStringLiteral("Fornecedor");
+    d.deleteEmptyMessage = QStringLiteral("Não hà fornecedores para serem Excluídos!");
+    d.deleteEmptyCaption = QStringLiteral("Alteração");
+    d.deleteQuestion = QStringLiteral("Confirma Exclusão deste Fornecedor?");
+    return d;
+}
+} // namespace
 
-    PageControl1 = tabbedBody({QStringLiteral("Dados Básicos"), QStringLiteral("Inscrição/Contato"),
-                               QStringLiteral("Pesquisa")});
-    TabSheet1 = PageControl1->widget(0);
-    TabSheet2 = PageControl1->widget(1);
-    TabSheet3 = PageControl1->widget(2);
+TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : PartyRegister(dm, suppliers(dm), parent)
+{
+    data::DataSource *src = dm->DFornecedor;
+    TabSheet1 = page(0);
+    TabSheet2 = page(1);
+    TabSheet3 = page(2);
 
     auto edit = [&](QWidget *page, const char *field, CharCase c, int width = 0) {
         return widgets::makeDBEdit(src, page, QLatin1String(field), c, width);
@@ -53,21 +86,9 @@ TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWin
     ENDERECO = edit(TabSheet1, "ENDERECO", CharCase::Upper);
     BAIRRO = edit(TabSheet1, "BAIRRO", CharCase::Upper);
     COMPLEMENTO = edit(TabSheet1, "COMPLEMENTO", CharCase::Upper);
-    CIDADE = new widgets::DBLookupComboBox(TabSheet1);
-    CIDADE->setObjectName(QStringLiteral("CIDADE"));
-    CIDADE->setListSource(dm->QMunicipio, QStringLiteral("NOM_MUNIC"), QStringLiteral("NOM_MUNIC"));
-    CIDADE->setDataSource(src);
-    CIDADE->setDataField(QStringLiteral("CIDADE"));
-    CIDADE->setMinimumWidth(280);
+    cityList(TabSheet1);
     CIDADEUF = edit(TabSheet1, "CIDADEUF", CharCase::Upper, 50);
-    CEP = maskedField(TabSheet1, src, QStringLiteral("CEP"), QStringLiteral("99999-999;0;_"), QStringLiteral("MaskCEP"));
-    CEP.edit->setFixedWidth(110);
-    FONE = maskedField(TabSheet1, src, QStringLiteral("FONE"), QStringLiteral("99-9999-9999;0;_"),
-                       QStringLiteral("MaskFONE"));
-    FONE.edit->setFixedWidth(130);
-    FAX = maskedField(TabSheet1, src, QStringLiteral("FAX"), QStringLiteral("99-9999-9999;0;_"),
-                      QStringLiteral("MaskFAX"));
-    FAX.edit->setFixedWidth(130);
+    addressDigits(TabSheet1);
     EMAIL = edit(TabSheet1, "EMAIL", CharCase::Upper);
     WEB = edit(TabSheet1, "WEB", CharCase::Upper);
     f1->addRow(buddyLabel(QStringLiteral("Código Cliente"), CODIGOFORNECEDOR), CODIGOFORNECEDOR);
@@ -139,48 +160,8 @@ TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWin
                        static_cast<QWidget *>(CPF.edit), static_cast<QWidget *>(RG)})
         w->setEnabled(false);
 
-    // "Pesquisa"
-    const SearchPage search =
-        searchPage(TabSheet3, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"), src,
-                   {{QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("Código"), 60},
-                    {QStringLiteral("NOMEFORNECEDOR"), QStringLiteral("Fornecedor"), 250},
-                    {QStringLiteral("NOMEFANTASIA"), QStringLiteral("Nome de Fantansia"), 170},
-                    {QStringLiteral("INSCESTADUAL"), QStringLiteral("Insc.Estadual"), 110}},
-                   QSize(620, 260), QStringLiteral("NOMEFORNECEDOR"), true);
-    GroupBox1 = search.group;
-    Edit1 = search.edit;
-    DBGrid1 = search.grid;
-    Panel1 = search.count;
-    GroupBox2 = search.orderGroup;
-    ComboBox1 = search.orders;
-
-    setNavigatorHints({QStringLiteral("Primeiro Fornecedor"), QStringLiteral("Fornecedor Anterior"),
-                       QStringLiteral("Proximo Fornecedor"), QStringLiteral("Ultimo Fornecedor")});
-    setupButtons({{Incluir, QStringLiteral("&Incluir"), QStringLiteral("Incluir Fornecedor")},
-                  {Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("Cancelar Cadastro")},
-                  {Gravar, QStringLiteral("&Gravar"), QStringLiteral("Gravar Cadastro")},
-                  {Excluir, QStringLiteral("E&xcluir"), QStringLiteral("Excluir Fornecedor")},
-                  {Pesquisar, QStringLiteral("&Pesquisar"), QStringLiteral("Ir para Pesquisa")},
-                  {Cadastro, QStringLiteral("Dad/Basicos"), QStringLiteral("Ir para Dados Básicos")},
-                  {Retornar, QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")}});
-    setButtonVisible(Cadastro, false);
-    setupOrders(ComboBox1, {{QStringLiteral("CÓDIGO"), QStringLiteral("CODIGOFORNECEDOR")},
-                            {QStringLiteral("FORNECEDOR"), QStringLiteral("NOMEFORNECEDOR")},
-                            {QStringLiteral("NOME FANTASIA"), QStringLiteral("NOMEFANTASIA")},
-                            {QStringLiteral("INSCRIÇÃO"), QStringLiteral("INSCESTADUAL")}},
-                QStringLiteral("FORNECEDOR"));
-
     // Tax identifiers are checked when their fields are left.
-    CheckCNPJ = new TCheckCNPJ(this);
-    CheckCNPJ->setAssociate(CNPJ.edit);
-    CheckCNPJ->setOnError([this](QObject *) {
-        widgets::inform(QStringLiteral("CNPJ inválido ou digitado incorretamente, Verefique!"), kInfo, this);
-    });
-    CheckCPF = new TCheckCPF(this);
-    CheckCPF->setAssociate(CPF.edit);
-    CheckCPF->setOnError([this](QObject *) {
-        widgets::inform(QStringLiteral("CPF inválido ou digitado incorretamente, Verefique!"), kInfo, this);
-    });
+    taxChecks();
     // Kept ready but attached to no field: the state registration is not validated here.
     CheckIE = new TCheckIE(this);
     CheckIE->setUF(QStringLiteral("MT"));
@@ -189,7 +170,6 @@ TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : RegisterWin
                         this);
     });
 
-    onEnter(CIDADE, [this] { CIDADE->showPopup(); });
     onExit(WEB, [this] {
         PageControl1->setCurrentWidget(TabSheet2);
         TIPOCLIENTE->setFocus();
@@ -212,13 +192,10 @@ void TfrmFornecedores::FormShow()
     PageControl1->setCurrentWidget(TabSheet1);
     setTitle(QStringLiteral("Cadastro de Fornecedores"));
     NOMEFORNECEDOR->setFocus();
-    dm()->TFornecedor->open();
-    dm()->TFornecedor->setIndexFieldNames(QStringLiteral("NOMEFORNECEDOR"));
+    table()->open();
+    table()->setIndexFieldNames(QStringLiteral("NOMEFORNECEDOR"));
     ComboBox1->setCurrentText(QStringLiteral("FORNECEDOR"));
-    dm()->QMunicipio->open();
-    dm()->QMunicipio->close();
-    dm()->QMunicipio->setSql(QStringLiteral("Select * from Municipio Order by NOM_MUNIC"));
-    dm()->QMunicipio->open();
+    openMunicipalities();
 }
 
 void TfrmFornecedores::pageChanged(int index)
@@ -227,7 +204,7 @@ void TfrmFornecedores::pageChanged(int index)
         setTitle(QStringLiteral("Cadastro de Fornecedor"));
     } else if (index == 1) {
         setTitle(QStringLiteral("Inscrição/Contato"));
-    } else if (!m_searchSetUp) {
+    } else if (!switchingPage()) {
         // The user picked the tab himself.
         guarded(this, [this] {
             TabSheet3Show();
@@ -238,7 +215,7 @@ void TfrmFornecedores::pageChanged(int index)
 
 void TfrmFornecedores::TIPOCLIENTEExit()
 {
-    data::Table *t = dm()->TFornecedor;
+    data::Table *t = table();
     if (TIPOCLIENTE->currentText() == QStringLiteral("PESSOA JURÍDICA")) {
         CNPJ.edit->setEnabled(true);
         CNPJ.edit->setFocus();
@@ -266,7 +243,7 @@ void TfrmFornecedores::CEPExit()
 {
     const QString digits = CEP.column->text();
     if (digits.isEmpty()) {
-        dm()->TFornecedor->setValue(QStringLiteral("CEP"), QStringLiteral("00000000"));
+        table()->setValue(QStringLiteral("CEP"), QStringLiteral("00000000"));
     } else if (digits.size() < 8) {
         widgets::inform(kWrongField, kInfo, this);
         CEP.edit->setFocus();
@@ -278,7 +255,7 @@ void TfrmFornecedores::phoneExit(const MaskedField &phone, bool fillZeros)
     const QString digits = phone.column->text();
     if (digits.isEmpty()) {
         if (fillZeros)
-            dm()->TFornecedor->setValue(phone.column->link()->dataField(), QStringLiteral("0000000000"));
+            table()->setValue(phone.column->link()->dataField(), QStringLiteral("0000000000"));
     } else if (digits.size() < 9) {
         widgets::inform(kWrongField, kInfo, this);
         phone.edit->setFocus();
@@ -287,117 +264,57 @@ void TfrmFornecedores::phoneExit(const MaskedField &phone, bool fillZeros)
 
 void TfrmFornecedores::BtnIncluirClick()
 {
-    setButtonsEnabled({Incluir}, false);
-    PageControl1->setCurrentWidget(TabSheet1);
-    setButtonsEnabled({Excluir, Pesquisar, Retornar}, false);
-    NOMEFORNECEDOR->setFocus();
-    dm()->TFornecedor->append();
+    startNew(NOMEFORNECEDOR);
 }
 
 void TfrmFornecedores::BtnGravarClick()
 {
-    const QString caption = QStringLiteral("Dados Basicos");
-    if (!checkRequired({
-            {NOMEFORNECEDOR, emptyText(NOMEFORNECEDOR), QStringLiteral("Razão Social/Nome deve ser informado!"),
-             caption, TabSheet1},
-            {ENDERECO, emptyText(ENDERECO), QStringLiteral("Endereço deve ser informado!"), caption, TabSheet1},
-            {BAIRRO, emptyText(BAIRRO), QStringLiteral("Bairro deve ser informado!"), caption, TabSheet1},
-            {CIDADE, emptyText(CIDADE), QStringLiteral("Cidade deve ser informada!"), caption, TabSheet1},
-            {CIDADEUF, emptyText(CIDADEUF), QStringLiteral("UF deve ser informada!"), caption, TabSheet1},
-            {CEP.edit, emptyText(CEP.column), QStringLiteral("CEP deve ser informado!"), caption, TabSheet1},
-            {TIPOCLIENTE, emptyText(TIPOCLIENTE), QStringLiteral("Tipo de Fornecedor deve ser informado!"), caption,
-             TabSheet2},
-            {INSCESTADUAL, emptyText(INSCESTADUAL), QStringLiteral("Inscrição Estadual deve ser informada!"),
-             caption, TabSheet2},
-        }))
+    if (!checkRequired())
         return;
-    data::Table *t = dm()->TFornecedor;
+    data::Table *t = table();
     if (t->asString(QStringLiteral("CNPJ")).isEmpty())
         t->setValue(QStringLiteral("CNPJ"), QStringLiteral("00000000000000"));
     if (t->asString(QStringLiteral("CPF")).isEmpty())
         t->setValue(QStringLiteral("CPF"), QStringLiteral("00000000000"));
     if (!widgets::ask(QStringLiteral("Confirma Inclusão/Alteração?"), QStringLiteral("Confirmação"), this))
         return;
-    saveOr(
-        [&] {
-            t->post();
-            t->refresh();
-            const bool another =
-                widgets::ask(QStringLiteral("Continua Cadastramento?"), QStringLiteral("Confirmação"), this);
+    saveOr([&] {
+        saveThenContinue([this] {
             PageControl1->setCurrentWidget(TabSheet1);
             NOMEFORNECEDOR->setFocus();
-            if (another) {
-                t->append();
-                setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, false);
-            } else {
-                setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, true);
-            }
-        },
-        QStringLiteral("Inscrição Estadual já cadastrada, Verifique!"), QStringLiteral("Fornecedor"));
+        });
+    });
 }
 
 void TfrmFornecedores::BtnCancelarClick()
 {
-    dm()->TFornecedor->cancel();
-    setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, true);
+    cancelPending();
 }
 
 void TfrmFornecedores::BtnExcluirClick()
 {
-    data::Table *t = dm()->TFornecedor;
-    t->open();
-    if (t->isEmpty()) {
-        t->close();
-        widgets::inform(QStringLiteral("Não hà fornecedores para serem Excluídos!"), QStringLiteral("Alteração"), this);
-    }
-    t->open();
-    if (!t->isEmpty()
-        && widgets::ask(QStringLiteral("Confirma Exclusão deste Fornecedor?"), QStringLiteral("Confirmação"), this)) {
-        t->remove();
-        t->refresh();
-    }
+    deleteCurrent();
 }
 
 void TfrmFornecedores::BtnPesquisarClick()
 {
-    data::Table *t = dm()->TFornecedor;
-    if (t->isEmpty()) {
-        widgets::inform(QStringLiteral("Não hà Fornecedores cadastrados para execução deste menu!"),
-                        QStringLiteral("Pesquisa"), this);
-        NOMEFORNECEDOR->setFocus();
-        return;
-    }
-    selectOrder(ComboBox1, QStringLiteral("FORNECEDOR"));
-    TabSheet3Show();
-    setTitle(QStringLiteral("Pesquisa de Fornecedores"));
-    m_searchSetUp = true;
-    PageControl1->setCurrentWidget(TabSheet3);
-    m_searchSetUp = false;
-    Edit1->setFocus();
-    setButtonVisible(Pesquisar, false);
-    setButtonVisible(Cadastro, true);
+    openSearch(NOMEFORNECEDOR);
 }
 
 void TfrmFornecedores::TabSheet3Show()
 {
-    // The count is asked of the database: every row, not only those read so far.
-    data::Table *t = dm()->TFornecedor;
-    t->last();
-    showCount(Panel1, QStringLiteral("Fornecedor(es) Cadastrado(s).: "));
-    t->first();
+    countRows();
 }
 
 void TfrmFornecedores::TabSheet3Enter()
 {
-    if (!dm()->TFornecedor->isEmpty()) {
+    if (!table()->isEmpty()) {
         ComboBox1->setCurrentText(QStringLiteral("FORNECEDOR"));
         setTitle(QStringLiteral("Pesquisa de Fornecedores"));
-        setButtonVisible(Pesquisar, false);
-        setButtonVisible(Cadastro, true);
+        showSearchButtons(true);
         Edit1->setFocus();
     } else {
-        widgets::inform(QStringLiteral("Não hà Fornecedores cadastrados para execução deste menu!"),
-                        QStringLiteral("Pesquisa"), this);
+        widgets::inform(description().searchEmptyMessage, QStringLiteral("Pesquisa"), this);
         PageControl1->setCurrentWidget(TabSheet1);
         NOMEFORNECEDOR->setFocus();
     }
@@ -407,15 +324,12 @@ void TfrmFornecedores::BtnCadastroClick()
 {
     PageControl1->setCurrentWidget(TabSheet1);
     setTitle(QStringLiteral("Cadastro de Fornecedores"));
-    setButtonVisible(Cadastro, false);
-    setButtonVisible(Pesquisar, true);
+    showSearchButtons(false);
     NOMEFORNECEDOR->setFocus();
 }
 
 void TfrmFornecedores::BtnRetornarClick()
 {
-    dm()->TFornecedor->cancel();
-    dm()->TFornecedor->close();
-    dm()->QMunicipio->close();
-    accept();
+    table()->cancel();
+    closeRegister();
 }

@@ -1,60 +1,37 @@
 #pragma once
 
-#include "widgets/RegisterWindow.h"
+#include "PartyRegister.h"
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QTabWidget;
-class TCheckCNPJ;
-class TCheckCPF;
 class TCheckIE;
 
 namespace widgets {
 class DBComboBox;
 class DBEdit;
-class DBGrid;
-class DBLookupComboBox;
 class DBMemo;
 class ZeroPadEdit;
 }
 
 // The suppliers register (table FORNECEDOR through TFornecedor).
-class TfrmFornecedores : public widgets::RegisterWindow
+class TfrmFornecedores : public PartyRegister
 {
     Q_OBJECT
 public:
     explicit TfrmFornecedores(data::TDM *dm, QWidget *parent = nullptr);
 
-    QTabWidget *PageControl1;
     QWidget *TabSheet1, *TabSheet2, *TabSheet3; // "Dados Básicos", "Inscrição/Contato", "Pesquisa"
 
     widgets::DBEdit *CODIGOFORNECEDOR, *NOMEFORNECEDOR, *NOMEFANTASIA, *ENDERECO, *BAIRRO, *COMPLEMENTO;
-    widgets::DBLookupComboBox *CIDADE;
     widgets::DBEdit *CIDADEUF;
-    MaskedField CEP, FONE, FAX;
     widgets::DBEdit *EMAIL, *WEB;
 
     widgets::DBComboBox *TIPOCLIENTE;
-    MaskedField CNPJ;
     widgets::DBEdit *INSCESTADUAL;
-    MaskedField CPF;
     widgets::DBEdit *RG, *CONTATO;
     MaskedField CONTATOFONE, CONTATOFAX;
     widgets::ZeroPadEdit *CONTATORAMAL;
     widgets::DBEdit *CONTATOEMAIL;
     widgets::DBMemo *OBS;
 
-    QGroupBox *GroupBox1;
-    QLineEdit *Edit1;
-    widgets::DBGrid *DBGrid1;
-    QLabel *Panel1; // count panel
-    QGroupBox *GroupBox2;
-    QComboBox *ComboBox1;
-
-    TCheckCNPJ *CheckCNPJ;
-    TCheckCPF *CheckCPF;
     TCheckIE *CheckIE;
 
 protected:
@@ -75,5 +52,4 @@ protected:
 
 private:
     void pageChanged(int index);
-    bool m_searchSetUp = false;
 };

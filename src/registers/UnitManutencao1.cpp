@@ -19,21 +19,50 @@ using widgets::CharCase;
 
 namespace {
 const QString kInfo = QStringLiteral("Informação");
-}
 
-TfrmManutencao1::TfrmManutencao1(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->TManutencao, parent)
+widgets::RegisterDescription companyData(data::TDM *dm)
 {
-    setObjectName(QStringLiteral("TfrmManutencao1"));
-    setWindowTitle(QStringLiteral("Manutenção"));
-    setTitle(QStringLiteral("Parametros da Empresa"));
+    using W = widgets::RegisterWindow;
+    widgets::RegisterDescription d;
+    d.objectName = QStringLiteral("TfrmManutencao1");
+    d.caption = QStringLiteral("Manutenção");
+    d.table = dm->TManutencao;
+    d.source = dm->DManutencao;
+    d.buttons.resize(W::ButtonCount);
+    d.buttons[W::Gravar] = {QStringLiteral("&Gravar"), QStringLiteral("Gravar Cadastro")};
+    d.buttons[W::Excluir] = {QStringLiteral("E&xcluir"), QStringLiteral("Limpar Parametros")};
+    d.buttons[W::Retornar] = {QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")};
+    d.tabs = QStringList{QStringLiteral("&Dados Basicos"), QStringLiteral("&Inscrições"), QStringLiteral("Res&ponsaveis")};
+    d.entryTitle = QStringLiteral("Parametros da Empresa");
+    const QString basic = QStringLiteral("Dados Basicos");
+    const QString regs = QStringLiteral("Inscrições");
+    d.required = {
+        {QStringLiteral("NOMEEMPRESA"), QStringLiteral("Nome da Empresa deve ser informado!"), basic, 0},
+        {QStringLiteral("NOMEFANTASIA"), QStringLiteral("Nome de fantasia deve ser informado!"), basic, 0},
+        {QStringLiteral("LOGRADOURO"), QStringLiteral("Logradouro deve ser informado!"), basic, 0},
+        {QStringLiteral("ENDERECO"), QStringLiteral("Endereço deve ser informado!"), basic, 0},
+        {QStringLiteral("NUMERO"), QStringLiteral("Numero deve ser informado!"), basic, 0},
+        {QStringLiteral("BAIRRO"), QStringLiteral("Bairro deve ser informado!"), basic, 0},
+        {QStringLiteral("MaskCEP"), QStringLiteral("CEP deve ser informado!"), basic, 0},
+        {QStringLiteral("CIDADE"), QStringLiteral("Cidade deve ser informado!"), basic, 0},
+        {QStringLiteral("CIDADEUF"), QStringLiteral("UF deve ser informado!"), basic, 0},
+        {QStringLiteral("MaskCNPJ"), QStringLiteral("CNPJ deve ser informado!"), regs, 1},
+        {QStringLiteral("MaskINSCESTADUAL"), QStringLiteral("Inscrição Estadual deve ser informada!"), regs, 1},
+    };
+    return d;
+}
+} // namespace
+
+TfrmManutencao1::TfrmManutencao1(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, companyData(dm), parent)
+{
+    setTitle(description().entryTitle);
     navigator()->hide();
     data::DataSource *src = dm->DManutencao;
 
-    PageControl1 = tabbedBody({QStringLiteral("&Dados Basicos"), QStringLiteral("&Inscrições"),
-                               QStringLiteral("Res&ponsaveis")});
-    TabSheet1 = PageControl1->widget(0);
-    TabSheet2 = PageControl1->widget(1);
-    TabSheet3 = PageControl1->widget(2);
+    PageControl1 = pages();
+    TabSheet1 = page(0);
+    TabSheet2 = page(1);
+    TabSheet3 = page(2);
 
     auto edit = [&](QWidget *page, const char *field, CharCase c, int width = 0) {
         return widgets::makeDBEdit(src, page, QLatin1String(field), c, width);
@@ -174,10 +203,6 @@ TfrmManutencao1::TfrmManutencao1(data::TDM *dm, QWidget *parent) : RegisterWindo
     f3->addRow(buddyLabel(QStringLiteral("Responsável pela Empresa"), RESPONSAVELEMPRESA), RESPONSAVELEMPRESA);
     f3->addRow(buddyLabel(QStringLiteral("CPF Responsavel"), CPFRESPONSAVEL.edit), CPFRESPONSAVEL.edit);
 
-    setupButtons({{Gravar, QStringLiteral("&Gravar"), QStringLiteral("Gravar Cadastro")},
-                  {Excluir, QStringLiteral("E&xcluir"), QStringLiteral("Limpar Parametros")},
-                  {Retornar, QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")}});
-
     // The window carries the three checks, ready, but attaches none: nothing is validated here.
     CheckCNPJ = new TCheckCNPJ(this);
     CheckCNPJ->setOnError([this](QObject *) {
@@ -227,25 +252,7 @@ void TfrmManutencao1::lengthExit(const MaskedField &field, int digits)
 
 void TfrmManutencao1::BtnGravarClick()
 {
-    const QString basic = QStringLiteral("Dados Basicos");
-    const QString regs = QStringLiteral("Inscrições");
-    if (!checkRequired({
-            {NOMEEMPRESA, emptyText(NOMEEMPRESA), QStringLiteral("Nome da Empresa deve ser informado!"), basic,
-             TabSheet1},
-            {NOMEFANTASIA, emptyText(NOMEFANTASIA), QStringLiteral("Nome de fantasia deve ser informado!"), basic,
-             TabSheet1},
-            {LOGRADOURO, emptyText(LOGRADOURO), QStringLiteral("Logradouro deve ser informado!"), basic, TabSheet1},
-            {ENDERECO, emptyText(ENDERECO), QStringLiteral("Endereço deve ser informado!"), basic, TabSheet1},
-            {NUMERO, [this] { return NUMERO->isZero(); }, QStringLiteral("Numero deve ser informado!"), basic,
-             TabSheet1},
-            {BAIRRO, emptyText(BAIRRO), QStringLiteral("Bairro deve ser informado!"), basic, TabSheet1},
-            {CEP.edit, emptyText(CEP.column), QStringLiteral("CEP deve ser informado!"), basic, TabSheet1},
-            {CIDADE, emptyText(CIDADE), QStringLiteral("Cidade deve ser informado!"), basic, TabSheet1},
-            {CIDADEUF, emptyText(CIDADEUF), QStringLiteral("UF deve ser informado!"), basic, TabSheet1},
-            {CNPJ.edit, emptyText(CNPJ.column), QStringLiteral("CNPJ deve ser informado!"), regs, TabSheet2},
-            {INSCESTADUAL.edit, emptyText(INSCESTADUAL.column),
-             QStringLiteral("Inscrição Estadual deve ser informada!"), regs, TabSheet2},
-        }))
+    if (!checkRequired())
         return;
     if (widgets::ask(QStringLiteral("Confirma a Inclusão?"), QStringLiteral("Confirmação"), this)) {
         // A refusal by the database is not caught here: the standard error box shows it.

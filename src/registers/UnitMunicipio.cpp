@@ -13,14 +13,46 @@
 
 using widgets::CharCase;
 
-TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->TMunicipio, parent)
-{
-    setObjectName(QStringLiteral("TfrmMunicipio"));
-    setWindowTitle(QStringLiteral("Municípios"));
+namespace {
 
-    PageControl1 = tabbedBody({QStringLiteral("Cadastro"), QStringLiteral("Pesquisa")});
-    TabSheet1 = PageControl1->widget(0);
-    TabSheet2 = PageControl1->widget(1);
+widgets::RegisterDescription municipalities(data::TDM *dm)
+{
+    widgets::RegisterDescription d;
+    d.objectName = QStringLiteral("TfrmMunicipio");
+    d.caption = QStringLiteral("Municípios");
+    d.table = dm->TMunicipio;
+    d.source = dm->DMunicipio;
+    d.navigatorHints = d.hintsFor(QStringLiteral("Município"));
+    d.buttons = d.standardButtons(QStringLiteral("Incluir Município"), QString());
+    d.buttons[widgets::RegisterWindow::Excluir] = {}; // no deleting here
+    d.tabs = QStringList{QStringLiteral("Cadastro"), QStringLiteral("Pesquisa")};
+    d.entryTitle = QStringLiteral("Cadastro de Municipio");
+    d.searchTitle = QStringLiteral("Pesquisa de Município");
+    d.searchField = QStringLiteral("NOM_MUNIC");
+    d.searchColumns = {{QStringLiteral("COD_MUNIC"), QStringLiteral("Código"), 80},
+                       {QStringLiteral("NOM_MUNIC"), QStringLiteral("Município"), 300},
+                       {QStringLiteral("SIG_UF"), QStringLiteral("UF"), 40}};
+    d.gridMinimum = QSize(460, 240);
+    d.searchEmptyMessage = QStringLiteral("Não hà Município cadastrados para pesquisa!");
+    const QString caption = QStringLiteral("Cadastro");
+    d.required = {{QStringLiteral("COD_MUNIC"), QStringLiteral("Código do Município deve ser informado!"), caption},
+                  {QStringLiteral("NOM_MUNIC"), QStringLiteral("Município deve ser informado!"), caption},
+                  {QStringLiteral("SIG_UF"), QStringLiteral("UF deve ser informada!"), caption}};
+    d.duplicateMessage = QStringLiteral("Município já Cadastrado!");
+    d.duplicateCaption = QStringLiteral("Município");
+    return d;
+}
+
+} // namespace
+
+TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, municipalities(dm), parent)
+{
+    PageControl1 = pages();
+    TabSheet1 = page(0);
+    TabSheet2 = page(1);
+    GroupBox1 = search().group;
+    Edit1 = search().edit;
+    DBGrid1 = search().grid;
 
     auto edit = [&](const char *field, int width) {
         auto *e = new widgets::DBEdit(dm->DMunicipio, QLatin1String(field), TabSheet1);
@@ -39,26 +71,6 @@ TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent) : RegisterWindow(dm
     f->addRow(buddyLabel(QStringLiteral("Código da UF"), COD_UF), COD_UF);
     f->addRow(buddyLabel(QStringLiteral("UF"), SIG_UF), SIG_UF);
 
-    const SearchPage search =
-        searchPage(TabSheet2, QStringLiteral("Pesquisa (Digite o nome do Cliente que deseja localizar)"),
-                   dm->DMunicipio,
-                   {{QStringLiteral("COD_MUNIC"), QStringLiteral("Código"), 80},
-                    {QStringLiteral("NOM_MUNIC"), QStringLiteral("Município"), 300},
-                    {QStringLiteral("SIG_UF"), QStringLiteral("UF"), 40}},
-                   QSize(460, 240), QStringLiteral("NOM_MUNIC"));
-    GroupBox1 = search.group;
-    Edit1 = search.edit;
-    DBGrid1 = search.grid;
-
-    setNavigatorHints({QStringLiteral("Primeiro Município"), QStringLiteral("Município Anterior"),
-                       QStringLiteral("Proximo Município"), QStringLiteral("Ultimo Município")});
-    setupButtons({{Incluir, QStringLiteral("&Incluir"), QStringLiteral("Incluir Município")},
-                  {Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("Cancelar Cadastro")},
-                  {Gravar, QStringLiteral("&Gravar"), QStringLiteral("Gravar Cadastro")},
-                  {Pesquisar, QStringLiteral("&Pesquisar"), QStringLiteral("Ir para Pesquisa")},
-                  {Cadastro, QStringLiteral("Ca&dastro"), QStringLiteral("Ir para Cadastro")},
-                  {Retornar, QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")}});
-    setButtonVisible(Cadastro, false);
     onExit(SIG_UF, [this] {
         if (!focusGoingTo(Gravar))
             button(Gravar)->click();
@@ -96,16 +108,11 @@ void TfrmMunicipio::TabSheet2Show()
 
 void TfrmMunicipio::BtnPesquisarClick()
 {
-    if (dm()->TMunicipio->isEmpty()) {
-        widgets::inform(QStringLiteral("Não hà Município cadastrados para pesquisa!"), QStringLiteral("Pesquisa"),
-                        this);
-        COD_MUNIC->setFocus();
+    if (!searchable(COD_MUNIC))
         return;
-    }
-    setTitle(QStringLiteral("Pesquisa de Município"));
+    setTitle(description().searchTitle);
     PageControl1->setCurrentWidget(TabSheet2);
-    setButtonVisible(Pesquisar, false);
-    setButtonVisible(Cadastro, true);
+    showSearchButtons(true);
     Edit1->setFocus();
 }
 
@@ -114,41 +121,24 @@ void TfrmMunicipio::BtnCadastroClick()
 {
     setTitle(QStringLiteral("Cadastro de Município"));
     PageControl1->setCurrentWidget(TabSheet1);
-    setButtonVisible(Cadastro, false);
-    setButtonVisible(Pesquisar, true);
+    showSearchButtons(false);
     COD_MUNIC->setFocus();
 }
 
 void TfrmMunicipio::BtnIncluirClick()
 {
-    setButtonsEnabled({Incluir}, false);
-    PageControl1->setCurrentWidget(TabSheet1);
-    setButtonsEnabled({Pesquisar, Retornar}, false);
-    dm()->TMunicipio->append();
+    startNew();
     COD_MUNIC->setFocus();
 }
 
 void TfrmMunicipio::BtnGravarClick()
 {
-    const QString caption = QStringLiteral("Cadastro");
-    if (!checkRequired({
-            {COD_MUNIC, emptyText(COD_MUNIC), QStringLiteral("Código do Município deve ser informado!"), caption},
-            {NOM_MUNIC, emptyText(NOM_MUNIC), QStringLiteral("Município deve ser informado!"), caption},
-            {SIG_UF, emptyText(SIG_UF), QStringLiteral("UF deve ser informada!"), caption},
-        }))
+    if (!checkRequired())
         return;
-    if (!widgets::ask(QStringLiteral("Confirma a Inclusão/Alteração?"), QStringLiteral("Confirmação"), this)) {
+    if (!confirmAndSave(false)) {
         COD_MUNIC->setFocus();
         return;
     }
-    saveOr(
-        [&] {
-            dm()->TMunicipio->post();
-            dm()->TMunicipio->refresh();
-            if (widgets::ask(QStringLiteral("Continua Cadastramento?"), QStringLiteral("Confirmação"), this))
-                dm()->TMunicipio->append();
-        },
-        QStringLiteral("Município já Cadastrado!"), QStringLiteral("Município"));
     // "&Incluir" and "&Retornar" stay as "&Incluir" left them, until "&Cancelar".
     COD_MUNIC->setFocus();
     setButtonsEnabled({Pesquisar}, true);
@@ -156,13 +146,11 @@ void TfrmMunicipio::BtnGravarClick()
 
 void TfrmMunicipio::BtnCancelarClick()
 {
-    dm()->TMunicipio->cancel();
-    setButtonsEnabled({Incluir, Pesquisar, Retornar}, true);
-    COD_MUNIC->setFocus();
+    cancelPending(COD_MUNIC);
 }
 
 void TfrmMunicipio::BtnRetornarClick()
 {
-    dm()->TMunicipio->close();
+    table()->close();
     accept();
 }

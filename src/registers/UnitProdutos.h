@@ -1,44 +1,22 @@
 #pragma once
 
-#include "widgets/RegisterWindow.h"
-
-class QGroupBox;
-class QLineEdit;
-class QTabWidget;
+#include "ProductRegister.h"
 
 namespace widgets {
-class DBEdit;
-class DBGrid;
 class NumericEdit;
 }
 
 // The products register (table PRODUTO through TProduto).
-class TfrmProdutos : public widgets::RegisterWindow
+class TfrmProdutos : public ProductRegister
 {
     Q_OBJECT
 public:
     explicit TfrmProdutos(data::TDM *dm, QWidget *parent = nullptr);
 
-    QTabWidget *PageControl1;
-    QWidget *TabSheet1; // "Cadastro"
-    QWidget *TabSheet2; // "Pesquisa"
-    widgets::DBEdit *GRAUIND;
-    widgets::DBEdit *NOMEGRAU;
     widgets::DBEdit *UNIDADE;
     widgets::NumericEdit *FATOR;
-    QGroupBox *GroupBox1;
-    QLineEdit *Edit1;
-    widgets::DBGrid *DBGrid1;
 
 protected:
-    void FormShow() override;
-    void TabSheet1Show();
-    void TabSheet2Show();
     void BtnIncluirClick() override;
-    void BtnCancelarClick() override;
     void BtnGravarClick() override;
-    void BtnExcluirClick() override;
-    void BtnPesquisarClick() override;
-    void BtnCadastroClick() override;
-    void BtnRetornarClick() override;
 };

@@ -3,6 +3,7 @@
 #include "DBEdit.h"
 #include "DBNavigator.h"
 #include "MaskedFieldPair.h"
+#include "NumericEdit.h"
 #include "data/Table.h"
 #include "data/UnitDM.h"
 
@@ -77,6 +78,36 @@ RegisterWindow::RegisterWindow(data::TDM *dm, data::Table *table, QWidget *paren
     outer->addLayout(bar);
 }
 
+RegisterWindow::RegisterWindow(data::TDM *dm, const RegisterDescription &description, QWidget *parent)
+    : RegisterWindow(dm, description.table, parent)
+{
+    m_description = description;
+    const RegisterDescription &d = m_description;
+    setObjectName(d.objectName);
+    setWindowTitle(d.caption);
+    if (!d.tabs.isEmpty())
+        m_pages = tabbedBody(d.tabs);
+    if (!d.searchField.isEmpty()) {
+        const bool withCount = !d.countPrefix.isEmpty();
+        m_search = searchPage(page(d.tabs.size() - 1), d.searchCaption, d.source, d.searchColumns, d.gridMinimum,
+                              d.searchField, withCount);
+        if (withCount)
+            setupOrders(m_search.orders, d.orders, d.initialOrder);
+    }
+    if (!d.navigatorHints.isEmpty())
+        setNavigatorHints(d.navigatorHints);
+    QVector<ButtonSpec> bar;
+    for (int i = 0; i < d.buttons.size() && i < ButtonCount; ++i)
+        bar.append({Button(i), d.buttons.at(i).caption, d.buttons.at(i).hint});
+    setupButtons(bar);
+    setButtonVisible(Cadastro, false);
+}
+
+QWidget *RegisterWindow::page(int index) const
+{
+    return m_pages ? m_pages->widget(index) : nullptr;
+}
+
 void RegisterWindow::setTitle(const QString &text)
 {
     m_title->setText(text);
@@ -136,6 +167,28 @@ bool RegisterWindow::checkRequired(const QVector<Required> &fields)
     return true;
 }
 
+bool RegisterWindow::checkRequired()
+{
+    QVector<Required> fields;
+    for (const RegisterDescription::Required &r : m_description.required) {
+        auto *field = findChild<QWidget *>(r.field);
+        Q_ASSERT_X(field, "RegisterWindow::checkRequired", qPrintable(r.field));
+        if (!field)
+            continue;
+        std::function<bool()> isEmpty;
+        if (auto *number = qobject_cast<NumericEdit *>(field))
+            isEmpty = [number] { return number->isZero(); };
+        else if (auto *pair = field->findChild<MaskedFieldPair *>(QString(), Qt::FindDirectChildrenOnly))
+            isEmpty = emptyText(pair->hidden());
+        else if (auto *edit = qobject_cast<QLineEdit *>(field))
+            isEmpty = emptyText(edit);
+        else if (auto *combo = qobject_cast<QComboBox *>(field))
+            isEmpty = emptyText(combo);
+        fields.append({field, isEmpty, r.message, r.caption, r.tab >= 0 ? page(r.tab) : nullptr});
+    }
+    return checkRequired(fields);
+}
+
 std::function<bool()> RegisterWindow::emptyText(QLineEdit *edit)
 {
     return [edit] { return edit->text().trimmed().isEmpty(); };
@@ -160,6 +213,27 @@ RegisterWindow::SaveResult RegisterWindow::saveOr(const std::function<void()> &s
         showUnhandled(e.message(), this);
         return SaveResult::Failed;
     }
+}
+
+RegisterWindow::SaveResult RegisterWindow::saveOr(const std::function<void()> &steps)
+{
+    return saveOr(steps, m_description.duplicateMessage, m_description.duplicateCaption);
+}
+
+bool RegisterWindow::confirmAndSave(bool pendingOnly)
+{
+    if (!ask(QStringLiteral("Confirma a Inclusão/Alteração?"), QStringLiteral("Confirmação"), this))
+        return false;
+    saveOr([&] {
+        if (pendingOnly)
+            postPending();
+        else
+            m_table->post();
+        m_table->refresh();
+        if (ask(QStringLiteral("Continua Cadastramento?"), QStringLiteral("Confirmação"), this))
+            m_table->append();
+    });
+    return true;
 }
 
 void RegisterWindow::postPending()
@@ -277,6 +351,69 @@ RegisterWindow::SearchPage RegisterWindow::searchPage(QWidget *page, const QStri
 void RegisterWindow::showCount(QLabel *panel, const QString &prefix)
 {
     panel->setText(prefix + QString::number(m_table->isActive() ? m_table->recordCount() : 0));
+}
+
+void RegisterWindow::countRows()
+{
+    // The count is asked of the database: every row, not only those read so far.
+    m_table->last();
+    showCount(m_search.count, m_description.countPrefix);
+    m_table->first();
+}
+
+void RegisterWindow::startNew(QWidget *focus)
+{
+    setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, false);
+    if (m_pages)
+        m_pages->setCurrentIndex(0);
+    if (focus)
+        focus->setFocus();
+    m_table->append();
+}
+
+void RegisterWindow::cancelPending(QWidget *focus)
+{
+    m_table->cancel();
+    setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, true);
+    if (focus)
+        focus->setFocus();
+}
+
+void RegisterWindow::deleteCurrent()
+{
+    m_table->open();
+    if (m_table->isEmpty()) {
+        m_table->close();
+        inform(m_description.deleteEmptyMessage, m_description.deleteEmptyCaption, this);
+    }
+    m_table->open();
+    if (!m_table->isEmpty() && ask(m_description.deleteQuestion, QStringLiteral("Confirmação"), this)) {
+        m_table->remove();
+        m_table->refresh();
+    }
+}
+
+bool RegisterWindow::searchable(QWidget *focus)
+{
+    if (!m_table->isEmpty())
+        return true;
+    inform(m_description.searchEmptyMessage, QStringLiteral("Pesquisa"), this);
+    focus->setFocus();
+    return false;
+}
+
+void RegisterWindow::showSearchButtons(bool search)
+{
+    // The one going away first: a hidden button hands the focus on.
+    setButtonVisible(search ? Pesquisar : Cadastro, false);
+    setButtonVisible(search ? Cadastro : Pesquisar, true);
+}
+
+void RegisterWindow::switchPageQuietly(QWidget *page)
+{
+    m_switching = true;
+    m_pages->setCurrentWidget(page);
+    m_switching = false;
 }
 
 void RegisterWindow::onExit(QWidget *field, std::function<void()> action)

@@ -3,6 +3,7 @@
 #include "data/DataError.h"
 #include "widgets/DBGrid.h"
 #include "widgets/Prompter.h"
+#include "widgets/RegisterDescription.h"
 
 #include <QDialog>
 #include <QHash>
@@ -51,6 +52,9 @@ public:
     enum Button { Incluir, Cancelar, Gravar, Excluir, Pesquisar, Cadastro, Retornar, ButtonCount };
 
     RegisterWindow(data::TDM *dm, data::Table *table, QWidget *parent = nullptr);
+    // A window built from its description: caption, tabs, bar, hints and,
+    // when the description names a search field, the search tab.
+    RegisterWindow(data::TDM *dm, const RegisterDescription &description, QWidget *parent = nullptr);
 
     data::TDM *dm() const { return m_dm; }
     data::Table *table() const { return m_table; }
@@ -63,8 +67,11 @@ public:
     void reject() override;
 
 protected:
+    const RegisterDescription &description() const { return m_description; }
     // The layout the window fills between the title and the button bar.
     QVBoxLayout *body() const { return m_body; }
+    QTabWidget *pages() const { return m_pages; }
+    QWidget *page(int index) const;
 
     // The tabbed body of the larger registers: `PageControl1` with one page
     // `TabSheet1`, `TabSheet2`... per caption, in order.
@@ -93,6 +100,9 @@ protected:
         QWidget *page = nullptr; // the tab page holding the field, if any
     };
     bool checkRequired(const QVector<Required> &fields);
+    // The description's required fields, found by name; a masked edit is
+    // empty when its column is, a numeric edit when it shows zero.
+    bool checkRequired();
     static std::function<bool()> emptyText(QLineEdit *edit);
     static std::function<bool()> emptyText(QComboBox *combo);
 
@@ -102,6 +112,12 @@ protected:
     // stays pending with what was typed.
     enum class SaveResult { Saved, Duplicate, Failed };
     SaveResult saveOr(const std::function<void()> &steps, const QString &warning, const QString &caption);
+    SaveResult saveOr(const std::function<void()> &steps); // the description's duplicate message
+    // "Confirma a Inclusão/Alteração?"; on Yes the row is saved (only a pending
+    // one when PENDING_ONLY) and read again, and "Continua Cadastramento?"
+    // appends a new row, the description's warning showing a duplicate.
+    // False when the user answered No.
+    bool confirmAndSave(bool pendingOnly);
     // Posts the table's pending row. A row nobody changed is already stored,
     // so "&Gravar" on it gets the window's "already registered" warning.
     void postPending();
@@ -137,6 +153,27 @@ protected:
 
     // The count panel: PREFIX followed by the number of rows (asked of the database).
     void showCount(QLabel *panel, const QString &prefix);
+    // The description's count panel: to the last row, the count, back to the first.
+    void countRows();
+
+    // The step lists the registers share, with the description's messages.
+    // "&Incluir": disable what a pending row disables, show the first tab,
+    // focus FOCUS if given, append.
+    void startNew(QWidget *focus = nullptr);
+    // "&Cancelar": cancel, enable the buttons again, focus FOCUS if given.
+    void cancelPending(QWidget *focus = nullptr);
+    // "E&xcluir": an empty table is told so; otherwise a question, then the
+    // current row is deleted.
+    void deleteCurrent();
+    // "&Pesquisar" on an empty table: the information box, FOCUS, false.
+    bool searchable(QWidget *focus);
+    // The entry or search buttons: "&Pesquisar" or "Ca&dastro" in the same place.
+    void showSearchButtons(bool search);
+    // Makes PAGE current without running what showing it by hand runs.
+    void switchPageQuietly(QWidget *page);
+    bool switchingPage() const { return m_switching; }
+    // The search tab built from the description, if any.
+    const SearchPage &search() const { return m_search; }
 
     // Runs ACTION when FIELD loses the focus to another control of this
     // window (what "leaving a field" means in the step lists).
@@ -182,6 +219,10 @@ protected:
     virtual void BtnRetornarClick() {}
 
 private:
+    RegisterDescription m_description;
+    QTabWidget *m_pages = nullptr;
+    SearchPage m_search{};
+    bool m_switching = false;
     data::TDM *m_dm;
     data::Table *m_table;
     QLabel *m_title;
