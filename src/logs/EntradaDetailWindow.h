@@ -1,23 +1,16 @@
 #pragma once
 
-#include "ReportRun.h"
-
-#include <QDialog>
+#include "ReportParameterWindow.h"
 
 class QLineEdit;
-class QPushButton;
 class QSpinBox;
-
-namespace data {
-class TDM;
-}
 
 namespace logs {
 
 // The parameter window of the detailed invoice reports (logs and sawn
 // wood): a supplier chosen with the supplier picker and an invoice number.
 // The two windows differ only in their class name and report.
-class EntradaDetailWindow : public QDialog
+class EntradaDetailWindow : public ReportParameterWindow
 {
     Q_OBJECT
 public:
@@ -25,27 +18,16 @@ public:
     QLineEdit *Edit1;      // supplier code, filled by the picker
     QPushButton *BitBtn4;  // "&P"
     QSpinBox *nota1;       // "Nota Fiscal"
-    QPushButton *BitBtn1;  // "Imprimir"
-    QPushButton *BitBtn2;  // "&Vizualizar"
-    QPushButton *BitBtn3;  // "&Retornar"
 
-    void FormShow();
-    void BitBtn4Click();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void BitBtn3Click();
+    void FormShow() override;
 
 protected:
     EntradaDetailWindow(data::TDM *dm, const QString &objectName, const QString &report, QWidget *parent);
 
-    void showEvent(QShowEvent *event) override;
-    void done(int result) override;
-    void reject() override; // Esc is "&Retornar"
+    void produce(ReportOutput output) override;
+    void clearFields() override;
 
 private:
-    void produce(ReportOutput output);
-
-    data::TDM *dm;
     QString m_report;
 };
 

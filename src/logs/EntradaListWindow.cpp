@@ -7,8 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 using namespace widgets;
@@ -27,24 +25,12 @@ QGroupBox *boxWith(const QString &title, QWidget *control)
     return box;
 }
 
-QPushButton *button(const QString &text, const QString &name)
-{
-    auto *b = new QPushButton(text);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 EntradaListWindow::EntradaListWindow(data::TDM *dm_, const QString &objectName, const QString &report,
                                      QWidget *parent)
-    : QDialog(parent), dm(dm_), m_report(report)
+    : ReportParameterWindow(dm_, objectName, QStringLiteral("Relatório - Entrada"), parent), m_report(report)
 {
-    setObjectName(objectName);
-    setWindowTitle(QStringLiteral("Relatório - Entrada"));
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
-
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Selecione o período que será emitido o Relatório;")));
 
@@ -63,39 +49,12 @@ EntradaListWindow::EntradaListWindow(data::TDM *dm_, const QString &objectName, 
     ComboBox1->setCurrentIndex(2);
     layout->addWidget(boxWith(QStringLiteral("Classificação dos Registros"), ComboBox1));
 
-    auto *buttons = new QHBoxLayout;
-    BitBtn1 = button(QStringLiteral("Im&primir"), QStringLiteral("BitBtn1"));
-    BitBtn2 = button(QStringLiteral("&Vizualizar"), QStringLiteral("BitBtn2"));
-    BitBtn3 = button(QStringLiteral("&Retornar"), QStringLiteral("BitBtn3"));
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn3})
-        buttons->addWidget(b);
-    layout->addLayout(buttons);
-
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn2Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
-}
-
-void EntradaListWindow::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    layout->addLayout(reportButtons(QStringLiteral("Im&primir")));
 }
 
 void EntradaListWindow::FormShow()
 {
     DataInicial1->setFocus();
-}
-
-void EntradaListWindow::BitBtn1Click()
-{
-    produce(ReportOutput::Print);
-}
-
-void EntradaListWindow::BitBtn2Click()
-{
-    produce(ReportOutput::Preview);
 }
 
 void EntradaListWindow::produce(ReportOutput output)
@@ -117,22 +76,14 @@ void EntradaListWindow::produce(ReportOutput output)
         {QStringLiteral("fim"), DataFinal1->date()},
         {QStringLiteral("ordem"), QString::fromLatin1(orders[qBound(0, ComboBox1->currentIndex(), 2)])},
     };
-    if (!runReport(dm, m_report, params, output, this)) {
-        inform(kNoReport, kInfo, this);
+    if (!run(m_report, params, output))
         DataInicial1->setFocus();
-    }
 }
 
-void EntradaListWindow::BitBtn3Click()
+void EntradaListWindow::clearFields()
 {
     DataInicial1->clearDate();
     DataFinal1->clearDate();
-    QDialog::reject();
-}
-
-void EntradaListWindow::reject()
-{
-    guarded(this, [this] { BitBtn3Click(); });
 }
 
 } // namespace logs

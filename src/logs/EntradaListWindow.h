@@ -1,15 +1,9 @@
 #pragma once
 
-#include "ReportRun.h"
-
-#include <QDialog>
+#include "ReportParameterWindow.h"
 
 class QComboBox;
-class QPushButton;
 
-namespace data {
-class TDM;
-}
 namespace widgets {
 class DateEdit;
 }
@@ -19,32 +13,23 @@ namespace logs {
 // The parameter window of the invoice lists (logs and sawn wood): a period
 // and an order, then the report in the preview or on the printer. The two
 // windows differ only in their class name and the report they produce.
-class EntradaListWindow : public QDialog
+class EntradaListWindow : public ReportParameterWindow
 {
     Q_OBJECT
 public:
     widgets::DateEdit *DataInicial1; // "Período Inicial"
     widgets::DateEdit *DataFinal1;   // "Período Final"
     QComboBox *ComboBox1;            // "Classificação dos Registros"
-    QPushButton *BitBtn1;            // "Im&primir"
-    QPushButton *BitBtn2;            // "&Vizualizar"
-    QPushButton *BitBtn3;            // "&Retornar"
 
-    void FormShow();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void BitBtn3Click();
+    void FormShow() override;
 
 protected:
     EntradaListWindow(data::TDM *dm, const QString &objectName, const QString &report, QWidget *parent);
 
-    void showEvent(QShowEvent *event) override;
-    void reject() override; // Esc is "&Retornar"
+    void produce(ReportOutput output) override;
+    void clearFields() override;
 
 private:
-    void produce(ReportOutput output);
-
-    data::TDM *dm;
     QString m_report;
 };
 
