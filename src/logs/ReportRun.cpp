@@ -16,13 +16,13 @@ namespace logs {
 namespace {
 
 // Whether the report's condition finds any row, asked of the database.
-bool hasRows(data::Connection &connection, const reports::DataSpec &spec)
+bool hasRows(data::Connection &connection, const reports::RowSource &source)
 {
-    QString sql = QStringLiteral("select first 1 1 from ") + spec.table;
-    if (!spec.condition.trimmed().isEmpty())
-        sql += QStringLiteral(" where ") + spec.condition;
+    QString sql = QStringLiteral("select first 1 1 from ") + source.table;
+    if (!source.condition.trimmed().isEmpty())
+        sql += QStringLiteral(" where ") + source.condition;
     QVariantList values;
-    const QString text = data::bindNamed(sql, spec.params, values);
+    const QString text = data::bindNamed(sql, source.params, values);
     connection.ensureConnected();
     QSqlQuery q(connection.database());
     q.setForwardOnly(true);

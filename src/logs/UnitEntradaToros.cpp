@@ -550,7 +550,8 @@ rules::InvoiceKey TfrmEntradaToros::linesKey() const
 
 bool TfrmEntradaToros::lineWindowBusy()
 {
-    return widgets::lineWindowBusy(windows().get<TfrmEntradaTorosProdutos>(), dm->TEntrada_discriminacao);
+    return widgets::lineWindowBusy(qobject_cast<QDialog *>(windows().existing(QStringLiteral("TfrmEntradaTorosProdutos"))),
+                                    dm->TEntrada_discriminacao);
 }
 
 QString TfrmEntradaToros::data_text() const

@@ -293,7 +293,8 @@ void TfrmRomaneiotoro::listTotals()
 
 bool TfrmRomaneiotoro::lineWindowBusy()
 {
-    return widgets::lineWindowBusy(windows().get<TfrmRomaneiotorosprodutos>(), dm->TROMANEIOTORO);
+    return widgets::lineWindowBusy(qobject_cast<QDialog *>(windows().existing(QStringLiteral("TfrmRomaneiotorosprodutos"))),
+                                    dm->TROMANEIOTORO);
 }
 
 void TfrmRomaneiotoro::BitBtn5Click()

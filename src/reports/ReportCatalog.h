@@ -8,7 +8,7 @@ namespace reports {
 // with a function returning its ReportEntry, list that function in
 // ReportCatalog.cpp, and it is reachable by name from the windows
 // (widgets::ReportWindow, widgets::previewReport/printReport) and from
-// "quelvora-tool report". A report is a ReportDefinition: fill its DataSpec
+// "quelvora-tool report". A report is a ReportDefinition: fill its RowSource
 // (table, condition with ":name" markers and their values, order, key),
 // its bands (standardPageHeader, columnTitles, groups, detail, summary,
 // standardPageFooter) and sums; see UnitRepEstoque.cpp.

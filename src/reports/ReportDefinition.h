@@ -29,7 +29,7 @@ struct Margins
     double top = 10, bottom = 5, left = 10, right = 10;
 };
 
-struct FontSpec
+struct FontStyle
 {
     QString family;       // empty: the report's font
     double pointSize = 0; // 0: the report's size
@@ -41,7 +41,7 @@ struct FontSpec
 // values are bound, never pasted into the text. Rows are read in the order
 // given (ascending), with the key column appended so that every row has one
 // place and a page can be read again from where it started.
-struct DataSpec
+struct RowSource
 {
     QString table;           // a table name
     QString condition;       // without WHERE; may be empty
@@ -59,7 +59,7 @@ struct Element
     Kind kind = Kind::Text;
     QRectF rect;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
-    FontSpec font;
+    FontStyle font;
     QColor color = Qt::black;
     // The text to print, asked each time the band prints. Lines separated
     // by "\n" print one under the other from the top of the rectangle (the
@@ -90,7 +90,7 @@ struct Group
 
 // A running sum of a column over the detail lines, kept by the engine;
 // with resetGroup >= 0 it starts again at each header of that group.
-struct SumSpec
+struct SumDefinition
 {
     QString name;
     QString field;
@@ -103,15 +103,15 @@ struct ReportDefinition
     QString title = kReportTitle;  // of the preview and the print job
     Paper paper = Paper::A4;
     Margins margins;
-    FontSpec font{QStringLiteral("Courier New"), 9, false, false};
-    DataSpec data;
+    FontStyle font{QStringLiteral("Courier New"), 9, false, false};
+    RowSource data;
     Band pageHeader;   // every page, the first and the last included
     Band columnHeader; // under the page header, every page
     QVector<Group> groups; // outermost first
     Band detail;
     Band summary;      // once, after the last line
     Band pageFooter;   // every page, at the bottom
-    QVector<SumSpec> sums;
+    QVector<SumDefinition> sums;
     QVariantMap params; // what the caller chose, for headings
     // A group header is moved to the next page rather than left alone at
     // the bottom of one.

@@ -37,16 +37,16 @@ struct Event
 // Text of the sinks: 1/100 mm, so that fonts can be given in whole units.
 constexpr double Units = 100.0;
 
-QFont makeFont(const ReportDefinition &def, const FontSpec &spec)
+QFont makeFont(const ReportDefinition &def, const FontStyle &style)
 {
-    const QString family = spec.family.isEmpty() ? def.font.family : spec.family;
-    const double points = spec.pointSize > 0 ? spec.pointSize : def.font.pointSize;
+    const QString family = style.family.isEmpty() ? def.font.family : style.family;
+    const double points = style.pointSize > 0 ? style.pointSize : def.font.pointSize;
     QFont f(family);
     if (family.contains(QLatin1String("Courier"), Qt::CaseInsensitive))
         f.setStyleHint(QFont::TypeWriter);
     f.setPixelSize(qMax(1, qRound(points * 25.4 / 72.0 * Units)));
-    f.setBold(spec.bold || def.font.bold);
-    f.setItalic(spec.italic || def.font.italic);
+    f.setBold(style.bold || def.font.bold);
+    f.setItalic(style.italic || def.font.italic);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
@@ -60,18 +60,18 @@ struct CachedFont
     QFontMetricsF metrics{QFont()};
 };
 
-const CachedFont &cachedFont(const ReportDefinition &def, const FontSpec &spec)
+const CachedFont &cachedFont(const ReportDefinition &def, const FontStyle &style)
 {
     static QHash<QString, CachedFont> cache;
-    const QString family = spec.family.isEmpty() ? def.font.family : spec.family;
-    const double points = spec.pointSize > 0 ? spec.pointSize : def.font.pointSize;
+    const QString family = style.family.isEmpty() ? def.font.family : style.family;
+    const double points = style.pointSize > 0 ? style.pointSize : def.font.pointSize;
     const QString key = family + QLatin1Char('|') + QString::number(points) + QLatin1Char('|')
-                        + QLatin1Char(spec.bold || def.font.bold ? 'b' : '-')
-                        + QLatin1Char(spec.italic || def.font.italic ? 'i' : '-');
+                        + QLatin1Char(style.bold || def.font.bold ? 'b' : '-')
+                        + QLatin1Char(style.italic || def.font.italic ? 'i' : '-');
     auto it = cache.find(key);
     if (it == cache.end()) {
         CachedFont c;
-        c.font = makeFont(def, spec);
+        c.font = makeFont(def, style);
         c.metrics = QFontMetricsF(c.font);
         c.ascent = c.metrics.ascent();
         c.height = c.metrics.ascent() + c.metrics.descent();
@@ -87,7 +87,7 @@ public:
 
     // One line of text placed by hand: the general text layout costs far
     // more than the drawing.
-    void text(const QRectF &rect, Qt::Alignment align, const FontSpec &font, const QColor &color,
+    void text(const QRectF &rect, Qt::Alignment align, const FontStyle &font, const QColor &color,
               const QString &text) override
     {
         if (text.isEmpty())
@@ -143,7 +143,7 @@ class RecordingSink : public PageSink
 {
 public:
     explicit RecordingSink(const ReportDefinition &def) : m_def(def) {}
-    void text(const QRectF &rect, Qt::Alignment, const FontSpec &font, const QColor &, const QString &text) override
+    void text(const QRectF &rect, Qt::Alignment, const FontStyle &font, const QColor &, const QString &text) override
     {
         if (text.isEmpty())
             return;
@@ -368,7 +368,7 @@ private:
             switch (e.kind) {
             case Element::Kind::Text:
                 if (e.text) {
-                    FontSpec f = e.font;
+                    FontStyle f = e.font;
                     m_sink->text(r, e.align, f, e.color, e.text(m_ctx));
                 }
                 break;

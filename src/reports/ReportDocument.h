@@ -22,7 +22,7 @@ class PageSink
 public:
     virtual ~PageSink() = default;
     // Rectangles in millimetres from the paper's top-left corner.
-    virtual void text(const QRectF &rect, Qt::Alignment align, const FontSpec &font, const QColor &color,
+    virtual void text(const QRectF &rect, Qt::Alignment align, const FontStyle &font, const QColor &color,
                       const QString &text) = 0;
     virtual void line(const QPointF &from, const QPointF &to) = 0;
     virtual void shade(const QRectF &rect) = 0;

@@ -10,21 +10,21 @@
 
 namespace reports {
 
-RowReader::RowReader(data::Connection *connection, const DataSpec &spec)
-    : m_connection(connection), m_spec(spec)
+RowReader::RowReader(data::Connection *connection, const RowSource &source)
+    : m_connection(connection), m_source(source)
 {
-    for (const QString &o : spec.order)
+    for (const QString &o : source.order)
         m_order << o.trimmed().toUpper();
-    if (!spec.key.isEmpty() && !m_order.contains(spec.key.toUpper()))
-        m_order << spec.key.toUpper();
+    if (!source.key.isEmpty() && !m_order.contains(source.key.toUpper()))
+        m_order << source.key.toUpper();
 }
 
 QString RowReader::selectText(const QString &extraCondition, int limit) const
 {
     QString columns = QStringLiteral("*");
-    if (!m_spec.columns.isEmpty()) {
+    if (!m_source.columns.isEmpty()) {
         QStringList cols;
-        for (const QString &c : m_spec.columns)
+        for (const QString &c : m_source.columns)
             cols << c.trimmed().toUpper();
         for (const QString &o : m_order)
             if (!cols.contains(o))
@@ -34,10 +34,10 @@ QString RowReader::selectText(const QString &extraCondition, int limit) const
     QString sql = QStringLiteral("SELECT ");
     if (limit >= 0)
         sql += QStringLiteral("FIRST %1 ").arg(limit);
-    sql += columns + QStringLiteral(" FROM ") + m_spec.table;
+    sql += columns + QStringLiteral(" FROM ") + m_source.table;
     QStringList where;
-    if (!m_spec.condition.trimmed().isEmpty())
-        where << QLatin1Char('(') + m_spec.condition + QLatin1Char(')');
+    if (!m_source.condition.trimmed().isEmpty())
+        where << QLatin1Char('(') + m_source.condition + QLatin1Char(')');
     if (!extraCondition.isEmpty())
         where << extraCondition;
     if (!where.isEmpty())
@@ -55,7 +55,7 @@ void RowReader::run(const QString &sql, const QVariantList &extraValues)
     m_connection->ensureConnected();
     QVariantList values;
     // Markers of the report's own condition come first in the text.
-    const QString text = data::bindNamed(sql, m_spec.params, values);
+    const QString text = data::bindNamed(sql, m_source.params, values);
     values += extraValues;
     m_query = std::make_unique<QSqlQuery>(m_connection->database());
     m_query->setForwardOnly(true);

@@ -17,7 +17,7 @@ namespace reports {
 class RowReader
 {
 public:
-    RowReader(data::Connection *connection, const DataSpec &spec);
+    RowReader(data::Connection *connection, const RowSource &source);
 
     // All rows, in order.
     void openAll();
@@ -37,7 +37,7 @@ private:
     bool startNextPart();
 
     data::Connection *m_connection;
-    DataSpec m_spec;
+    RowSource m_source;
     QStringList m_order; // order columns and the key
     std::unique_ptr<QSqlQuery> m_query;
     // Rows after a given one come as a series of statements, each a plain

@@ -188,6 +188,7 @@ QHBoxLayout *MovementLineWindow::saveReturnButtons(QPushButton *&save, QPushButt
     return buttons;
 }
 
+// A window not made yet is not busy: callers pass what exists, never make it.
 bool lineWindowBusy(QDialog *window, data::DataSet *rows)
 {
     if (!window || !window->isVisible() || !rows || !rows->isEditing())

@@ -96,7 +96,7 @@ RegisterWindow::RegisterWindow(data::TDM *dm, const RegisterDescription &descrip
     }
     if (!d.navigatorHints.isEmpty())
         setNavigatorHints(d.navigatorHints);
-    QVector<ButtonSpec> bar;
+    QVector<ButtonDefinition> bar;
     for (int i = 0; i < d.buttons.size() && i < ButtonCount; ++i)
         bar.append({Button(i), d.buttons.at(i).caption, d.buttons.at(i).hint});
     setupButtons(bar);
@@ -113,9 +113,9 @@ void RegisterWindow::setTitle(const QString &text)
     m_title->setText(text);
 }
 
-void RegisterWindow::setupButtons(const QVector<ButtonSpec> &buttons)
+void RegisterWindow::setupButtons(const QVector<ButtonDefinition> &buttons)
 {
-    for (const ButtonSpec &s : buttons) {
+    for (const ButtonDefinition &s : buttons) {
         QPushButton *b = m_buttons[s.button];
         b->setText(s.caption);
         b->setToolTip(s.hint);

@@ -78,13 +78,13 @@ protected:
     QTabWidget *tabbedBody(const QStringList &captions);
     void setTitle(const QString &text);
     // Captions and hints of the bar; a button without a caption stays hidden.
-    struct ButtonSpec
+    struct ButtonDefinition
     {
         Button button;
         QString caption;
         QString hint;
     };
-    void setupButtons(const QVector<ButtonSpec> &buttons);
+    void setupButtons(const QVector<ButtonDefinition> &buttons);
     void setNavigatorHints(const QStringList &hints); // first, prior, next, last
     void setButtonsEnabled(std::initializer_list<Button> buttons, bool enabled);
     void setButtonVisible(Button b, bool visible);
