@@ -79,4 +79,16 @@ void StockSummary::fold(Connection *connection)
     work.commit();
 }
 
+bool StockSummary::tryFold(Connection *connection) noexcept
+{
+    try {
+        if (!connection->isConnected())
+            return false;
+        fold(connection);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 } // namespace data

@@ -32,6 +32,10 @@ public:
     // workstation folding at the same moment makes this one fail with the
     // database's conflict; nothing is lost, the next fold finishes the work.
     static void fold(Connection *connection);
+
+    // fold() as housekeeping: a fold that fails changes nothing and the
+    // next one does the work, so failure is only reported by the result.
+    static bool tryFold(Connection *connection) noexcept;
 };
 
 } // namespace data
