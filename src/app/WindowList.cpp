@@ -27,6 +27,8 @@
 #include "logs/UnitRRomaneioToros.h"
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
+#include "sawn/UnitConsultaESerrada.h"
+#include "sawn/UnitConsultaProducao.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 #include "widgets/ReportPreview.h"
@@ -103,11 +105,13 @@ const QVector<WindowEntry> &windowList()
         window<TfrmEntradaTorosProdutos>(),
         // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
         window<TfrmConsultaEPatio>(),
-        // TfrmConsultaESerrada, TfrmProducao,
+        window<TfrmConsultaESerrada>(),
+        // TfrmProducao,
         window<TfrmPesquisa>(),
         // TfrmPesquisa1, TfrmPesquisa2,
         window<TfrmPesquisa3>(),
-        // TfrmConsultaProducao, TfrmDemo,
+        window<TfrmConsultaProducao>(),
+        // TfrmDemo,
         window<TfrmREntrada>(),
         window<TfrmREntrada1>(),
         // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
