@@ -27,6 +27,8 @@
 #include "logs/UnitRRomaneioToros.h"
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
+#include "sawn/UnitEntradaSerrada.h"
+#include "sawn/UnitEntradaSerradaProdutos.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 #include "widgets/ReportPreview.h"
@@ -80,6 +82,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmEntradaToros>(),
         window<TfrmFornecedores>(),
         window<TfrmEntradaTorosProdutos>(),
+        window<TfrmEntradaSerrada>(),
+        window<TfrmEntradaSerradaProdutos>(),
         // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
         window<TfrmConsultaEPatio>(),
         // TfrmConsultaESerrada, TfrmProducao,
