@@ -510,7 +510,23 @@ void TfrmEntradaToros::BitBtn4Click()
     dm->TEntrada->append();
     m_linesKey = {};
     dm->QMunicipio->open();
-    execWindow(QStringLiteral("TfrmPesquisa"));
+    chooseSupplier();
+}
+
+// The supplier's CPF goes into the invoice's CGC; closed without a choice,
+// the header stays as it was.
+void TfrmEntradaToros::chooseSupplier()
+{
+    const std::optional<PickedRow> row = m_supplierPicker.choose();
+    if (!row)
+        return;
+    if (!row->isEmpty()) {
+        writeInto(fornecedor, row->value(QStringLiteral("NOMEFORNECEDOR")));
+        writeInto(DBEdit1, row->value(QStringLiteral("CPF")));
+        writeInto(inscricao, row->value(QStringLiteral("INSCESTADUAL")));
+        writeInto(DBEDIT6, row->value(QStringLiteral("CODIGOFORNECEDOR")));
+    }
+    nota->setFocus();
 }
 
 void TfrmEntradaToros::notaEnter()
@@ -761,7 +777,7 @@ void TfrmEntradaToros::BitBtn1Click()
         dm->TEntrada->append();
         showLinesGrid(false);
         dm->TEntrada_discriminacao->close();
-        execWindow(QStringLiteral("TfrmPesquisa"));
+        chooseSupplier();
         nota->setFocus();
     };
     save.finished = [this] {

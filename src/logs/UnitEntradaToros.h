@@ -2,6 +2,7 @@
 
 #include "rules/LogInvoice.h"
 #include "widgets/MovementHeaderWindow.h"
+#include "widgets/PickerWindow.h"
 
 class QComboBox;
 class QGroupBox;
@@ -31,6 +32,9 @@ class TfrmEntradaToros : public widgets::MovementHeaderWindow
     Q_OBJECT
 public:
     explicit TfrmEntradaToros(data::TDM *dm, QWidget *parent = nullptr);
+
+    // The supplier picker each new invoice starts with.
+    void setSupplierPicker(widgets::Picker picker) { m_supplierPicker = std::move(picker); }
 
     // What the line window copies from the header into each new line.
     struct InvoiceFields
@@ -124,9 +128,11 @@ private:
     rules::InvoiceKey linesKey() const;
     void writeResult(widgets::NumericEdit *edit, const QString &column, double value);
     void setIdleButtons();
+    void chooseSupplier();
 
     data::TDM *dm;
     rules::LogInvoice m_invoices;
     rules::InvoiceKey m_linesKey;
+    widgets::Picker m_supplierPicker;
     bool m_switchingTab = false;
 };

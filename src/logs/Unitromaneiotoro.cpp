@@ -251,7 +251,26 @@ void TfrmRomaneiotoro::BitBtn5Click()
         b->setEnabled(false);
     dm->TROMANEIOTORO->setFiltered(false);
     dm->TROMANEIOTORO->close();
-    execWindow(QStringLiteral("TfrmPesquisa3"));
+    chooseClient();
+}
+
+// Closed without a choice the list goes back to no number and no line can
+// be added.
+void TfrmRomaneiotoro::chooseClient()
+{
+    const std::optional<PickedRow> row = m_clientPicker.choose();
+    if (!row) {
+        nota->setValue(0);
+        BitBtn12->setEnabled(false);
+        dm->QCredor->close();
+        return;
+    }
+    fornecedor->setText(row->text(QStringLiteral("NOMECREDOR")));
+    inscricao->setText(row->text(QStringLiteral("CNPJ")));
+    Edit1->setText(row->text(QStringLiteral("CODIGOCREDOR")));
+    nota->setEnabled(true);
+    data->setEnabled(true);
+    nota->setFocus();
 }
 
 void TfrmRomaneiotoro::dataEnter()

@@ -2,6 +2,7 @@
 
 #include "rules/LogPackingList.h"
 #include "widgets/MovementHeaderWindow.h"
+#include "widgets/PickerWindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -19,6 +20,9 @@ class TfrmRomaneiotoro : public widgets::MovementHeaderWindow
     Q_OBJECT
 public:
     explicit TfrmRomaneiotoro(data::TDM *dm, QWidget *parent = nullptr);
+
+    // The client picker each new list starts with.
+    void setClientPicker(widgets::Picker picker) { m_clientPicker = std::move(picker); }
 
     QLineEdit *fornecedor, *MaskEdit1, *inscricao, *Edit1;
     widgets::DBEdit *EditFax, *nota1, *data1;
@@ -63,8 +67,10 @@ private:
     void clearClient();
     void setLineButtons(bool enabled);
     void showLineWindow();
+    void chooseClient();
 
     data::TDM *dm;
     rules::LogPackingList m_lists;
     rules::PackingListKey m_listKey;
+    widgets::Picker m_clientPicker;
 };

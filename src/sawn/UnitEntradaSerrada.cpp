@@ -237,7 +237,25 @@ void TfrmEntradaSerrada::BitBtn4Click()
     dm->TESERRADA->open();
     dm->TESERRADA->append();
     dm->QMunicipio->open();
-    execWindow(QStringLiteral("TfrmPesquisa"));
+    chooseSupplier();
+}
+
+// The supplier's CNPJ goes into the invoice's CGC. Closed without a choice,
+// the number box goes back to 0.
+void TfrmEntradaSerrada::chooseSupplier()
+{
+    const std::optional<PickedRow> row = m_supplierPicker.choose();
+    if (!row) {
+        nota->setValue(0);
+        return;
+    }
+    if (!row->isEmpty()) {
+        writeInto(RAZAO_SOCIAL, row->value(QStringLiteral("NOMEFORNECEDOR")));
+        writeInto(CGC, row->value(QStringLiteral("CNPJ")));
+        writeInto(INSC_ESTADUAL, row->value(QStringLiteral("INSCESTADUAL")));
+        writeInto(DBEDIT6, row->value(QStringLiteral("CODIGOFORNECEDOR")));
+    }
+    nota->setFocus();
 }
 
 void TfrmEntradaSerrada::dataEnter()
@@ -254,7 +272,7 @@ void TfrmEntradaSerrada::notaExit()
         if (!dm->TESERRADA->isEditing())
             BitBtn4Click();
         else
-            execWindow(QStringLiteral("TfrmPesquisa"));
+            chooseSupplier();
     }
     restrictLines();
     // A header with its supplier takes lines.
@@ -282,7 +300,7 @@ void TfrmEntradaSerrada::BitBtn12Click()
         if (!dm->TESERRADA->isEditing())
             BitBtn4Click();
         else
-            execWindow(QStringLiteral("TfrmPesquisa"));
+            chooseSupplier();
         return;
     }
     if (nota->value() == 0) {
@@ -360,7 +378,7 @@ void TfrmEntradaSerrada::BitBtn1Click()
         dm->TESERRADA->append();
         showLinesGrid(false);
         dm->TESDISCRIMINACAO->close();
-        execWindow(QStringLiteral("TfrmPesquisa"));
+        chooseSupplier();
         nota->setFocus();
     };
     save.finished = [this] {

@@ -2,6 +2,7 @@
 
 #include "rules/LogInvoice.h"
 #include "widgets/MovementHeaderWindow.h"
+#include "widgets/PickerWindow.h"
 
 #include <QDate>
 
@@ -33,6 +34,9 @@ public:
         QDate dataEmissao;
     };
     InvoiceFields invoiceFields() const;
+
+    // The supplier picker each new invoice starts with.
+    void setSupplierPicker(widgets::Picker picker) { m_supplierPicker = std::move(picker); }
 
     widgets::DBEdit *RAZAO_SOCIAL, *INSC_ESTADUAL, *CGC, *DBEDIT6;
     QSpinBox *nota;
@@ -66,7 +70,9 @@ private:
     void restrictLines();
     void setLineSteps(bool enabled);
     void clearHeader();
+    void chooseSupplier();
 
     data::TDM *dm;
     rules::LogInvoice m_invoices;
+    widgets::Picker m_supplierPicker;
 };

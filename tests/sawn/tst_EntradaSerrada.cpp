@@ -66,6 +66,7 @@ class TestEntradaSerrada : public QObject
             picker = new TfrmPesquisa(&dm, w.get());
             for (QWidget *x : std::initializer_list<QWidget *>{w.get(), line, picker})
                 widgets::windows().add(x);
+            w->setSupplierPicker(widgets::Picker::of(picker));
             w->resize(900, 600);
             w->show();
             w->activateWindow();
