@@ -2,7 +2,9 @@
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 
+#include "ReportTestKit.h"
 #include "data/Statement.h"
+#include "reports/UnitRepEntrada2.h"
 #include "sawn/UnitEntradaSerrada.h"
 #include "sawn/UnitEntradaSerradaProdutos.h"
 #include "statements/UnitPesquisaEntrada.h"
@@ -185,6 +187,18 @@ private slots:
                  QStringLiteral("VIGA"));
         QCOMPARE(f.scalar("select cast(max(DATALANCAMENTO) as date) from ENTRADA_SERRADA_DISCRIMINACAO").toDate(),
                  QDate::currentDate());
+
+        // The sawn-wood invoice list prints the number.
+        data::execute(f.dm.IBDatabase1, QStringLiteral("insert into MANUTENCAO (NOMEEMPRESA) values ('SERRARIA')"));
+        QString error;
+        const QString text = reporttest::reportText(
+            reports::RepEntrada2({{QStringLiteral("INICIO"), QDate::currentDate()},
+                                  {QStringLiteral("FIM"), QDate::currentDate()}}),
+            f.dm.IBDatabase1, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(text.contains(QRegularExpression(
+                     QStringLiteral("000123\\s+%1\\s+MADEIREIRA ALFA").arg(QDate::currentDate().toString("dd/MM/yyyy")))),
+                 qPrintable(text));
     }
 
     // Typing the number of an invoice already entered for the same supplier
