@@ -27,6 +27,8 @@
 #include "logs/UnitRRomaneioToros.h"
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
+#include "sawn/UnitEntradaSerrada.h"
+#include "sawn/UnitEntradaSerradaProdutos.h"
 #include "sawn/UnitConsultaESerrada.h"
 #include "sawn/UnitConsultaProducao.h"
 #include "statements/UnitPesquisa3.h"
@@ -50,6 +52,7 @@ widgets::Picker picker()
 template <typename T>
 void givePickers(T *) {}
 void givePickers(TfrmEntradaToros *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmEntradaSerrada *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada1 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada3 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
@@ -103,6 +106,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmEntradaToros>(),
         window<TfrmFornecedores>(),
         window<TfrmEntradaTorosProdutos>(),
+        window<TfrmEntradaSerrada>(),
+        window<TfrmEntradaSerradaProdutos>(),
         // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
         window<TfrmConsultaEPatio>(),
         window<TfrmConsultaESerrada>(),
