@@ -27,6 +27,9 @@
 #include "logs/UnitRRomaneioToros.h"
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
+#include "sawn/UnitProducao.h"
+#include "statements/UnitPesquisa1.h"
+#include "statements/UnitPesquisa2.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 #include "widgets/ReportPreview.h"
@@ -52,6 +55,7 @@ void givePickers(TfrmREntrada1 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada3 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmRRomaneioToros *w) { w->setPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmProducao *w) { w->setPickers(picker<TfrmPesquisa1>(), picker<TfrmPesquisa2>()); }
 
 template <typename T>
 WindowEntry window()
@@ -103,9 +107,11 @@ const QVector<WindowEntry> &windowList()
         window<TfrmEntradaTorosProdutos>(),
         // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
         window<TfrmConsultaEPatio>(),
-        // TfrmConsultaESerrada, TfrmProducao,
+        // TfrmConsultaESerrada,
+        window<TfrmProducao>(),
         window<TfrmPesquisa>(),
-        // TfrmPesquisa1, TfrmPesquisa2,
+        window<TfrmPesquisa1>(),
+        window<TfrmPesquisa2>(),
         window<TfrmPesquisa3>(),
         // TfrmConsultaProducao, TfrmDemo,
         window<TfrmREntrada>(),
