@@ -52,12 +52,13 @@ E *bound(data::DataSource *source, const QString &field, const QString &name)
     return e;
 }
 
-// A field the user reads but never types into or tabs to.
+// A field the user reads but never types into; Tab passes it by, a check
+// may still point at it.
 template <typename E>
 E *shown(E *e)
 {
     e->setReadOnly(true);
-    e->setFocusPolicy(Qt::NoFocus);
+    e->setFocusPolicy(Qt::ClickFocus);
     return e;
 }
 
