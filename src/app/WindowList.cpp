@@ -27,6 +27,8 @@
 #include "logs/UnitRRomaneioToros.h"
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
+#include "sawn/UnitConsultaESerrada.h"
+#include "sawn/UnitConsultaProducao.h"
 #include "sawn/UnitProducao.h"
 #include "statements/UnitPesquisa1.h"
 #include "statements/UnitPesquisa2.h"
@@ -107,13 +109,14 @@ const QVector<WindowEntry> &windowList()
         window<TfrmEntradaTorosProdutos>(),
         // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
         window<TfrmConsultaEPatio>(),
-        // TfrmConsultaESerrada,
+        window<TfrmConsultaESerrada>(),
         window<TfrmProducao>(),
         window<TfrmPesquisa>(),
         window<TfrmPesquisa1>(),
         window<TfrmPesquisa2>(),
         window<TfrmPesquisa3>(),
-        // TfrmConsultaProducao, TfrmDemo,
+        window<TfrmConsultaProducao>(),
+        // TfrmDemo,
         window<TfrmREntrada>(),
         window<TfrmREntrada1>(),
         // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
