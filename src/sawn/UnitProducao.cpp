@@ -9,6 +9,7 @@
 #include "widgets/DBGrid.h"
 #include "widgets/DBNavigator.h"
 #include "widgets/DateEdit.h"
+#include "widgets/KeyNavigation.h"
 #include "widgets/MovementWindow.h"
 #include "widgets/NumericEdit.h"
 #include "widgets/Prompter.h"
@@ -182,6 +183,7 @@ void TfrmProducao::buildUi()
     on(BitBtn7, &TfrmProducao::BitBtn7Click);
     onEnter(PRODUTO, [this] { guarded(this, [this] { PRODUTOEnter(); }); });
     PRODUTO->installEventFilter(this);
+    KeyNavigator::leaveEnterTo(PRODUTO);
     connect(Edit1, &QLineEdit::textEdited, this, [this](const QString &t) {
         if (t != t.toUpper()) {
             const int pos = Edit1->cursorPosition();

@@ -9,10 +9,10 @@
 #include "statements/UnitPesquisa2.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DateEdit.h"
+#include "widgets/KeyNavigation.h"
 #include "widgets/NumericEdit.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -121,7 +121,7 @@ class TestProducao : public QObject
                                   {{"p", plate}}).value(0).toDouble();
         }
 
-        // "&Incluir", then Tab into the product field: the product picker,
+        // "&Incluir", then Enter into the product field: the product picker,
         // then the yard-log picker, each answered by typing. An empty LOG
         // leaves the log picker with Esc.
         void include(const QString &product, const QString &log)
@@ -144,7 +144,7 @@ class TestProducao : public QObject
             });
             if (!w->DATA->hasFocus())
                 QTest::mouseClick(w->DATA, Qt::LeftButton);
-            QTest::keyClick(w->DATA, Qt::Key_Tab);
+            QTest::keyClick(w->DATA, Qt::Key_Return); // Enter moves on into the product field
             QVERIFY(!logs->isVisible() && !products->isVisible());
             activatedAgain();
         }
@@ -314,34 +314,13 @@ private slots:
         QTest::keyClick(f.w.get(), Qt::Key_Escape);
         QVERIFY(!f.w->isVisible());
     }
-
-    // The yard-log picker finds a plate code only when typed whole; the
-    // product picker finds a name prefix whatever the case.
-    void pickersLocate()
-    {
-        Fixture f;
-        f.logs->show();
-        QTest::keyClicks(f.logs->Edit1, "10");
-        QCOMPARE(f.logs->TCONSULTA->asString("CODIGOPRODUTO"), QStringLiteral("101")); // first row, unmoved
-        QTest::keyClicks(f.logs->Edit1, "10");
-        QCOMPARE(f.logs->TCONSULTA->asString("CODIGOPRODUTO"), QStringLiteral("1010"));
-        QCOMPARE(f.logs->TCONSULTA->displayText("NFNUMERO"), QStringLiteral("000001"));
-        f.logs->BitBtn2->click();
-        QVERIFY(!f.logs->TCONSULTA->isActive());
-
-        f.products->show();
-        QCOMPARE(f.products->ComboBox1->currentText(), QStringLiteral("PRODUTO"));
-        QTest::keyClicks(f.products->Edit1, "v");
-        QCOMPARE(f.dm.QProduto->asString("NOMEGRAU"), QStringLiteral("VIGA"));
-        f.products->BitBtn2->click();
-        QVERIFY(!f.dm.QProduto->isActive());
-    }
 };
 
 int main(int argc, char **argv)
 {
     isolateTestEnvironment();
     QApplication app(argc, argv);
+    widgets::KeyNavigator::instance().install(); // Enter and Esc move between fields, as in the program
     TestProducao t;
     return QTest::qExec(&t, argc, argv);
 }
