@@ -31,6 +31,9 @@
 #include "sawn/UnitEntradaSerradaProdutos.h"
 #include "sawn/UnitConsultaESerrada.h"
 #include "sawn/UnitConsultaProducao.h"
+#include "sawn/UnitProducao.h"
+#include "statements/UnitPesquisa1.h"
+#include "statements/UnitPesquisa2.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 #include "widgets/ReportPreview.h"
@@ -57,6 +60,7 @@ void givePickers(TfrmREntrada1 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada3 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmRRomaneioToros *w) { w->setPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmProducao *w) { w->setPickers(picker<TfrmPesquisa1>(), picker<TfrmPesquisa2>()); }
 
 template <typename T>
 WindowEntry window()
@@ -111,9 +115,10 @@ const QVector<WindowEntry> &windowList()
         // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
         window<TfrmConsultaEPatio>(),
         window<TfrmConsultaESerrada>(),
-        // TfrmProducao,
+        window<TfrmProducao>(),
         window<TfrmPesquisa>(),
-        // TfrmPesquisa1, TfrmPesquisa2,
+        window<TfrmPesquisa1>(),
+        window<TfrmPesquisa2>(),
         window<TfrmPesquisa3>(),
         window<TfrmConsultaProducao>(),
         // TfrmDemo,
