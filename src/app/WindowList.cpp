@@ -29,6 +29,12 @@
 #include "logs/Unitromaneiotorosprodutos.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
+#include "statements/UnitDemo.h"
+#include "statements/UnitfrmFunrural.h"
+#include "maintenance/UnitBackup.h"
+#include "maintenance/UnitLimparBD.h"
+#include "maintenance/UnitRestore.h"
+#include "maintenance/Unitskin.h"
 #include "widgets/ReportPreview.h"
 
 namespace app {
@@ -76,7 +82,8 @@ const QVector<WindowEntry> &windowList()
         report<RepFornecedores>(),
         report<RepProduto>(),
         report<RepMunicipio>(),
-        // TfrmBackup, TfrmRestore,
+        window<TfrmBackup>(),
+        window<TfrmRestore>(),
         window<TfrmEntradaToros>(),
         window<TfrmFornecedores>(),
         window<TfrmEntradaTorosProdutos>(),
@@ -86,7 +93,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmPesquisa>(),
         // TfrmPesquisa1, TfrmPesquisa2,
         window<TfrmPesquisa3>(),
-        // TfrmConsultaProducao, TfrmDemo,
+        // TfrmConsultaProducao,
+        window<TfrmDemo>(),
         window<TfrmREntrada>(),
         window<TfrmREntrada1>(),
         // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
@@ -97,7 +105,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmLogin>(),
         window<TfrmAtualizacao>(),
         window<TfrmUsuario>(),
-        // TfrmFunRural, TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
+        window<TfrmFunRural>(),
+        // TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
         window<TfrmREntrada2>(),
         window<TfrmREntrada3>(),
         // RepEntrada2, RepEntrada3, RepRomaneioToros,
@@ -109,7 +118,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmRomaneiotoro>(),
         window<TfrmRomaneiotorosprodutos>(),
         window<TfrmRRomaneioToros>(),
-        // TfrmLimparBD, TfrmSkin,
+        window<TfrmLimparBD>(),
+        window<TfrmSkin>(),
         // TfrmConsultaProduto
         window<Tfrmconfigbd>(),
     };
