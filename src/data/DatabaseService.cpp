@@ -367,8 +367,8 @@ void DatabaseService::restore(const QString &backupFile, const QString &database
 
 void ServiceRun::Progress::feed(const QString &line)
 {
-    // Restore names every table before it loads any data.
-    if (line.contains(QLatin1String("restoring table ")) || line.contains(QLatin1String("writing table ")))
+    // Both name every table before they move any data.
+    if (done == 0 && (line.contains(QLatin1String("restoring table ")) || line.contains(QLatin1String("writing table "))))
         ++total;
     else if (line.contains(QLatin1String("data for table ")))
         ++done;
