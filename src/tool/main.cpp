@@ -4,6 +4,7 @@
 #include "data/DatabaseService.h"
 #include "data/DemoDatabase.h"
 #include "reports/ReportCommand.h"
+#include "rules/StockCommand.h"
 #include "taxid/TaxIdCommands.h"
 
 #include <QCoreApplication>
@@ -20,6 +21,7 @@ static int usage(QTextStream &err)
     err << "uso: quelvora-tool create-db [--demo] CAMINHO\n"
            "     quelvora-tool check-cpf VALOR | check-cnpj VALOR | check-ie UF VALOR\n"
            "     quelvora-tool check-batch < linhas (TIPO<TAB>UF<TAB>VALOR)\n"
+           "     quelvora-tool check-stock --database CAMINHO\n"
            "     quelvora-tool report --list\n"
            "     quelvora-tool report NOME --database CAMINHO [--param CHAVE=VALOR ...] --pdf SAIDA.pdf\n"
            "     quelvora-tool backup --database CAMINHO --to ARQUIVO.gbk [--quiet]\n"
@@ -132,5 +134,7 @@ int main(int argc, char **argv)
         return createDb(args, out, err);
     if (command == QLatin1String("backup") || command == QLatin1String("restore"))
         return service(command, args, out, err);
+    if (command == QLatin1String("check-stock"))
+        return rules::runCheckStock(args, out, err);
     return usage(err);
 }
