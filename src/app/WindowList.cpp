@@ -36,6 +36,12 @@
 #include "statements/UnitPesquisa2.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
+#include "statements/UnitDemo.h"
+#include "statements/UnitfrmFunrural.h"
+#include "maintenance/UnitBackup.h"
+#include "maintenance/UnitLimparBD.h"
+#include "maintenance/UnitRestore.h"
+#include "maintenance/Unitskin.h"
 #include "widgets/ReportPreview.h"
 #include "widgets/WindowRegistry.h"
 
@@ -106,7 +112,8 @@ const QVector<WindowEntry> &windowList()
         report<RepFornecedores>(),
         report<RepProduto>(),
         report<RepMunicipio>(),
-        // TfrmBackup, TfrmRestore,
+        window<TfrmBackup>(),
+        window<TfrmRestore>(),
         window<TfrmEntradaToros>(),
         window<TfrmFornecedores>(),
         window<TfrmEntradaTorosProdutos>(),
@@ -121,7 +128,7 @@ const QVector<WindowEntry> &windowList()
         window<TfrmPesquisa2>(),
         window<TfrmPesquisa3>(),
         window<TfrmConsultaProducao>(),
-        // TfrmDemo,
+        window<TfrmDemo>(),
         window<TfrmREntrada>(),
         window<TfrmREntrada1>(),
         // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
@@ -132,7 +139,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmLogin>(),
         window<TfrmAtualizacao>(),
         window<TfrmUsuario>(),
-        // TfrmFunRural, TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
+        window<TfrmFunRural>(),
+        // TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
         window<TfrmREntrada2>(),
         window<TfrmREntrada3>(),
         // RepEntrada2, RepEntrada3, RepRomaneioToros,
@@ -144,7 +152,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmRomaneiotoro>(),
         window<TfrmRomaneiotorosprodutos>(),
         window<TfrmRRomaneioToros>(),
-        // TfrmLimparBD, TfrmSkin,
+        window<TfrmLimparBD>(),
+        window<TfrmSkin>(),
         // TfrmConsultaProduto
         window<Tfrmconfigbd>(),
     };
