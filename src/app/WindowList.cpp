@@ -29,6 +29,8 @@
 #include "logs/Unitromaneiotorosprodutos.h"
 #include "sawn/UnitConsultaESerrada.h"
 #include "sawn/UnitConsultaProducao.h"
+#include "sawn/UnitRProducao.h"
+#include "sawn/UnitRProducao1.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 #include "widgets/ReportPreview.h"
@@ -94,8 +96,9 @@ const QVector<WindowEntry> &windowList()
         window<TfrmREntrada>(),
         window<TfrmREntrada1>(),
         // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
-        // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1, TfrmRProducao,
-        // TfrmRProducao1,
+        // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1,
+        window<TfrmRProducao>(),
+        window<TfrmRProducao1>(),
         report<RepEstoque>(),
         window<TfrmManutencao1>(),
         window<TfrmLogin>(),
