@@ -34,16 +34,37 @@
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 #include "widgets/ReportPreview.h"
+#include "widgets/WindowRegistry.h"
 
 namespace app {
 
 namespace {
 
+// A picker as the windows that use it reach it: made when first opened.
+template <typename P>
+widgets::Picker picker()
+{
+    return widgets::Picker([] { return static_cast<widgets::PickerWindow *>(widgets::windows().get<P>()); });
+}
+
+// What a window is given when it is made: its pickers, by type. A window
+// that uses none takes the first form.
+template <typename T>
+void givePickers(T *) {}
+void givePickers(TfrmEntradaToros *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmREntrada1 *w) { w->setPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmREntrada3 *w) { w->setPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmRRomaneioToros *w) { w->setPicker(picker<TfrmPesquisa3>()); }
+
 template <typename T>
 WindowEntry window()
 {
-    return {T::staticMetaObject.className(),
-            [](data::TDM *dm, QWidget *parent) -> QWidget * { return new T(dm, parent); }};
+    return {T::staticMetaObject.className(), [](data::TDM *dm, QWidget *parent) -> QWidget * {
+                T *w = new T(dm, parent);
+                givePickers(w);
+                return w;
+            }};
 }
 
 // A report of the catalogue, reached by its name.

@@ -2,6 +2,7 @@
 
 #include "core/Amount.h"
 #include "data/UnitDM.h"
+#include "rules/YardStock.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
@@ -22,8 +23,6 @@ TfrmConsultaEPatio::TfrmConsultaEPatio(data::TDM *dm_, QWidget *parent) : QDialo
     setObjectName(QStringLiteral("TfrmConsultaEPatio"));
     setWindowTitle(QStringLiteral("Consulta Estoque do Pátio"));
     setMovementWindowFlags(this);
-    m_stock = new data::Query(dm->IBDatabase1, {}, this);
-    m_stock->setObjectName(QStringLiteral("QEstoquePatio"));
 
     auto *layout = new QVBoxLayout(this);
     auto *banner = new QLabel(QStringLiteral("Estoque do Pátio"));
@@ -114,21 +113,17 @@ void TfrmConsultaEPatio::BitBtn3Click()
         inform(QStringLiteral("Tipo de Consulta deve ser informada!"), QStringLiteral("Consulta"), this);
         return;
     }
-    // The stock is the sum over the lines in the yard, asked of the database.
+    // The database keeps the yard's figures; asking costs the same however
+    // many logs there are.
+    double total = 0;
     if (TipoEssencia->isChecked()) {
         // No species chosen matches no line: the stock is zero.
         bool ok = false;
         const double code = Edit1->text().toDouble(&ok);
-        m_stock->setSql(QStringLiteral("select sum(QUANTIDADE) as TOTAL from ENTRADA_TOROS_DISCRIMINACAO "
-                                       "where CODIGOESSENCIA = :essencia and SITUACAO = 0"),
-                        {{QStringLiteral("essencia"), ok ? QVariant(code) : QVariant(QMetaType(QMetaType::Double))}});
+        total = ok ? rules::yardStockOfSpecies(dm->IBDatabase1, code) : 0.0;
     } else {
-        m_stock->setSql(QStringLiteral("select sum(QUANTIDADE) as TOTAL from ENTRADA_TOROS_DISCRIMINACAO "
-                                       "where SITUACAO = 0"));
+        total = rules::yardStock(dm->IBDatabase1);
     }
-    m_stock->open();
-    const double total = m_stock->asDouble(QStringLiteral("TOTAL"));
-    m_stock->close();
     TENTRADA1->setText(core::formatAmount(total, QStringLiteral("#0.0000")));
 }
 

@@ -574,8 +574,23 @@ void TfrmEntradaToros::BitBtn4Click()
     dm->TEntrada->append();
     m_linesKey = {};
     dm->QMunicipio->open();
-    if (auto *picker = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmPesquisa"))))
-        picker->exec();
+    chooseSupplier();
+}
+
+// The supplier's CPF goes into the invoice's CGC; closed without a choice,
+// the header stays as it was.
+void TfrmEntradaToros::chooseSupplier()
+{
+    const std::optional<PickedRow> row = m_supplierPicker.choose();
+    if (!row)
+        return;
+    if (!row->isEmpty()) {
+        writeInto(fornecedor, row->value(QStringLiteral("NOMEFORNECEDOR")));
+        writeInto(DBEdit1, row->value(QStringLiteral("CPF")));
+        writeInto(inscricao, row->value(QStringLiteral("INSCESTADUAL")));
+        writeInto(DBEDIT6, row->value(QStringLiteral("CODIGOFORNECEDOR")));
+    }
+    nota->setFocus();
 }
 
 void TfrmEntradaToros::notaEnter()
@@ -836,8 +851,7 @@ void TfrmEntradaToros::BitBtn1Click()
         dm->TEntrada->append();
         showLinesGrid(false);
         dm->TEntrada_discriminacao->close();
-        if (auto *picker = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmPesquisa"))))
-            picker->exec();
+        chooseSupplier();
         nota->setFocus();
     };
     save.finished = [this] {

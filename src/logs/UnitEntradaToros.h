@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/LogInvoice.h"
+#include "widgets/PickerWindow.h"
 
 #include <QDialog>
 
@@ -32,6 +33,9 @@ class TfrmEntradaToros : public QDialog
     Q_OBJECT
 public:
     explicit TfrmEntradaToros(data::TDM *dm, QWidget *parent = nullptr);
+
+    // The supplier picker each new invoice starts with.
+    void setSupplierPicker(widgets::Picker picker) { m_supplierPicker = std::move(picker); }
 
     // What the line window copies from the header into each new line.
     struct InvoiceFields
@@ -128,10 +132,12 @@ private:
     bool lineWindowBusy();
     void writeResult(widgets::NumericEdit *edit, const QString &column, double value);
     void setIdleButtons();
+    void chooseSupplier();
 
     data::TDM *dm;
     rules::LogInvoice m_invoices;
     rules::InvoiceKey m_linesKey;
+    widgets::Picker m_supplierPicker;
     bool m_switchingTab = false;
     bool m_closing = false;
 };

@@ -312,8 +312,26 @@ void TfrmRomaneiotoro::BitBtn5Click()
     dm->QCredor->close();
     dm->TROMANEIOTORO->setFiltered(false);
     dm->TROMANEIOTORO->close();
-    if (auto *picker = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmPesquisa3"))))
-        picker->exec();
+    chooseClient();
+}
+
+// Closed without a choice the list goes back to no number and no line can
+// be added.
+void TfrmRomaneiotoro::chooseClient()
+{
+    const std::optional<PickedRow> row = m_clientPicker.choose();
+    if (!row) {
+        nota->setValue(0);
+        BitBtn12->setEnabled(false);
+        dm->QCredor->close();
+        return;
+    }
+    fornecedor->setText(row->text(QStringLiteral("NOMECREDOR")));
+    inscricao->setText(row->text(QStringLiteral("CNPJ")));
+    Edit1->setText(row->text(QStringLiteral("CODIGOCREDOR")));
+    nota->setEnabled(true);
+    data->setEnabled(true);
+    nota->setFocus();
 }
 
 void TfrmRomaneiotoro::dataEnter()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/LogPackingList.h"
+#include "widgets/PickerWindow.h"
 
 #include <QDialog>
 
@@ -20,6 +21,9 @@ class TfrmRomaneiotoro : public QDialog
     Q_OBJECT
 public:
     explicit TfrmRomaneiotoro(data::TDM *dm, QWidget *parent = nullptr);
+
+    // The client picker each new list starts with.
+    void setClientPicker(widgets::Picker picker) { m_clientPicker = std::move(picker); }
 
     QLineEdit *fornecedor, *MaskEdit1, *inscricao, *Edit1;
     widgets::DBEdit *EditFax, *nota1, *data1;
@@ -62,9 +66,11 @@ private:
     void setLineButtons(bool enabled);
     bool lineWindowBusy();
     void showLineWindow();
+    void chooseClient();
 
     data::TDM *dm;
     rules::LogPackingList m_lists;
     rules::PackingListKey m_listKey;
+    widgets::Picker m_clientPicker;
     bool m_closing = false;
 };

@@ -3,6 +3,7 @@
 #include "data/DatabaseCreator.h"
 #include "data/DemoDatabase.h"
 #include "reports/ReportCommand.h"
+#include "rules/StockCommand.h"
 #include "taxid/TaxIdCommands.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ static int usage(QTextStream &err)
     err << "uso: quelvora-tool create-db [--demo] CAMINHO\n"
            "     quelvora-tool check-cpf VALOR | check-cnpj VALOR | check-ie UF VALOR\n"
            "     quelvora-tool check-batch < linhas (TIPO<TAB>UF<TAB>VALOR)\n"
+           "     quelvora-tool check-stock --database CAMINHO\n"
            "     quelvora-tool report --list\n"
            "     quelvora-tool report NOME --database CAMINHO [--param CHAVE=VALOR ...] --pdf SAIDA.pdf\n";
     return 2;
@@ -81,5 +83,7 @@ int main(int argc, char **argv)
     const QString command = args.takeFirst();
     if (command == QLatin1String("create-db"))
         return createDb(args, out, err);
+    if (command == QLatin1String("check-stock"))
+        return rules::runCheckStock(args, out, err);
     return usage(err);
 }
