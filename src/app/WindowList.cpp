@@ -32,6 +32,8 @@
 #include "sawn/UnitConsultaESerrada.h"
 #include "sawn/UnitConsultaProducao.h"
 #include "sawn/UnitProducao.h"
+#include "sawn/UnitRProducao.h"
+#include "sawn/UnitRProducao1.h"
 #include "statements/UnitPesquisa1.h"
 #include "statements/UnitPesquisa2.h"
 #include "statements/UnitPesquisa3.h"
@@ -132,8 +134,9 @@ const QVector<WindowEntry> &windowList()
         window<TfrmREntrada>(),
         window<TfrmREntrada1>(),
         // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
-        // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1, TfrmRProducao,
-        // TfrmRProducao1,
+        // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1,
+        window<TfrmRProducao>(),
+        window<TfrmRProducao1>(),
         report<RepEstoque>(),
         window<TfrmManutencao1>(),
         window<TfrmLogin>(),
