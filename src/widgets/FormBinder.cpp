@@ -7,8 +7,11 @@
 #include "NumericEdit.h"
 #include "UpperCaseValidator.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMetaEnum>
+#include <QStyle>
 
 namespace widgets {
 
@@ -42,6 +45,16 @@ QVector<DBGrid::Column> columnsOf(const QStringList &specs)
 
 void look(QWidget *w)
 {
+    const QString icon = w->property("standardIcon").toString();
+    if (auto *button = qobject_cast<QAbstractButton *>(w); button && !icon.isEmpty()) {
+        const QMetaEnum pixmaps = QMetaEnum::fromType<QStyle::StandardPixmap>();
+        bool ok = false;
+        const int which = pixmaps.keyToValue(icon.toLatin1().constData(), &ok);
+        Q_ASSERT_X(ok, "FormBinder", qPrintable(icon));
+        if (ok)
+            button->setIcon(button->style()->standardIcon(QStyle::StandardPixmap(which)));
+        return;
+    }
     const CharCase c = charCaseOf(w);
     if (auto *edit = qobject_cast<DBEdit *>(w)) {
         edit->setCharCase(c);
@@ -66,7 +79,7 @@ void FormBinder::applyLooks(QWidget *form)
 {
     for (QWidget *w : form->findChildren<QWidget *>())
         if (w->property("charCase").isValid() || w->property("decimals").isValid()
-            || w->property("zeroPadding").isValid())
+            || w->property("zeroPadding").isValid() || w->property("standardIcon").isValid())
             look(w);
 }
 

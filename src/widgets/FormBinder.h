@@ -25,13 +25,14 @@ class MaskedFieldPair;
 //   decimals     decimals of a NumericEdit
 //   zeroPadding  digits of a zero-padded number edit
 //   columns      on a DBGrid, "FIELD|Title|width" per column; binds the grid
+//   standardIcon on a button, the style's picture ("SP_DialogOkButton")
 // So a window's bindings are declared in its form, not written per field.
 class FormBinder
 {
 public:
     static void bind(QWidget *form, data::DataSource *source);
     static void bind(QWidget *form, data::DataSet *dataSet);
-    // Only the properties that need no data: character case, decimals, padding.
+    // Only the properties that need no data: character case, decimals, padding, icons.
     static void applyLooks(QWidget *form);
 
     // The pair the binder made for a masked edit; null for any other edit.

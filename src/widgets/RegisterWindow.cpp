@@ -457,18 +457,6 @@ void RegisterWindow::dropDownOnTyping(QComboBox *list)
     list->installEventFilter(this);
 }
 
-RegisterWindow::MaskedField RegisterWindow::maskedField(QWidget *parent, data::DataSource *source,
-                                                       const QString &field, const QString &mask,
-                                                       const QString &objectName)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    auto *column = new DBEdit(source, field, parent);
-    column->setObjectName(field);
-    new MaskedFieldPair(edit, column, mask, edit);
-    return {edit, column};
-}
-
 bool RegisterWindow::focusGoingTo(Button b) const
 {
     return QApplication::focusWidget() == m_buttons[b];

@@ -88,8 +88,6 @@ protected:
     void setForm(QWidget *form, data::DataSource *source = nullptr);
     // The masked edit the form's binder paired with its hidden, bound edit.
     static MaskedField masked(QLineEdit *edit);
-    MaskedField maskedField(QWidget *parent, data::DataSource *source, const QString &field, const QString &mask,
-                            const QString &objectName);
 
     // The tabbed body of the larger registers: `PageControl1` with one page
     // `TabSheet1`, `TabSheet2`... per caption, in order.
