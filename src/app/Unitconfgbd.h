@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class QTimer;
 namespace data { class TDM; }
 
 // Where the database is: edits the stored record and restarts the program.
@@ -49,4 +50,5 @@ private:
     data::TDM *m_dm;
     Launcher m_launcher;
     bool m_loggedIn = false;
+    QTimer *m_foldTimer = nullptr;
 };
