@@ -7,8 +7,9 @@ namespace widgets {
 
 QValidator::State UpperCaseValidator::validate(QString &input, int &pos) const
 {
+    // "ß" grows into "SS": the cursor stays after what was before it.
+    pos = int(input.left(pos).toUpper().size());
     input = input.toUpper();
-    pos = qMin(pos, int(input.size())); // "ß" grows into "SS"
     return Acceptable;
 }
 
