@@ -1,19 +1,17 @@
 #pragma once
 
+#include "ui_UnitAtualizacao.h"
+
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
 namespace data { class TDM; }
 
 // The product's page on the maker's site. Without an embedded browser the
 // window shows the address and hands it to the system's browser on request.
-class TfrmAtualizacao : public QDialog
+class TfrmAtualizacao : public QDialog, public Ui::TfrmAtualizacao
 {
     Q_OBJECT
 public:
     explicit TfrmAtualizacao(data::TDM *dm, QWidget *parent = nullptr);
 
-    QLabel *WebBrowser1;
-    QPushButton *BitBtn1;
 };

@@ -2,40 +2,19 @@
 
 #include "core/Formats.h"
 
-#include <QGridLayout>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 
 TfrmCalculadora::TfrmCalculadora(QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmCalculadora"));
-    setWindowTitle(QStringLiteral("Calculadora"));
-    Display = new QLineEdit(QStringLiteral("0"), this);
-    Display->setObjectName(QStringLiteral("Display"));
-    Display->setReadOnly(true);
-    Display->setAlignment(Qt::AlignRight);
-    Display->setAccessibleName(QStringLiteral("Resultado"));
+    setupUi(this);
     QFont f = Display->font();
     f.setPointSize(f.pointSize() + 4);
     Display->setFont(f);
-
-    auto *grid = new QGridLayout(this);
-    grid->addWidget(Display, 0, 0, 1, 4);
-    const char *keys[] = {"7", "8", "9", "/", "4", "5", "6", "*", "1", "2", "3", "-", "0", ",", "=", "+"};
-    for (int i = 0; i < 16; ++i) {
-        const QString key = QString::fromLatin1(keys[i]);
-        auto *b = new QPushButton(key, this);
-        b->setAutoDefault(false);
-        b->setMinimumSize(44, 36);
+    for (QPushButton *b : findChildren<QPushButton *>()) {
+        const QString key = b->text();
         connect(b, &QPushButton::clicked, this, [this, key] { press(key); });
-        grid->addWidget(b, 1 + i / 4, i % 4);
     }
-    auto *clear = new QPushButton(QStringLiteral("C"), this);
-    clear->setAutoDefault(false);
-    connect(clear, &QPushButton::clicked, this, [this] { press(QStringLiteral("C")); });
-    grid->addWidget(clear, 5, 0, 1, 4);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TfrmCalculadora::press(const QString &key)

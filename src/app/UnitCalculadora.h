@@ -1,17 +1,17 @@
 #pragma once
 
+#include "ui_UnitCalculadora.h"
+
 #include <QDialog>
 
-class QLineEdit;
-
 // The pop-up calculator of the utilities menu; its result goes nowhere.
-class TfrmCalculadora : public QDialog
+// Its keys (UnitCalculadora.ui) press what they show.
+class TfrmCalculadora : public QDialog, public Ui::TfrmCalculadora
 {
     Q_OBJECT
 public:
     explicit TfrmCalculadora(QWidget *parent = nullptr);
 
-    QLineEdit *Display;
     void press(const QString &key);
 
 private:

@@ -1,11 +1,7 @@
 #include "UnitInfo.h"
 
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -60,34 +56,13 @@ QString TfrmInfo::releaseNotes()
 
 TfrmInfo::TfrmInfo(data::TDM *, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmInfo"));
-    setWindowTitle(QStringLiteral("Ultimas Informações"));
-
-    auto *heading = new QLabel(QStringLiteral("Informações sobre Atualizações"), this);
-    QFont f = heading->font();
+    setupUi(this);
+    QFont f = Heading->font();
     f.setBold(true);
     f.setPointSize(f.pointSize() + 3);
-    heading->setFont(f);
-
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
+    Heading->setFont(f);
     Memo1->setPlainText(releaseNotes());
-    Memo1->setMinimumSize(560, 360);
-    Memo1->setAccessibleName(heading->text());
-
-    BitBtn1 = new QPushButton(QStringLiteral("&Retornar"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn1);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(heading);
-    layout->addWidget(Memo1);
-    layout->addLayout(buttons);
 }
 
 void TfrmInfo::keyPressEvent(QKeyEvent *event)

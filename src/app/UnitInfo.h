@@ -1,20 +1,18 @@
 #pragma once
 
+#include "ui_UnitInfo.h"
+
 #include <QDialog>
 
-class QPlainTextEdit;
-class QPushButton;
 namespace data { class TDM; }
 
-// The release notes, newest first, and a tour of the menus.
-class TfrmInfo : public QDialog
+// The release notes, newest first, and a tour of the menus (form UnitInfo.ui).
+class TfrmInfo : public QDialog, public Ui::TfrmInfo
 {
     Q_OBJECT
 public:
     explicit TfrmInfo(data::TDM *dm, QWidget *parent = nullptr);
 
-    QPlainTextEdit *Memo1;
-    QPushButton *BitBtn1; // "&Retornar"
 
     static QString releaseNotes();
 

@@ -1,25 +1,19 @@
 #pragma once
 
+#include "ui_UnitLogin.h"
+
 #include <QDialog>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
 namespace data { class TDM; }
 
 // The login shown once at start-up; accepted after a good user and
-// password, rejected when the user chose to end the program.
-class TfrmLogin : public QDialog
+// password, rejected when the user chose to end the program. Its form,
+// with the red note `Label3` naming the default user, is UnitLogin.ui.
+class TfrmLogin : public QDialog, public Ui::TfrmLogin
 {
     Q_OBJECT
 public:
     explicit TfrmLogin(data::TDM *dm, QWidget *parent = nullptr);
-
-    QLabel *Label3; // the red note naming the default user
-    QLineEdit *edusuario;
-    QLineEdit *edsenha;
-    QPushButton *BitBtn2; // "Logar"
-    QPushButton *BitBtn3; // "&Cancelar"
 
     void BitBtn2Click();
     void BitBtn3Click();

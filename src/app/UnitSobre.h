@@ -1,20 +1,20 @@
 #pragma once
 
+#include "ui_UnitSobre.h"
+
 #include <QDialog>
 
-class QLabel;
 class QTimer;
 namespace data { class TDM; }
 
-// About the system: the maker's data and where the database is.
-class TfrmSobre : public QDialog
+// About the system: the maker's data and where the database is. Its form
+// is UnitSobre.ui; `Label1` is the scrolling database line.
+class TfrmSobre : public QDialog, public Ui::TfrmSobre
 {
     Q_OBJECT
 public:
     explicit TfrmSobre(data::TDM *dm, QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QLabel *Label1; // the scrolling database line
     QString scrollText() const { return m_text; }
 
 protected:

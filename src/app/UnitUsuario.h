@@ -1,29 +1,20 @@
 #pragma once
 
+#include "ui_UnitUsuario.h"
+
 #include <QDialog>
 
-class QLineEdit;
-class QPushButton;
 namespace data { class TDM; }
-namespace widgets { class DBEdit; class DBGrid; }
 
-// Keeps the users who may log in.
-class TfrmUsuario : public QDialog
+// Keeps the users who may log in. Its form is UnitUsuario.ui: the search
+// edit `Edit1`, the bound `DBEdit1` (USUARIO) and `DBEdit2` (SENHA), the
+// password confirmation `C`, the grid and the buttons `BitBtn1`..`BitBtn5`
+// ("&Incluir", "&Cancelar", "E&xcluir", "&Gravar", "&Retornar").
+class TfrmUsuario : public QDialog, public Ui::TfrmUsuario
 {
     Q_OBJECT
 public:
     explicit TfrmUsuario(data::TDM *dm, QWidget *parent = nullptr);
-
-    QLineEdit *Edit1;           // search
-    widgets::DBEdit *DBEdit1;   // USUARIO
-    widgets::DBEdit *DBEdit2;   // SENHA
-    QLineEdit *C;               // password confirmation
-    widgets::DBGrid *DBGrid1;
-    QPushButton *BitBtn1;       // "&Incluir"
-    QPushButton *BitBtn2;       // "&Cancelar"
-    QPushButton *BitBtn3;       // "E&xcluir"
-    QPushButton *BitBtn4;       // "&Gravar"
-    QPushButton *BitBtn5;       // "&Retornar"
 
     void FormShow();
     void Edit1Change(const QString &text);

@@ -9,25 +9,19 @@
 #include "data/DatabaseCreator.h"
 #include "data/StockSummary.h"
 #include "data/UnitDM.h"
+#include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
 #include "widgets/WindowRegistry.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QStyle>
 #include <QSettings>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
@@ -35,73 +29,18 @@ Tfrmconfigbd::Tfrmconfigbd(data::TDM *dm, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_dm(dm)
 {
-    setObjectName(QStringLiteral("Tfrmconfigbd"));
-    setWindowTitle(QStringLiteral("Configuração do Banco de Dados"));
+    setupUi(this);
+    FormBinder::applyLooks(this);
     m_launcher = [](const QString &program, const QStringList &arguments) {
         return QProcess::startDetached(program, arguments);
     };
-
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(app::pictures::heading(QSize(520, 56), QStringLiteral("Configuração do Banco de Dados")));
-
-    QFont bold = font();
-    bold.setBold(true);
-    auto *group = new QGroupBox(QStringLiteral("Conexão"), this);
-    server = new QLineEdit(group);
-    server->setObjectName(QStringLiteral("server"));
-    bd = new QLineEdit(group);
-    bd->setObjectName(QStringLiteral("bd"));
     bd->setText(core::defaultDatabasePath());
-    for (QLineEdit *e : {server, bd}) {
-        e->setFont(bold);
-        e->setStyleSheet(QStringLiteral("color: purple;"));
+    for (QLineEdit *e : {server, bd})
         e->installEventFilter(this);
-    }
-    bd->setMinimumWidth(380);
-    bdBrowse = new QToolButton(group);
-    bdBrowse->setObjectName(QStringLiteral("bdBrowse"));
-    bdBrowse->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
-    bdBrowse->setToolTip(QStringLiteral("Localizar o Banco de Dados"));
-    bdBrowse->setAccessibleName(bdBrowse->toolTip());
     connect(bdBrowse, &QToolButton::clicked, this, &Tfrmconfigbd::browse);
-    auto *serverLabel = new QLabel(QStringLiteral("Servidor:"), group);
-    serverLabel->setBuddy(server);
-    auto *bdLabel = new QLabel(QStringLiteral("Banco de Dados:"), group);
-    bdLabel->setBuddy(bd);
-    auto *grid = new QGridLayout(group);
-    grid->addWidget(serverLabel, 0, 0);
-    grid->addWidget(server, 0, 1, 1, 2);
-    grid->addWidget(bdLabel, 1, 0);
-    grid->addWidget(bd, 1, 1);
-    grid->addWidget(bdBrowse, 1, 2);
-
-    panel1 = new QTextEdit(this);
-    panel1->setObjectName(QStringLiteral("panel1"));
-    panel1->setReadOnly(true);
-    panel1->setFocusPolicy(Qt::NoFocus);
-    panel1->setStyleSheet(QStringLiteral("QTextEdit { background: black; color: lime; font-weight: bold; }"));
-    panel1->setFixedHeight(72);
-
-    BitBtn2 = new QPushButton(QStringLiteral("&Aplicar"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    BitBtn3 = new QPushButton(QStringLiteral("&Retornar"), this);
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    BitBtn3->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
     connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn2Click(); }); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BitBtn2);
-    buttons->addWidget(BitBtn3);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(Image1);
-    layout->addWidget(group);
-    layout->addWidget(panel1);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QString Tfrmconfigbd::serverHelp()

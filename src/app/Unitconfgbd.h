@@ -1,32 +1,22 @@
 #pragma once
 
+#include "ui_Unitconfgbd.h"
+
 #include <QDialog>
 
 #include <functional>
 #include <optional>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QTextEdit;
-class QToolButton;
 class QTimer;
 namespace data { class TDM; }
 
 // Where the database is: edits the stored record and restarts the program.
-class Tfrmconfigbd : public QDialog
+// Its form is Unitconfgbd.ui ("&Aplicar" is `BitBtn2`, "&Retornar" `BitBtn3`).
+class Tfrmconfigbd : public QDialog, public Ui::Tfrmconfigbd
 {
     Q_OBJECT
 public:
     explicit Tfrmconfigbd(data::TDM *dm, QWidget *parent = nullptr);
-
-    QLabel *Image1;
-    QLineEdit *server;
-    QLineEdit *bd;
-    QToolButton *bdBrowse;
-    QPushButton *BitBtn2; // "&Aplicar"
-    QPushButton *BitBtn3; // "&Retornar"
-    QTextEdit *panel1;
 
     // The connection at start-up. DATABASE, when given, is used instead of
     // the stored record for this run, which stays as it is. Returns true when

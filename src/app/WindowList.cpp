@@ -45,6 +45,7 @@
 #include "maintenance/UnitRestore.h"
 #include "maintenance/Unitskin.h"
 #include "widgets/ReportPreview.h"
+#include "widgets/ReportWindow.h"
 #include "widgets/WindowRegistry.h"
 
 namespace app {

@@ -12,40 +12,29 @@
 PartyRegister::PartyRegister(data::TDM *dm, const widgets::RegisterDescription &description, QWidget *parent)
     : RegisterWindow(dm, description, parent)
 {
-    PageControl1 = pages();
+}
+
+void PartyRegister::useForm(QWidget *form)
+{
+    setForm(form);
     GroupBox1 = search().group;
     Edit1 = search().edit;
     DBGrid1 = search().grid;
     Panel1 = search().count;
     GroupBox2 = search().orderGroup;
     ComboBox1 = search().orders;
-}
 
-widgets::DBLookupComboBox *PartyRegister::cityList(QWidget *page)
-{
-    CIDADE = new widgets::DBLookupComboBox(page);
-    CIDADE->setObjectName(QStringLiteral("CIDADE"));
-    CIDADE->setListSource(dm()->QMunicipio, QStringLiteral("NOM_MUNIC"), QStringLiteral("NOM_MUNIC"));
-    CIDADE->setDataSource(description().source);
-    CIDADE->setDataField(QStringLiteral("CIDADE"));
-    CIDADE->setMinimumWidth(280);
-    onEnter(CIDADE, [this] { CIDADE->showPopup(); });
-    return CIDADE;
-}
+    auto *city = findChild<widgets::DBLookupComboBox *>(QStringLiteral("CIDADE"));
+    city->setListSource(dm()->QMunicipio, QStringLiteral("NOM_MUNIC"), QStringLiteral("NOM_MUNIC"));
+    onEnter(city, [city] { city->showPopup(); });
 
-void PartyRegister::addressDigits(QWidget *page)
-{
-    data::DataSource *src = description().source;
-    CEP = maskedField(page, src, QStringLiteral("CEP"), QStringLiteral("99999-999;0;_"), QStringLiteral("MaskCEP"));
-    CEP.edit->setFixedWidth(110);
-    FONE = maskedField(page, src, QStringLiteral("FONE"), QStringLiteral("99-9999-9999;0;_"), QStringLiteral("MaskFONE"));
-    FONE.edit->setFixedWidth(130);
-    FAX = maskedField(page, src, QStringLiteral("FAX"), QStringLiteral("99-9999-9999;0;_"), QStringLiteral("MaskFAX"));
-    FAX.edit->setFixedWidth(130);
-}
+    auto pair = [this](const char *name) { return masked(findChild<QLineEdit *>(QLatin1String(name))); };
+    CEP = pair("MaskCEP");
+    FONE = pair("MaskFONE");
+    FAX = pair("MaskFAX");
+    CNPJ = pair("MaskCNPJ");
+    CPF = pair("MaskCPF");
 
-void PartyRegister::taxChecks()
-{
     const QString info = QStringLiteral("Informação");
     CheckCNPJ = new TCheckCNPJ(this);
     CheckCNPJ->setAssociate(CNPJ.edit);
@@ -93,7 +82,7 @@ void PartyRegister::openSearch(QWidget *focus)
 {
     if (!searchable(focus))
         return;
-    switchPageQuietly(PageControl1->widget(PageControl1->count() - 1));
+    switchPageQuietly(pages()->widget(pages()->count() - 1));
     showSearchPage();
 }
 

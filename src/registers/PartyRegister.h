@@ -6,7 +6,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QTabWidget;
 class TCheckCNPJ;
 class TCheckCPF;
 
@@ -22,16 +21,15 @@ class PartyRegister : public widgets::RegisterWindow
 {
     Q_OBJECT
 public:
-    QTabWidget *PageControl1;
-    widgets::DBLookupComboBox *CIDADE = nullptr;
     MaskedField CEP{}, FONE{}, FAX{}, CNPJ{}, CPF{};
 
-    QGroupBox *GroupBox1;
-    QLineEdit *Edit1;
-    widgets::DBGrid *DBGrid1;
-    QLabel *Panel1; // count panel
-    QGroupBox *GroupBox2;
-    QComboBox *ComboBox1;
+    // The search tab's controls.
+    QGroupBox *GroupBox1 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    widgets::DBGrid *DBGrid1 = nullptr;
+    QLabel *Panel1 = nullptr; // count panel
+    QGroupBox *GroupBox2 = nullptr;
+    QComboBox *ComboBox1 = nullptr;
 
     TCheckCNPJ *CheckCNPJ = nullptr;
     TCheckCPF *CheckCPF = nullptr;
@@ -39,12 +37,10 @@ public:
 protected:
     PartyRegister(data::TDM *dm, const widgets::RegisterDescription &description, QWidget *parent);
 
-    // "Cidade": the municipality names, dropping down when entered.
-    widgets::DBLookupComboBox *cityList(QWidget *page);
-    // CEP, telephone and fax of the address, as the window lays them out.
-    void addressDigits(QWidget *page);
-    // The CNPJ and CPF checks on their fields (made by the window before).
-    void taxChecks();
+    // The window's form: its tabs, the municipality list `CIDADE` (dropping
+    // down when entered), the masked CEP, telephone, fax, CNPJ and CPF, the
+    // last two checked when left.
+    void useForm(QWidget *form);
     // The municipality list in name order, read again.
     void openMunicipalities();
     // After a confirmed save: store, read again, "Continua Cadastramento?";

@@ -4,42 +4,30 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 
-#include <QFormLayout>
 #include <QLineEdit>
 #include <QTabWidget>
 
 ProductRegister::ProductRegister(data::TDM *dm, const widgets::RegisterDescription &description,
-                                 const QString &index, const QString &codeLabel, const QString &nameLabel,
-                                 QWidget *parent)
+                                 const QString &index, QWidget *parent)
     : RegisterWindow(dm, description, parent), m_index(index)
 {
-    PageControl1 = pages();
-    TabSheet1 = page(0);
-    TabSheet2 = page(1);
+}
+
+void ProductRegister::useForm(QWidget *form)
+{
+    setForm(form);
     GroupBox1 = search().group;
     Edit1 = search().edit;
     DBGrid1 = search().grid;
-
-    m_form = new QFormLayout(TabSheet1);
-    GRAUIND = new widgets::DBEdit(description.source, QStringLiteral("GRAUIND"), TabSheet1);
-    GRAUIND->setObjectName(QStringLiteral("GRAUIND"));
-    GRAUIND->setReadOnly(true);
-    GRAUIND->setMaximumWidth(100);
-    NOMEGRAU = new widgets::DBEdit(description.source, QStringLiteral("NOMEGRAU"), TabSheet1);
-    NOMEGRAU->setObjectName(QStringLiteral("NOMEGRAU"));
-    NOMEGRAU->setCharCase(widgets::CharCase::Upper);
-    NOMEGRAU->setMinimumWidth(380);
-    m_form->addRow(buddyLabel(codeLabel, GRAUIND), GRAUIND);
-    m_form->addRow(buddyLabel(nameLabel, NOMEGRAU), NOMEGRAU);
-
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+    m_name = findChild<widgets::DBEdit *>(QStringLiteral("NOMEGRAU"));
+    connect(pages(), &QTabWidget::currentChanged, this, [this](int index) {
         index == 0 ? TabSheet1Show() : TabSheet2Show();
     });
 }
 
 void ProductRegister::FormShow()
 {
-    PageControl1->setCurrentWidget(TabSheet1);
+    pages()->setCurrentIndex(0);
     setTitle(description().entryTitle);
     table()->close();
     table()->open();
@@ -52,7 +40,7 @@ void ProductRegister::TabSheet1Show()
     setButtonsEnabled({Gravar, Cancelar, Incluir}, true);
     setTitle(description().entryTitle);
     showSearchButtons(false);
-    NOMEGRAU->setFocus();
+    m_name->setFocus();
 }
 
 void ProductRegister::TabSheet2Show()
@@ -65,21 +53,21 @@ void ProductRegister::TabSheet2Show()
 
 void ProductRegister::BtnPesquisarClick()
 {
-    if (!searchable(NOMEGRAU))
+    if (!searchable(m_name))
         return;
-    PageControl1->setCurrentWidget(TabSheet2);
+    pages()->setCurrentIndex(1);
     TabSheet2Show();
 }
 
 void ProductRegister::BtnCadastroClick()
 {
-    PageControl1->setCurrentWidget(TabSheet1);
+    pages()->setCurrentIndex(0);
     TabSheet1Show();
 }
 
 void ProductRegister::BtnCancelarClick()
 {
-    cancelPending(NOMEGRAU);
+    cancelPending(m_name);
 }
 
 void ProductRegister::BtnExcluirClick()

@@ -2,10 +2,8 @@
 
 #include "widgets/RegisterWindow.h"
 
-class QFormLayout;
 class QGroupBox;
 class QLineEdit;
-class QTabWidget;
 
 namespace widgets {
 class DBEdit;
@@ -19,22 +17,18 @@ class ProductRegister : public widgets::RegisterWindow
 {
     Q_OBJECT
 public:
-    QTabWidget *PageControl1;
-    QWidget *TabSheet1; // "Cadastro"
-    QWidget *TabSheet2; // "Pesquisa"
-    widgets::DBEdit *GRAUIND;
-    widgets::DBEdit *NOMEGRAU;
-    QGroupBox *GroupBox1;
-    QLineEdit *Edit1;
-    widgets::DBGrid *DBGrid1;
+    // The search tab's controls.
+    QGroupBox *GroupBox1 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    widgets::DBGrid *DBGrid1 = nullptr;
 
 protected:
-    // INDEX orders the table by name; the labels are those of the two fields.
+    // INDEX orders the table by name.
     ProductRegister(data::TDM *dm, const widgets::RegisterDescription &description, const QString &index,
-                    const QString &codeLabel, const QString &nameLabel, QWidget *parent);
+                    QWidget *parent);
 
-    // The form of the "Cadastro" tab, for the fields a window adds.
-    QFormLayout *form() const { return m_form; }
+    // The window's form: the tabs `PageControl1` with the name `NOMEGRAU` on the first.
+    void useForm(QWidget *form);
 
     void FormShow() override;
     void TabSheet1Show();
@@ -47,5 +41,5 @@ protected:
 
 private:
     QString m_index;
-    QFormLayout *m_form;
+    widgets::DBEdit *m_name = nullptr;
 };

@@ -5,13 +5,10 @@
 #include "widgets/LookupCombo.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
-using widgets::CharCase;
 
 namespace {
 const QString kZeros14 = QStringLiteral("00000000000000");
@@ -26,7 +23,6 @@ widgets::RegisterDescription clients(data::TDM *dm)
     d.source = dm->DCredor;
     d.navigatorHints = d.hintsFor(QStringLiteral("Cliente"));
     d.buttons = d.standardButtons(QStringLiteral("Incluir Cliente"), QStringLiteral("Excluir Cliente"));
-    d.tabs = QStringList{QStringLiteral("Cadastro"), QStringLiteral("Pesquisa")};
     d.entryTitle = QStringLiteral("Cadastro de Clientes");
     d.searchTitle = QStringLiteral("Pesquisa de Clientes");
     d.searchField = QStringLiteral("NOMECREDOR");
@@ -60,64 +56,9 @@ widgets::RegisterDescription clients(data::TDM *dm)
 
 TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : PartyRegister(dm, clients(dm), parent)
 {
-    data::DataSource *src = dm->DCredor;
-    TabSheet1 = page(0);
-    TabSheet2 = page(1);
-
-    auto edit = [&](const char *field, CharCase c, int width = 0) {
-        return widgets::makeDBEdit(src, TabSheet1, QLatin1String(field), c, width);
-    };
-    auto *f = new QFormLayout(TabSheet1);
-    CODIGOCREDOR = edit("CODIGOCREDOR", CharCase::Normal, 90);
-    CODIGOCREDOR->setEnabled(false);
-    TIPOCLIENTE = new widgets::DBComboBox(TabSheet1);
-    TIPOCLIENTE->setObjectName(QStringLiteral("TIPOCLIENTE"));
-    TIPOCLIENTE->addItems({QStringLiteral("1-PESSOA FÍSICA"), QStringLiteral("2-PESSOA JURÍDICA")});
-    TIPOCLIENTE->setCurrentIndex(-1);
-    TIPOCLIENTE->setDataSource(src);
-    TIPOCLIENTE->setDataField(QStringLiteral("TIPOCLIENTE"));
-    TIPOCLIENTE->setFixedWidth(200);
-    NOMECREDOR = edit("NOMECREDOR", CharCase::Upper);
-    NOMECREDOR->setMinimumWidth(420);
-    FANTASIA = edit("FANTASIA", CharCase::Upper);
-    ENDERECO = edit("ENDERECO", CharCase::Upper);
-    BAIRRO = edit("BAIRRO", CharCase::Upper);
-    cityList(TabSheet1);
-    UF = edit("UF", CharCase::Upper, 50);
-    addressDigits(TabSheet1);
-    CNPJ = maskedField(TabSheet1, src, QStringLiteral("CNPJ"), QStringLiteral("00.000.000/0000-00;0;_"),
-                       QStringLiteral("MaskCNPJ"));
-    CNPJ.edit->setFixedWidth(170);
-    IE = edit("IE", CharCase::Upper, 200);
-    CPF = maskedField(TabSheet1, src, QStringLiteral("CPF"), QStringLiteral("000.000.000-00;0;_"),
-                      QStringLiteral("MaskCPF"));
-    CPF.edit->setFixedWidth(140);
-    EMAIL = edit("EMAIL", CharCase::Lower);
-    CONTATO = edit("CONTATO", CharCase::Upper);
-
-    f->addRow(buddyLabel(QStringLiteral("Código Cliente"), CODIGOCREDOR), CODIGOCREDOR);
-    f->addRow(buddyLabel(QStringLiteral("Tipo de Cliente"), TIPOCLIENTE), TIPOCLIENTE);
-    f->addRow(buddyLabel(QStringLiteral("Razão Social/Nome"), NOMECREDOR), NOMECREDOR);
-    f->addRow(buddyLabel(QStringLiteral("Nome de Fantasia"), FANTASIA), FANTASIA);
-    f->addRow(buddyLabel(QStringLiteral("Endereço"), ENDERECO), ENDERECO);
-    f->addRow(buddyLabel(QStringLiteral("Bairro/Caixa Postal"), BAIRRO), BAIRRO);
-    f->addRow(buddyLabel(QStringLiteral("Cidade"), CIDADE), CIDADE);
-    f->addRow(buddyLabel(QStringLiteral("UF"), UF), UF);
-    f->addRow(buddyLabel(QStringLiteral("CEP"), CEP.edit), CEP.edit);
-    auto *phones = new QHBoxLayout;
-    phones->addWidget(FONE.edit);
-    phones->addWidget(FAX.edit);
-    phones->addStretch(1);
-    f->addRow(buddyLabel(QStringLiteral("Fone/Fax"), FONE.edit), phones);
-    f->addRow(buddyLabel(QStringLiteral("CNPJ"), CNPJ.edit), CNPJ.edit);
-    f->addRow(buddyLabel(QStringLiteral("Insc.Estadual"), IE), IE);
-    f->addRow(buddyLabel(QStringLiteral("CPF"), CPF.edit), CPF.edit);
-    f->addRow(buddyLabel(QStringLiteral("e-mail"), EMAIL), EMAIL);
-    f->addRow(buddyLabel(QStringLiteral("Contato"), CONTATO), CONTATO);
-    for (QWidget *w : {static_cast<QWidget *>(CNPJ.edit), static_cast<QWidget *>(IE), static_cast<QWidget *>(CPF.edit)})
-        w->setEnabled(false);
-
-    taxChecks();
+    auto *form = new QWidget(this);
+    setupUi(form);
+    useForm(form);
 
     onExit(TIPOCLIENTE, [this] { TIPOCLIENTEExit(); });
     dropDownOnTyping(TIPOCLIENTE);

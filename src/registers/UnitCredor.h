@@ -1,27 +1,14 @@
 #pragma once
 
 #include "PartyRegister.h"
-
-namespace widgets {
-class DBComboBox;
-class DBEdit;
-}
+#include "ui_UnitCredor.h"
 
 // The clients register (table CREDOR through TCredor).
-class TfrmCredor : public PartyRegister
+class TfrmCredor : public PartyRegister, public Ui::TfrmCredor
 {
     Q_OBJECT
 public:
     explicit TfrmCredor(data::TDM *dm, QWidget *parent = nullptr);
-
-    QWidget *TabSheet1, *TabSheet2; // "Cadastro", "Pesquisa"
-
-    widgets::DBEdit *CODIGOCREDOR;
-    widgets::DBComboBox *TIPOCLIENTE;
-    widgets::DBEdit *NOMECREDOR, *FANTASIA, *ENDERECO, *BAIRRO;
-    widgets::DBEdit *UF;
-    widgets::DBEdit *IE;
-    widgets::DBEdit *EMAIL, *CONTATO;
 
 protected:
     void FormShow() override;

@@ -1,71 +1,18 @@
 #include "UnitEssencia.h"
 
 #include "data/UnitDM.h"
-#include "widgets/DBEdit.h"
-#include "widgets/DBGrid.h"
 #include "widgets/KeyNavigation.h"
 
-#include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
-
-using widgets::CharCase;
 
 TfrmEssencia::TfrmEssencia(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->TEssencia, parent)
 {
     setObjectName(QStringLiteral("TfrmEssencia"));
     setWindowTitle(QStringLiteral("Essência"));
     widgets::KeyNavigator::instance().switchOffWhileShown(this);
-
-    auto makeHidden = [&](const char *name, const char *field) {
-        auto *e = new widgets::DBEdit(dm->DEssencia, QLatin1String(field), this);
-        e->setObjectName(QLatin1String(name));
-        e->setReadOnly(true);
-        e->setEnabled(false);
-        e->hide();
-        return e;
-    };
-    DBEdit1 = makeHidden("DBEdit1", "CODIGO");
-    DBEdit3 = makeHidden("DBEdit3", "EINICIAL");
-    DBEdit4 = makeHidden("DBEdit4", "ESERRADA");
-    DBEdit5 = makeHidden("DBEdit5", "ETOROS");
-    DBEdit6 = makeHidden("DBEdit6", "TENTRADA");
-    DBEdit7 = makeHidden("DBEdit7", "TSAIDA");
-
-    auto *form = new QGridLayout;
-    DBEdit2 = new widgets::DBEdit(dm->DEssencia, QStringLiteral("ESSENCIA"), this);
-    DBEdit2->setObjectName(QStringLiteral("DBEdit2"));
-    DBEdit2->setCharCase(CharCase::Upper);
-    DBEdit2->setMinimumWidth(320);
-    Label2 = buddyLabel(QStringLiteral("Essência"), DBEdit2, QStringLiteral("Label2"));
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Label3 = buddyLabel(QStringLiteral("Localizar Essência (Digite o nome da Essência que deseja pesquisar)"), Edit1,
-                        QStringLiteral("Label3"));
-    form->addWidget(Label2, 0, 0);
-    form->addWidget(DBEdit2, 1, 0);
-    form->addWidget(Label3, 2, 0);
-    form->addWidget(Edit1, 3, 0);
-
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    Label4 = buddyLabel(QStringLiteral("Ordenar por"), ComboBox1, QStringLiteral("Label4"));
-    form->addWidget(Label4, 0, 1);
-    form->addWidget(ComboBox1, 1, 1);
-    form->setColumnStretch(0, 1);
-    body()->addLayout(form);
-
-    DBGrid1 = new widgets::DBGrid(this);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setDataSource(dm->DEssencia);
-    DBGrid1->setColumns({{QStringLiteral("CODIGO"), QStringLiteral("Código"), 70},
-                         {QStringLiteral("ESSENCIA"), QStringLiteral("Essência"), 330}});
-    DBGrid1->setMinimumSize(440, 260);
-    body()->addWidget(DBGrid1);
+    auto *form = new QWidget(this);
+    setupUi(form);
+    setForm(form, dm->DEssencia);
 
     setNavigatorHints({QStringLiteral("Primeira Essência"), QStringLiteral("Essência Anterior"),
                        QStringLiteral("Proxima Essência"), QStringLiteral("Ultima Essência")});
@@ -79,7 +26,6 @@ TfrmEssencia::TfrmEssencia(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, 
     setupOrders(ComboBox1, {{QStringLiteral("CÓDIGO"), QStringLiteral("CODIGO")},
                             {QStringLiteral("ESSÊNCIA"), QStringLiteral("index:INDESSENCIA")}},
                 QStringLiteral("ESSÊNCIA"));
-    upperCaseSearch(Edit1);
     locateAsTyped(Edit1, QStringLiteral("ESSENCIA"));
     // Enter in the name edit presses "&Gravar".
     connect(DBEdit2, &QLineEdit::returnPressed, button(Gravar), &QPushButton::click);

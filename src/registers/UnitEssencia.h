@@ -1,32 +1,15 @@
 #pragma once
 
+#include "ui_UnitEssencia.h"
 #include "widgets/RegisterWindow.h"
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-
-namespace widgets {
-class DBEdit;
-class DBGrid;
-}
-
-// The wood species register (table ESSENCIA through TEssencia).
-class TfrmEssencia : public widgets::RegisterWindow
+// The wood species register (table ESSENCIA through TEssencia). Its form,
+// with the bound and hidden stock columns, is UnitEssencia.ui.
+class TfrmEssencia : public widgets::RegisterWindow, public Ui::TfrmEssencia
 {
     Q_OBJECT
 public:
     explicit TfrmEssencia(data::TDM *dm, QWidget *parent = nullptr);
-
-    widgets::DBEdit *DBEdit1; // CODIGO, hidden
-    widgets::DBEdit *DBEdit2; // ESSENCIA
-    widgets::DBEdit *DBEdit3, *DBEdit4, *DBEdit5, *DBEdit6, *DBEdit7; // stock columns, hidden
-    QLabel *Label2;
-    QLabel *Label3;
-    QLineEdit *Edit1;
-    QLabel *Label4;
-    QComboBox *ComboBox1;
-    widgets::DBGrid *DBGrid1;
 
 protected:
     void FormShow() override;

@@ -4,16 +4,11 @@
 #include "taxid/TCheckIE.h"
 #include "widgets/DBEdit.h"
 #include "widgets/LookupCombo.h"
-#include "widgets/NumericEdit.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-
-using widgets::CharCase;
 
 namespace {
 const QString kInfo = QStringLiteral("Informação");
@@ -29,7 +24,6 @@ widgets::RegisterDescription suppliers(data::TDM *dm)
     d.navigatorHints = d.hintsFor(QStringLiteral("Fornecedor"));
     d.buttons = d.standardButtons(QStringLiteral("Incluir Fornecedor"), QStringLiteral("Excluir Fornecedor"));
     d.buttons[widgets::RegisterWindow::Cadastro] = {QStringLiteral("Dad/Basicos"), QStringLiteral("Ir para Dados Básicos")};
-    d.tabs = QStringList{QStringLiteral("Dados Básicos"), QStringLiteral("Inscrição/Contato"), QStringLiteral("Pesquisa")};
     d.entryTitle = QStringLiteral("Cadastro de Fornecedores");
     d.searchTitle = QStringLiteral("Pesquisa de Fornecedores");
     d.searchField = QStringLiteral("NOMEFORNECEDOR");
@@ -67,101 +61,12 @@ widgets::RegisterDescription suppliers(data::TDM *dm)
 
 TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : PartyRegister(dm, suppliers(dm), parent)
 {
-    data::DataSource *src = dm->DFornecedor;
-    TabSheet1 = page(0);
-    TabSheet2 = page(1);
-    TabSheet3 = page(2);
+    auto *form = new QWidget(this);
+    setupUi(form);
+    useForm(form);
+    CONTATOFONE = masked(MaskCONTATOFONE);
+    CONTATOFAX = masked(MaskCONTATOFAX);
 
-    auto edit = [&](QWidget *page, const char *field, CharCase c, int width = 0) {
-        return widgets::makeDBEdit(src, page, QLatin1String(field), c, width);
-    };
-
-    // "Dados Básicos"
-    auto *f1 = new QFormLayout(TabSheet1);
-    CODIGOFORNECEDOR = edit(TabSheet1, "CODIGOFORNECEDOR", CharCase::Normal, 90);
-    CODIGOFORNECEDOR->setEnabled(false);
-    NOMEFORNECEDOR = edit(TabSheet1, "NOMEFORNECEDOR", CharCase::Upper);
-    NOMEFORNECEDOR->setMinimumWidth(420);
-    NOMEFANTASIA = edit(TabSheet1, "NOMEFANTASIA", CharCase::Upper);
-    ENDERECO = edit(TabSheet1, "ENDERECO", CharCase::Upper);
-    BAIRRO = edit(TabSheet1, "BAIRRO", CharCase::Upper);
-    COMPLEMENTO = edit(TabSheet1, "COMPLEMENTO", CharCase::Upper);
-    cityList(TabSheet1);
-    CIDADEUF = edit(TabSheet1, "CIDADEUF", CharCase::Upper, 50);
-    addressDigits(TabSheet1);
-    EMAIL = edit(TabSheet1, "EMAIL", CharCase::Upper);
-    WEB = edit(TabSheet1, "WEB", CharCase::Upper);
-    f1->addRow(buddyLabel(QStringLiteral("Código Cliente"), CODIGOFORNECEDOR), CODIGOFORNECEDOR);
-    f1->addRow(buddyLabel(QStringLiteral("Razão Social/Nome"), NOMEFORNECEDOR), NOMEFORNECEDOR);
-    f1->addRow(buddyLabel(QStringLiteral("Nome Fantasia"), NOMEFANTASIA), NOMEFANTASIA);
-    f1->addRow(buddyLabel(QStringLiteral("Endereço"), ENDERECO), ENDERECO);
-    f1->addRow(buddyLabel(QStringLiteral("Bairro"), BAIRRO), BAIRRO);
-    f1->addRow(buddyLabel(QStringLiteral("Complemento"), COMPLEMENTO), COMPLEMENTO);
-    f1->addRow(buddyLabel(QStringLiteral("Cidade"), CIDADE), CIDADE);
-    f1->addRow(buddyLabel(QStringLiteral("UF"), CIDADEUF), CIDADEUF);
-    f1->addRow(buddyLabel(QStringLiteral("CEP"), CEP.edit), CEP.edit);
-    f1->addRow(buddyLabel(QStringLiteral("Telefone"), FONE.edit), FONE.edit);
-    f1->addRow(buddyLabel(QStringLiteral("Fax"), FAX.edit), FAX.edit);
-    f1->addRow(buddyLabel(QStringLiteral("e-mail"), EMAIL), EMAIL);
-    f1->addRow(buddyLabel(QStringLiteral("web"), WEB), WEB);
-
-    // "Inscrição/Contato"
-    auto *f2 = new QFormLayout(TabSheet2);
-    TIPOCLIENTE = new widgets::DBComboBox(TabSheet2);
-    TIPOCLIENTE->setObjectName(QStringLiteral("TIPOCLIENTE"));
-    TIPOCLIENTE->addItems({QStringLiteral("PESSOA FÍSICA"), QStringLiteral("PESSOA JURÍDICA")});
-    TIPOCLIENTE->setCurrentIndex(-1);
-    TIPOCLIENTE->setDataSource(src);
-    TIPOCLIENTE->setDataField(QStringLiteral("TIPOCLIENTE"));
-    TIPOCLIENTE->setFixedWidth(200);
-    CNPJ = maskedField(TabSheet2, src, QStringLiteral("CNPJ"), QStringLiteral("99.999.999/9999-99;0;_"),
-                       QStringLiteral("MaskCNPJ"));
-    CNPJ.edit->setFixedWidth(170);
-    INSCESTADUAL = edit(TabSheet2, "INSCESTADUAL", CharCase::Upper, 200);
-    CPF = maskedField(TabSheet2, src, QStringLiteral("CPF"), QStringLiteral("000.000.000-00;0;_"),
-                      QStringLiteral("MaskCPF"));
-    CPF.edit->setFixedWidth(140);
-    RG = edit(TabSheet2, "RG", CharCase::Normal, 260);
-    CONTATO = edit(TabSheet2, "CONTATO", CharCase::Upper);
-    CONTATO->setMinimumWidth(420);
-    CONTATOFONE = maskedField(TabSheet2, src, QStringLiteral("CONTATOFONE"), QStringLiteral("99-9999-9999;0;_"),
-                              QStringLiteral("MaskCONTATOFONE"));
-    CONTATOFONE.edit->setFixedWidth(130);
-    CONTATOFAX = maskedField(TabSheet2, src, QStringLiteral("CONTATOFAX"), QStringLiteral("99-9999-9999;0;_"),
-                             QStringLiteral("MaskCONTATOFAX"));
-    CONTATOFAX.edit->setFixedWidth(130);
-    CONTATORAMAL = new widgets::ZeroPadEdit(TabSheet2, 4);
-    CONTATORAMAL->setObjectName(QStringLiteral("CONTATORAMAL"));
-    CONTATORAMAL->setMaxLength(4);
-    CONTATORAMAL->setDataSource(src);
-    CONTATORAMAL->setDataField(QStringLiteral("CONTATORAMAL"));
-    CONTATORAMAL->setFixedWidth(60);
-    CONTATOEMAIL = edit(TabSheet2, "CONTATOEMAIL", CharCase::Lower);
-    OBS = new widgets::DBMemo(TabSheet2);
-    OBS->setObjectName(QStringLiteral("OBS"));
-    OBS->setDataSource(src);
-    OBS->setDataField(QStringLiteral("OBS"));
-    OBS->setFixedHeight(60);
-    OBS->setTabChangesFocus(true);
-    f2->addRow(buddyLabel(QStringLiteral("Tipo de Fornecedor"), TIPOCLIENTE), TIPOCLIENTE);
-    f2->addRow(buddyLabel(QStringLiteral("CNPJ"), CNPJ.edit), CNPJ.edit);
-    f2->addRow(buddyLabel(QStringLiteral("Inscrição Estadual"), INSCESTADUAL), INSCESTADUAL);
-    f2->addRow(buddyLabel(QStringLiteral("CPF"), CPF.edit), CPF.edit);
-    f2->addRow(buddyLabel(QStringLiteral("RG/Órgão Emissor/UF"), RG), RG);
-    f2->addRow(new QLabel(QString(70, QLatin1Char('*')), TabSheet2));
-    f2->addRow(buddyLabel(QStringLiteral("Nome Contado"), CONTATO), CONTATO);
-    f2->addRow(buddyLabel(QStringLiteral("Telefone"), CONTATOFONE.edit), CONTATOFONE.edit);
-    f2->addRow(buddyLabel(QStringLiteral("Fax"), CONTATOFAX.edit), CONTATOFAX.edit);
-    f2->addRow(buddyLabel(QStringLiteral("Ramal"), CONTATORAMAL), CONTATORAMAL);
-    f2->addRow(buddyLabel(QStringLiteral("e-mail"), CONTATOEMAIL), CONTATOEMAIL);
-    f2->addRow(buddyLabel(QStringLiteral("Observação"), OBS), OBS);
-    // Only leaving "Tipo de Fornecedor" enables these.
-    for (QWidget *w : {static_cast<QWidget *>(CNPJ.edit), static_cast<QWidget *>(INSCESTADUAL),
-                       static_cast<QWidget *>(CPF.edit), static_cast<QWidget *>(RG)})
-        w->setEnabled(false);
-
-    // Tax identifiers are checked when their fields are left.
-    taxChecks();
     // Kept ready but attached to no field: the state registration is not validated here.
     CheckIE = new TCheckIE(this);
     CheckIE->setUF(QStringLiteral("MT"));

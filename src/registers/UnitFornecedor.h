@@ -1,37 +1,18 @@
 #pragma once
 
 #include "PartyRegister.h"
+#include "ui_UnitFornecedor.h"
 
 class TCheckIE;
 
-namespace widgets {
-class DBComboBox;
-class DBEdit;
-class DBMemo;
-class ZeroPadEdit;
-}
-
 // The suppliers register (table FORNECEDOR through TFornecedor).
-class TfrmFornecedores : public PartyRegister
+class TfrmFornecedores : public PartyRegister, public Ui::TfrmFornecedores
 {
     Q_OBJECT
 public:
     explicit TfrmFornecedores(data::TDM *dm, QWidget *parent = nullptr);
 
-    QWidget *TabSheet1, *TabSheet2, *TabSheet3; // "Dados Básicos", "Inscrição/Contato", "Pesquisa"
-
-    widgets::DBEdit *CODIGOFORNECEDOR, *NOMEFORNECEDOR, *NOMEFANTASIA, *ENDERECO, *BAIRRO, *COMPLEMENTO;
-    widgets::DBEdit *CIDADEUF;
-    widgets::DBEdit *EMAIL, *WEB;
-
-    widgets::DBComboBox *TIPOCLIENTE;
-    widgets::DBEdit *INSCESTADUAL;
-    widgets::DBEdit *RG, *CONTATO;
     MaskedField CONTATOFONE, CONTATOFAX;
-    widgets::ZeroPadEdit *CONTATORAMAL;
-    widgets::DBEdit *CONTATOEMAIL;
-    widgets::DBMemo *OBS;
-
     TCheckIE *CheckIE;
 
 protected:

@@ -1,17 +1,10 @@
 #include "UnitMunicipio.h"
 
 #include "data/UnitDM.h"
-#include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 
-#include <QFormLayout>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QVBoxLayout>
-
-using widgets::CharCase;
 
 namespace {
 
@@ -25,7 +18,6 @@ widgets::RegisterDescription municipalities(data::TDM *dm)
     d.navigatorHints = d.hintsFor(QStringLiteral("Município"));
     d.buttons = d.standardButtons(QStringLiteral("Incluir Município"), QString());
     d.buttons[widgets::RegisterWindow::Excluir] = {}; // no deleting here
-    d.tabs = QStringList{QStringLiteral("Cadastro"), QStringLiteral("Pesquisa")};
     d.entryTitle = QStringLiteral("Cadastro de Municipio");
     d.searchTitle = QStringLiteral("Pesquisa de Município");
     d.searchField = QStringLiteral("NOM_MUNIC");
@@ -47,29 +39,12 @@ widgets::RegisterDescription municipalities(data::TDM *dm)
 
 TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, municipalities(dm), parent)
 {
-    PageControl1 = pages();
-    TabSheet1 = page(0);
-    TabSheet2 = page(1);
+    auto *form = new QWidget(this);
+    setupUi(form);
+    setForm(form);
     GroupBox1 = search().group;
     Edit1 = search().edit;
     DBGrid1 = search().grid;
-
-    auto edit = [&](const char *field, int width) {
-        auto *e = new widgets::DBEdit(dm->DMunicipio, QLatin1String(field), TabSheet1);
-        e->setObjectName(QLatin1String(field));
-        e->setCharCase(CharCase::Upper);
-        e->setFixedWidth(width);
-        return e;
-    };
-    auto *f = new QFormLayout(TabSheet1);
-    COD_MUNIC = edit("COD_MUNIC", 100);
-    NOM_MUNIC = edit("NOM_MUNIC", 360);
-    COD_UF = edit("COD_UF", 50);
-    SIG_UF = edit("SIG_UF", 50);
-    f->addRow(buddyLabel(QStringLiteral("Código Município"), COD_MUNIC), COD_MUNIC);
-    f->addRow(buddyLabel(QStringLiteral("Município"), NOM_MUNIC), NOM_MUNIC);
-    f->addRow(buddyLabel(QStringLiteral("Código da UF"), COD_UF), COD_UF);
-    f->addRow(buddyLabel(QStringLiteral("UF"), SIG_UF), SIG_UF);
 
     onExit(SIG_UF, [this] {
         if (!focusGoingTo(Gravar))

@@ -2,9 +2,6 @@
 
 #include "data/UnitDM.h"
 #include "widgets/DBEdit.h"
-#include "widgets/NumericEdit.h"
-
-#include <QFormLayout>
 
 namespace {
 
@@ -17,7 +14,6 @@ widgets::RegisterDescription products(data::TDM *dm)
     d.source = dm->DProduto;
     d.navigatorHints = d.hintsFor(QStringLiteral("Produto"));
     d.buttons = d.standardButtons(QStringLiteral("Incluir Produto"), QStringLiteral("Excluir Fornecedor"));
-    d.tabs = QStringList{QStringLiteral("Cadastro"), QStringLiteral("Pesquisa")};
     d.entryTitle = QStringLiteral("Cadastro de Produto(s)");
     d.searchTitle = QStringLiteral("Pesquisa de Produto(s)");
     d.searchField = QStringLiteral("NOMEGRAU");
@@ -39,20 +35,11 @@ widgets::RegisterDescription products(data::TDM *dm)
 } // namespace
 
 TfrmProdutos::TfrmProdutos(data::TDM *dm, QWidget *parent)
-    : ProductRegister(dm, products(dm), QStringLiteral("PRODUTO"), QStringLiteral("Código Lançamento"),
-                      QStringLiteral("Produto Gerado"), parent)
+    : ProductRegister(dm, products(dm), QStringLiteral("PRODUTO"), parent)
 {
-    UNIDADE = new widgets::DBEdit(dm->DProduto, QStringLiteral("UNIDADE"), TabSheet1);
-    UNIDADE->setObjectName(QStringLiteral("UNIDADE"));
-    UNIDADE->setCharCase(widgets::CharCase::Upper);
-    UNIDADE->setMaximumWidth(80);
-    FATOR = new widgets::NumericEdit(TabSheet1, 2);
-    FATOR->setObjectName(QStringLiteral("FATOR"));
-    FATOR->setDataSource(dm->DProduto);
-    FATOR->setDataField(QStringLiteral("FATOR"));
-    FATOR->setMaximumWidth(120);
-    form()->addRow(buddyLabel(QStringLiteral("Unidade"), UNIDADE), UNIDADE);
-    form()->addRow(buddyLabel(QStringLiteral("Indice (%)"), FATOR), FATOR);
+    auto *form = new QWidget(this);
+    setupUi(form);
+    useForm(form);
 }
 
 void TfrmProdutos::BtnIncluirClick()

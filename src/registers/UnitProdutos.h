@@ -1,20 +1,14 @@
 #pragma once
 
 #include "ProductRegister.h"
-
-namespace widgets {
-class NumericEdit;
-}
+#include "ui_UnitProdutos.h"
 
 // The products register (table PRODUTO through TProduto).
-class TfrmProdutos : public ProductRegister
+class TfrmProdutos : public ProductRegister, public Ui::TfrmProdutos
 {
     Q_OBJECT
 public:
     explicit TfrmProdutos(data::TDM *dm, QWidget *parent = nullptr);
-
-    widgets::DBEdit *UNIDADE;
-    widgets::NumericEdit *FATOR;
 
 protected:
     void BtnIncluirClick() override;

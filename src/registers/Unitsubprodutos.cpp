@@ -14,7 +14,6 @@ widgets::RegisterDescription subProducts(data::TDM *dm)
     d.source = dm->DSTSUBPRODUTOS;
     d.navigatorHints = d.hintsFor(QStringLiteral("Produto"));
     d.buttons = d.standardButtons(QStringLiteral("Incluir Produto"), QStringLiteral("Excluir Fornecedor"));
-    d.tabs = QStringList{QStringLiteral("Cadastro"), QStringLiteral("Pesquisa")};
     d.entryTitle = QStringLiteral("Cadastro de Sub-Produto(s)");
     d.searchTitle = QStringLiteral("Pesquisa de Sub-Produto(s)");
     d.searchField = QStringLiteral("NOMEGRAU");
@@ -34,9 +33,11 @@ widgets::RegisterDescription subProducts(data::TDM *dm)
 } // namespace
 
 Tfrmsubprodutos::Tfrmsubprodutos(data::TDM *dm, QWidget *parent)
-    : ProductRegister(dm, subProducts(dm), QStringLiteral("SUBPRODUTO"), QStringLiteral("Código Produto"),
-                      QStringLiteral("Produto"), parent)
+    : ProductRegister(dm, subProducts(dm), QStringLiteral("SUBPRODUTO"), parent)
 {
+    auto *form = new QWidget(this);
+    setupUi(form);
+    useForm(form);
 }
 
 void Tfrmsubprodutos::BtnIncluirClick()

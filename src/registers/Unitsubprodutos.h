@@ -1,9 +1,10 @@
 #pragma once
 
 #include "ProductRegister.h"
+#include "ui_Unitsubprodutos.h"
 
 // The sub-products register (table SUBPRODUTO through TSUBPRODUTOS).
-class Tfrmsubprodutos : public ProductRegister
+class Tfrmsubprodutos : public ProductRegister, public Ui::Tfrmsubprodutos
 {
     Q_OBJECT
 public:

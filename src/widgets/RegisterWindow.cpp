@@ -2,8 +2,10 @@
 
 #include "DBEdit.h"
 #include "DBNavigator.h"
+#include "FormBinder.h"
 #include "MaskedFieldPair.h"
 #include "NumericEdit.h"
+#include "UpperCaseValidator.h"
 #include "data/Table.h"
 #include "data/UnitDM.h"
 
@@ -85,14 +87,9 @@ RegisterWindow::RegisterWindow(data::TDM *dm, const RegisterDescription &descrip
     const RegisterDescription &d = m_description;
     setObjectName(d.objectName);
     setWindowTitle(d.caption);
-    if (!d.tabs.isEmpty())
+    if (!d.tabs.isEmpty()) {
         m_pages = tabbedBody(d.tabs);
-    if (!d.searchField.isEmpty()) {
-        const bool withCount = !d.countPrefix.isEmpty();
-        m_search = searchPage(page(d.tabs.size() - 1), d.searchCaption, d.source, d.searchColumns, d.gridMinimum,
-                              d.searchField, withCount);
-        if (withCount)
-            setupOrders(m_search.orders, d.orders, d.initialOrder);
+        describedSearchPage();
     }
     if (!d.navigatorHints.isEmpty())
         setNavigatorHints(d.navigatorHints);
@@ -101,6 +98,35 @@ RegisterWindow::RegisterWindow(data::TDM *dm, const RegisterDescription &descrip
         bar.append({Button(i), d.buttons.at(i).caption, d.buttons.at(i).hint});
     setupButtons(bar);
     setButtonVisible(Cadastro, false);
+}
+
+void RegisterWindow::describedSearchPage()
+{
+    const RegisterDescription &d = m_description;
+    if (d.searchField.isEmpty() || !m_pages || m_search.grid)
+        return;
+    const bool withCount = !d.countPrefix.isEmpty();
+    m_search = searchPage(page(m_pages->count() - 1), d.searchCaption, d.source, d.searchColumns, d.gridMinimum,
+                          d.searchField, withCount);
+    if (withCount)
+        setupOrders(m_search.orders, d.orders, d.initialOrder);
+}
+
+void RegisterWindow::setForm(QWidget *form, data::DataSource *source)
+{
+    m_body->addWidget(form);
+    FormBinder::bind(form, source ? source : m_description.source);
+    if (!m_pages) {
+        m_pages = form->findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+        describedSearchPage();
+    }
+}
+
+RegisterWindow::MaskedField RegisterWindow::masked(QLineEdit *edit)
+{
+    MaskedFieldPair *pair = FormBinder::pairOf(edit);
+    Q_ASSERT_X(pair, "RegisterWindow::masked", qPrintable(edit->objectName()));
+    return {edit, pair ? pair->hidden() : nullptr};
 }
 
 QWidget *RegisterWindow::page(int index) const
@@ -246,11 +272,8 @@ void RegisterWindow::postPending()
 
 void RegisterWindow::locateAsTyped(QLineEdit *search, const QString &field)
 {
-    connect(search, &QLineEdit::textChanged, this, [this, search, field](const QString &text) {
+    connect(search, &QLineEdit::textChanged, this, [this, field](const QString &text) {
         if (text.isEmpty() || !m_table->isActive())
-            return;
-        // An upper-case edit is about to show the text again in upper case; locate once, then.
-        if (search->property("_upperCase").toBool() && text != text.toUpper())
             return;
         guarded(this, [&] { m_table->locate(field, text, {true, true}); });
     });
@@ -343,7 +366,7 @@ RegisterWindow::SearchPage RegisterWindow::searchPage(QWidget *page, const QStri
         bottom->addWidget(p.orderGroup);
         layout->addLayout(bottom);
     }
-    upperCaseSearch(p.edit);
+    UpperCaseValidator::install(p.edit);
     locateAsTyped(p.edit, searchField);
     return p;
 }
@@ -434,34 +457,9 @@ void RegisterWindow::dropDownOnTyping(QComboBox *list)
     list->installEventFilter(this);
 }
 
-RegisterWindow::MaskedField RegisterWindow::maskedField(QWidget *parent, data::DataSource *source,
-                                                       const QString &field, const QString &mask,
-                                                       const QString &objectName)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    auto *column = new DBEdit(source, field, parent);
-    column->setObjectName(field);
-    new MaskedFieldPair(edit, column, mask, edit);
-    return {edit, column};
-}
-
 bool RegisterWindow::focusGoingTo(Button b) const
 {
     return QApplication::focusWidget() == m_buttons[b];
-}
-
-void RegisterWindow::upperCaseSearch(QLineEdit *edit)
-{
-    edit->setProperty("_upperCase", true);
-    connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &t) {
-        const QString upper = t.toUpper();
-        if (upper != t) {
-            const int pos = edit->cursorPosition();
-            edit->setText(upper);
-            edit->setCursorPosition(pos);
-        }
-    });
 }
 
 QLabel *RegisterWindow::buddyLabel(const QString &text, QWidget *field, const QString &objectName)

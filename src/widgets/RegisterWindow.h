@@ -66,12 +66,28 @@ public:
     // while that button can be pressed.
     void reject() override;
 
+    // A digit column typed in a masked edit paired with a hidden edit bound
+    // to the column (digits only are stored).
+    struct MaskedField
+    {
+        QLineEdit *edit;  // what the user types in
+        DBEdit *column;   // hidden, bound; its text is the stored digits
+    };
+
 protected:
     const RegisterDescription &description() const { return m_description; }
     // The layout the window fills between the title and the button bar.
     QVBoxLayout *body() const { return m_body; }
     QTabWidget *pages() const { return m_pages; }
     QWidget *page(int index) const;
+
+    // Puts the window's form (laid out in its .ui file) into the body and
+    // binds its controls to SOURCE (the description's when not given). A
+    // tab widget `PageControl1` in the form holds the window's pages; the
+    // described search tab is laid out on its last page.
+    void setForm(QWidget *form, data::DataSource *source = nullptr);
+    // The masked edit the form's binder paired with its hidden, bound edit.
+    static MaskedField masked(QLineEdit *edit);
 
     // The tabbed body of the larger registers: `PageControl1` with one page
     // `TabSheet1`, `TabSheet2`... per caption, in order.
@@ -183,21 +199,9 @@ protected:
     // A list that drops down as soon as a letter is typed in it.
     void dropDownOnTyping(QComboBox *list);
 
-    // A digit column typed in a masked edit paired with a hidden edit bound
-    // to the column (digits only are stored); MASK as "99999-999;0;_".
-    struct MaskedField
-    {
-        QLineEdit *edit;  // what the user types in
-        DBEdit *column;   // hidden, bound; its text is the stored digits
-    };
-    MaskedField maskedField(QWidget *parent, data::DataSource *source, const QString &field, const QString &mask,
-                            const QString &objectName);
     // True when the focus is on its way to BUTTON (a field left by clicking
     // it must not press it a second time).
     bool focusGoingTo(Button b) const;
-
-    // Turns what is typed into upper case (search edits and the like).
-    static void upperCaseSearch(QLineEdit *edit);
 
     // Puts a caption before a field in a form row, with the caption as the
     // field's buddy so Alt+letter reaches it.
@@ -219,6 +223,8 @@ protected:
     virtual void BtnRetornarClick() {}
 
 private:
+    void describedSearchPage();
+
     RegisterDescription m_description;
     QTabWidget *m_pages = nullptr;
     SearchPage m_search{};

@@ -6,6 +6,7 @@
 #include "data/UnitDM.h"
 #include "reports/ReportDocument.h"
 #include "widgets/ReportPreview.h"
+#include "widgets/ReportWindow.h"
 #include "widgets/WindowRegistry.h"
 
 #include <QApplication>

@@ -169,6 +169,9 @@ class TestScreens : public QObject
                     continue;
                 tabs->setCurrentIndex(i);
                 look(QStringLiteral("/") + plain(tabs->tabText(i)));
+                const QString dir = qEnvironmentVariable("QUELVORA_SCREENSHOT_DIR");
+                if (!dir.isEmpty())
+                    window->grab().save(QDir(dir).filePath(QStringLiteral("%1-%2-%3.png").arg(name, tabs->objectName()).arg(i)));
             }
             tabs->setCurrentIndex(was);
         }

@@ -1,0 +1,132 @@
+#include "FormBinder.h"
+
+#include "DBEdit.h"
+#include "DBGrid.h"
+#include "FieldLink.h"
+#include "MaskedFieldPair.h"
+#include "NumericEdit.h"
+#include "UpperCaseValidator.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMetaEnum>
+#include <QStyle>
+
+namespace widgets {
+
+namespace {
+
+const char *const kField = "field";
+
+CharCase charCaseOf(const QWidget *w)
+{
+    const QString c = w->property("charCase").toString();
+    if (c.compare(QLatin1String("upper"), Qt::CaseInsensitive) == 0)
+        return CharCase::Upper;
+    if (c.compare(QLatin1String("lower"), Qt::CaseInsensitive) == 0)
+        return CharCase::Lower;
+    return CharCase::Normal;
+}
+
+QVector<DBGrid::Column> columnsOf(const QStringList &specs)
+{
+    QVector<DBGrid::Column> columns;
+    for (const QString &spec : specs) {
+        const QStringList parts = spec.split(QLatin1Char('|'));
+        DBGrid::Column c;
+        c.field = parts.value(0);
+        c.title = parts.value(1, c.field);
+        c.width = parts.value(2).toInt();
+        columns.append(c);
+    }
+    return columns;
+}
+
+void look(QWidget *w)
+{
+    const QString icon = w->property("standardIcon").toString();
+    if (auto *button = qobject_cast<QAbstractButton *>(w); button && !icon.isEmpty()) {
+        const QMetaEnum pixmaps = QMetaEnum::fromType<QStyle::StandardPixmap>();
+        bool ok = false;
+        const int which = pixmaps.keyToValue(icon.toLatin1().constData(), &ok);
+        Q_ASSERT_X(ok, "FormBinder", qPrintable(icon));
+        if (ok)
+            button->setIcon(button->style()->standardIcon(QStyle::StandardPixmap(which)));
+        return;
+    }
+    const CharCase c = charCaseOf(w);
+    if (auto *edit = qobject_cast<DBEdit *>(w)) {
+        edit->setCharCase(c);
+    } else if (auto *memo = qobject_cast<DBMemo *>(w)) {
+        memo->setCharCase(c);
+    } else if (auto *number = qobject_cast<NumericEdit *>(w)) {
+        if (w->property("decimals").isValid())
+            number->setDecimals(w->property("decimals").toInt());
+        if (w->property("zeroPadding").isValid())
+            number->setZeroPadding(w->property("zeroPadding").toInt());
+    } else if (c == CharCase::Upper) {
+        if (auto *line = qobject_cast<QLineEdit *>(w))
+            UpperCaseValidator::install(line);
+        else if (auto *combo = qobject_cast<QComboBox *>(w))
+            UpperCaseValidator::install(combo);
+    }
+}
+
+} // namespace
+
+void FormBinder::applyLooks(QWidget *form)
+{
+    for (QWidget *w : form->findChildren<QWidget *>())
+        if (w->property("charCase").isValid() || w->property("decimals").isValid()
+            || w->property("zeroPadding").isValid() || w->property("standardIcon").isValid())
+            look(w);
+}
+
+void FormBinder::bind(QWidget *form, data::DataSource *source)
+{
+    bindAll(form, source, nullptr);
+}
+
+void FormBinder::bind(QWidget *form, data::DataSet *dataSet)
+{
+    bindAll(form, nullptr, dataSet);
+}
+
+void FormBinder::bindAll(QWidget *form, data::DataSource *source, data::DataSet *dataSet)
+{
+    applyLooks(form);
+    for (QWidget *w : form->findChildren<QWidget *>()) {
+        if (auto *grid = qobject_cast<DBGrid *>(w); grid && w->property("columns").isValid()) {
+            source ? grid->setDataSource(source) : grid->setDataSet(dataSet);
+            grid->setColumns(columnsOf(w->property("columns").toStringList()));
+            continue;
+        }
+        const QString field = w->property(kField).toString();
+        if (field.isEmpty())
+            continue;
+        if (auto *link = w->findChild<FieldLink *>(QString(), Qt::FindDirectChildrenOnly)) {
+            source ? link->setDataSource(source) : link->setDataSet(dataSet);
+            link->setDataField(field);
+            continue;
+        }
+        auto *masked = qobject_cast<QLineEdit *>(w);
+        const QString mask = w->property("mask").toString();
+        Q_ASSERT_X(masked && !mask.isEmpty(), "FormBinder", qPrintable(w->objectName()));
+        if (!masked || mask.isEmpty() || pairOf(masked))
+            continue;
+        // The stored digits live in a hidden edit beside the one the user types in.
+        auto *column = new DBEdit(w->parentWidget());
+        column->setObjectName(field);
+        source ? column->setDataSource(source) : column->setDataSet(dataSet);
+        column->setDataField(field);
+        new MaskedFieldPair(masked, column, mask, masked);
+    }
+}
+
+MaskedFieldPair *FormBinder::pairOf(QLineEdit *masked)
+{
+    return masked ? masked->findChild<MaskedFieldPair *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+} // namespace widgets
