@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -204,6 +205,10 @@ TfrmEntradaSerrada::InvoiceFields TfrmEntradaSerrada::invoiceFields() const
         f.codigoFornecedor = dm->TESERRADA->value(QStringLiteral("CODIGOFORNECEDOR"));
         f.fornecedor = dm->TESERRADA->asString(QStringLiteral("RAZAO_SOCIAL"));
         f.cpf = dm->TESERRADA->value(QStringLiteral("CGC"));
+        // A supplier registered by CPF has no CNPJ; its lines, which must
+        // hold a tax number, keep its CPF instead.
+        if (f.cpf.isNull() || f.cpf.toString().isEmpty())
+            f.cpf = m_supplierCpf;
         f.inscricao = dm->TESERRADA->asString(QStringLiteral("INSC_ESTADUAL"));
     }
     return f;
@@ -250,6 +255,8 @@ void TfrmEntradaSerrada::chooseSupplier()
         return;
     }
     if (!row->isEmpty()) {
+        const QString cpf = row->text(QStringLiteral("CPF")).remove(QRegularExpression(QStringLiteral("[^0-9]")));
+        m_supplierCpf = cpf.isEmpty() ? QVariant() : QVariant(cpf.toDouble());
         writeInto(RAZAO_SOCIAL, row->value(QStringLiteral("NOMEFORNECEDOR")));
         writeInto(CGC, row->value(QStringLiteral("CNPJ")));
         writeInto(INSC_ESTADUAL, row->value(QStringLiteral("INSCESTADUAL")));

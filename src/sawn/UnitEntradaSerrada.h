@@ -75,4 +75,5 @@ private:
     data::TDM *dm;
     rules::LogInvoice m_invoices;
     widgets::Picker m_supplierPicker;
+    QVariant m_supplierCpf; // of the supplier last chosen
 };

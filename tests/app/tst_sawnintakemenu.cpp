@@ -44,23 +44,29 @@ private slots:
         QVERIFY(item->isEnabled());
         QStringList shown;
         QString supplier;
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (!modal || (!shown.isEmpty() && shown.last() == modal->objectName()))
-                return;
-            shown << modal->objectName();
-            if (modal->objectName() == QLatin1String("TfrmEntradaSerrada")) {
-                modal->findChild<QAbstractButton *>(QStringLiteral("BitBtn4"))->click();
-                supplier = modal->findChild<QLineEdit *>(QStringLiteral("RAZAO_SOCIAL"))->text();
-                QTest::keyClick(modal, Qt::Key_Escape);
-            } else if (modal->objectName() == QLatin1String("TfrmPesquisa")) {
-                QTest::keyClick(modal->findChild<QLineEdit *>(QStringLiteral("Edit1")), Qt::Key_Return);
-            }
+        // One watcher per window: a watcher busy under a modal window it
+        // opened does not run again until that window closes.
+        auto watch = [&](QTimer &timer, const QString &name, std::function<void(QWidget *)> step) {
+            QObject::connect(&timer, &QTimer::timeout, [&timer, name, step, &shown] {
+                QWidget *modal = QApplication::activeModalWidget();
+                if (!modal || modal->objectName() != name)
+                    return;
+                timer.stop();
+                shown << name;
+                step(modal);
+            });
+            timer.start(5);
+        };
+        QTimer intake, picker;
+        watch(intake, QStringLiteral("TfrmEntradaSerrada"), [&](QWidget *w) {
+            w->findChild<QAbstractButton *>(QStringLiteral("BitBtn4"))->click();
+            supplier = w->findChild<QLineEdit *>(QStringLiteral("RAZAO_SOCIAL"))->text();
+            QTest::keyClick(w, Qt::Key_Escape);
         });
-        poll.start(5);
+        watch(picker, QStringLiteral("TfrmPesquisa"), [](QWidget *w) {
+            QTest::keyClick(w->findChild<QLineEdit *>(QStringLiteral("Edit1")), Qt::Key_Return);
+        });
         item->trigger();
-        poll.stop();
         QCOMPARE(shown, QStringList({"TfrmEntradaSerrada", "TfrmPesquisa"}));
         QCOMPARE(supplier, QStringLiteral("MADEIREIRA ALFA"));
         QVERIFY(!widgets::windows().existing(QStringLiteral("TfrmEntradaSerrada"))->isVisible());

@@ -59,7 +59,8 @@ class TestEntradaSerrada : public QObject
                                         QStringLiteral("222"));
             }
             // The lines keep the supplier's CNPJ, which they require.
-            data::execute(dm.IBDatabase1, QStringLiteral("update FORNECEDOR set CNPJ = '12345678000195'"));
+            data::execute(dm.IBDatabase1, QStringLiteral("update FORNECEDOR set CNPJ = '12345678000195' where "
+                                                         "NOMEFORNECEDOR = 'MADEIREIRA ALFA'"));
             tabua = addProduct(QStringLiteral("TABUA"));
             viga = addProduct(QStringLiteral("VIGA"));
             widgets::windows().clear();
@@ -308,6 +309,22 @@ private slots:
         QVERIFY(!f.w->isVisible());
         QCOMPARE(f.scalar("select count(*) from ENTRADA_SERRADA").toInt(), 0);
         QVERIFY_PROMPTS(f.p);
+    }
+
+    // A supplier registered by CPF has no CNPJ: its lines keep the CPF, the
+    // tax number they must hold, and are saved.
+    void supplierWithoutCnpj()
+    {
+        Fixture f;
+        f.newInvoice(QStringLiteral("MADEIREIRA BETA"), QStringLiteral("40"));
+        f.w->BitBtn12->click();
+        f.p.question("Confirma Lançamento?", "Confirmação", true)
+            .question("Insere Outro Produto para esta Nota Fiscal?", "Confirmação", false);
+        f.typeLine("IPE", "VIGA", "2", "5");
+        QVERIFY_PROMPTS(f.p);
+        QCOMPARE(f.scalar("select count(*) from ENTRADA_SERRADA_DISCRIMINACAO where NFNUMERO = 40").toInt(), 1);
+        QCOMPARE(f.scalar("select CPF from ENTRADA_SERRADA_DISCRIMINACAO").toDouble(), 98765432100.0);
+        QCOMPARE(f.w->valtotal->text(), QStringLiteral("10,00"));
     }
 
     // With no supplier registered "&Incluir" warns and starts nothing.
