@@ -58,6 +58,7 @@ void givePickers(T *) {}
 void givePickers(TfrmEntradaToros *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada1 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada3 *w) { w->setPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmFunRural *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmRRomaneioToros *w) { w->setPicker(picker<TfrmPesquisa3>()); }
 
