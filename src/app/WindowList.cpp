@@ -67,6 +67,7 @@ void givePickers(TfrmEntradaToros *w) { w->setSupplierPicker(picker<TfrmPesquisa
 void givePickers(TfrmEntradaSerrada *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada1 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada3 *w) { w->setPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmFunRural *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmRRomaneioToros *w) { w->setPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmProducao *w) { w->setPickers(picker<TfrmPesquisa1>(), picker<TfrmPesquisa2>()); }

@@ -49,7 +49,8 @@ TfrmRestore::TfrmRestore(data::TDM *dm_, QWidget *parent) : ServiceWindow(dm_, p
 
     auto *buttons = new QHBoxLayout;
     BitBtn1 = button(QStringLiteral("&Restaurar"), QStringLiteral("BitBtn1"));
-    BitBtn2 = button(QStringLiteral("&Retornar"), QStringLiteral("BitBtn2"));
+    // "Restaurar" keeps Alt+R; the two captions would otherwise share it.
+    BitBtn2 = button(QStringLiteral("Re&tornar"), QStringLiteral("BitBtn2"));
     buttons->addStretch(1);
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);

@@ -36,7 +36,7 @@ DBGrid *statementGrid(const QString &name, data::DataSet *table, const QString &
                    {quantity, QStringLiteral("Qtdade (M/3)"), 110},
                    {QStringLiteral("VALUNITARIO"), QStringLiteral("Val.Unitário"), 110},
                    {QStringLiteral("VALTOTAL"), QStringLiteral("Val.Total"), 120}});
-    g->setMinimumHeight(120);
+    g->setMinimumHeight(100);
     return g;
 }
 
@@ -145,6 +145,8 @@ TfrmDemo::TfrmDemo(data::TDM *dm_, QWidget *parent) : QDialog(parent), dm(dm_)
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
     layout->addLayout(buttons);
+
+    resize(780, 660);
 
     connect(m_tipo, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)

@@ -8,7 +8,6 @@
 #include "widgets/DateEdit.h"
 #include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -146,8 +145,11 @@ void TfrmFunRural::CheckBox1Click()
 
 void TfrmFunRural::SpeedButton1Click()
 {
-    if (auto *picker = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmPesquisa"))))
-        picker->exec();
+    if (const std::optional<PickedRow> row = m_suppliers.choose()) {
+        essencia->setText(row->text(QStringLiteral("CODIGOFORNECEDOR")));
+        FORNECEDOR->setText(row->text(QStringLiteral("NOMEFORNECEDOR")));
+        BitBtn1->setFocus();
+    }
 }
 
 void TfrmFunRural::BitBtn1Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/PickerWindow.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -8,7 +10,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace data { class TDM; }
-namespace widgets { class DateEdit; class DBGrid; }
+namespace widgets { class DateEdit; }
 
 // The FunRural withheld on the log intake invoices issued in a period, for
 // every supplier or for one, totalled by the database.
@@ -27,6 +29,9 @@ public:
     QLabel *ESTOQUE;
     QPushButton *BitBtn1, *BitBtn2;
 
+    // The supplier picker behind "&P".
+    void setSupplierPicker(const widgets::Picker &picker) { m_suppliers = picker; }
+
     void FormShow();
     void CheckBox1Click();
     void SpeedButton1Click();
@@ -40,4 +45,5 @@ protected:
 
 private:
     data::TDM *dm;
+    widgets::Picker m_suppliers;
 };

@@ -97,6 +97,8 @@ class TestStatements : public QObject
         std::unique_ptr<W> open()
         {
             auto w = std::make_unique<W>(&dm);
+            if constexpr (std::is_same_v<W, TfrmFunRural>)
+                w->setSupplierPicker(widgets::Picker::of(suppliers));
             widgets::windows().add(w.get());
             w->show();
             w->activateWindow();
@@ -249,11 +251,19 @@ private:
         // One supplier, chosen in the picker with the keys.
         QTest::keyClick(w->CheckBox1, Qt::Key_Space);
         QVERIFY(w->SpeedButton1->isEnabled());
-        QTimer::singleShot(150, [&] {
+        // The picker is modal: answered once it is up, however long that takes.
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QApplication::activeModalWidget() != f.suppliers)
+                return;
+            poll.stop();
             QTest::keyClicks(f.suppliers->Edit1, "madeireira");
             QTest::keyClick(f.suppliers->Edit1, Qt::Key_Return);
         });
+        poll.start(30);
         altKey(w.get(), Qt::Key_P);
+        QTRY_VERIFY(!poll.isActive());
+        QTRY_VERIFY(!f.suppliers->isVisible());
         QCOMPARE(w->FORNECEDOR->text(), QStringLiteral("MADEIREIRA NORTE"));
         QCOMPARE(w->essencia->text().toInt(), norte);
         // The window's focus, which it has again once active.
