@@ -48,9 +48,11 @@ TfrmRestore::TfrmRestore(data::TDM *dm_, QWidget *parent) : ServiceWindow(dm_, p
     layout->addWidget(ProgressBar1);
 
     auto *buttons = new QHBoxLayout;
-    BitBtn1 = button(QStringLiteral("&Restaurar"), QStringLiteral("BitBtn1"));
-    // "Restaurar" keeps Alt+R; the two captions would otherwise share it.
-    BitBtn2 = button(QStringLiteral("Re&tornar"), QStringLiteral("BitBtn2"));
+    // Both captions would take Alt+R. Alt+R leaves every other window, so it
+    // leaves this one too; the restore, which replaces the database without
+    // a question, gets no letter and is reached by Tab or a click.
+    BitBtn1 = button(QStringLiteral("Restaurar"), QStringLiteral("BitBtn1"));
+    BitBtn2 = button(QStringLiteral("&Retornar"), QStringLiteral("BitBtn2"));
     buttons->addStretch(1);
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
