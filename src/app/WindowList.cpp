@@ -27,13 +27,23 @@
 #include "logs/UnitRRomaneioToros.h"
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
+#include "sawn/UnitEntradaSerrada.h"
+#include "sawn/UnitEntradaSerradaProdutos.h"
 #include "sawn/UnitConsultaESerrada.h"
 #include "sawn/UnitConsultaProducao.h"
 #include "sawn/UnitProducao.h"
+#include "sawn/UnitRProducao.h"
+#include "sawn/UnitRProducao1.h"
 #include "statements/UnitPesquisa1.h"
 #include "statements/UnitPesquisa2.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
+#include "statements/UnitDemo.h"
+#include "statements/UnitfrmFunrural.h"
+#include "maintenance/UnitBackup.h"
+#include "maintenance/UnitLimparBD.h"
+#include "maintenance/UnitRestore.h"
+#include "maintenance/Unitskin.h"
 #include "widgets/ReportPreview.h"
 #include "widgets/WindowRegistry.h"
 
@@ -53,6 +63,7 @@ widgets::Picker picker()
 template <typename T>
 void givePickers(T *) {}
 void givePickers(TfrmEntradaToros *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmEntradaSerrada *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada1 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada3 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
@@ -103,10 +114,13 @@ const QVector<WindowEntry> &windowList()
         report<RepFornecedores>(),
         report<RepProduto>(),
         report<RepMunicipio>(),
-        // TfrmBackup, TfrmRestore,
+        window<TfrmBackup>(),
+        window<TfrmRestore>(),
         window<TfrmEntradaToros>(),
         window<TfrmFornecedores>(),
         window<TfrmEntradaTorosProdutos>(),
+        window<TfrmEntradaSerrada>(),
+        window<TfrmEntradaSerradaProdutos>(),
         // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
         window<TfrmConsultaEPatio>(),
         window<TfrmConsultaESerrada>(),
@@ -116,18 +130,20 @@ const QVector<WindowEntry> &windowList()
         window<TfrmPesquisa2>(),
         window<TfrmPesquisa3>(),
         window<TfrmConsultaProducao>(),
-        // TfrmDemo,
+        window<TfrmDemo>(),
         window<TfrmREntrada>(),
         window<TfrmREntrada1>(),
         // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
-        // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1, TfrmRProducao,
-        // TfrmRProducao1,
+        // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1,
+        window<TfrmRProducao>(),
+        window<TfrmRProducao1>(),
         report<RepEstoque>(),
         window<TfrmManutencao1>(),
         window<TfrmLogin>(),
         window<TfrmAtualizacao>(),
         window<TfrmUsuario>(),
-        // TfrmFunRural, TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
+        window<TfrmFunRural>(),
+        // TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
         window<TfrmREntrada2>(),
         window<TfrmREntrada3>(),
         // RepEntrada2, RepEntrada3, RepRomaneioToros,
@@ -139,7 +155,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmRomaneiotoro>(),
         window<TfrmRomaneiotorosprodutos>(),
         window<TfrmRRomaneioToros>(),
-        // TfrmLimparBD, TfrmSkin,
+        window<TfrmLimparBD>(),
+        window<TfrmSkin>(),
         // TfrmConsultaProduto
         window<Tfrmconfigbd>(),
     };

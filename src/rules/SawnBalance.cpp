@@ -6,24 +6,26 @@ namespace rules {
 
 namespace {
 
-// The production rows of sub-product :prod. PRODUCAO.PRODUTO holds 30
+// The production of sub-product :prod. PRODUCAO.PRODUTO holds 30
 // characters, so a longer sub-product name is compared by its first 30.
 const QString kProductionOfProduct = QStringLiteral(
-    "upper(trim(PRODUTO)) = (select upper(trim(substring(NOMEGRAU from 1 for 30))) from SUBPRODUTO "
+    "PRODUTO = (select upper(trim(substring(NOMEGRAU from 1 for 30))) from SUBPRODUTO "
     "where GRAUIND = :prod)");
 
+// The figures are read from the summary the database keeps of the three
+// movement tables (sql/stock.sql), so they cost the same whatever their size.
 SawnBalance sums(data::Connection *connection, const QString &lineCondition, const QString &productionCondition,
                  const QVariantMap &params)
 {
-    auto where = [](const QString &condition) {
-        return condition.isEmpty() ? QString() : QStringLiteral(" where ") + condition;
+    auto and_ = [](const QString &condition) {
+        return condition.isEmpty() ? QString() : QStringLiteral(" and ") + condition;
     };
     const QString sql =
         QStringLiteral("select i.S, p.S, o.S, i.S + p.S - o.S from "
-                       "(select coalesce(sum(QUANTIDADE), 0) as S from ENTRADA_SERRADA_DISCRIMINACAO%1) i cross join "
-                       "(select coalesce(sum(QSERRADA), 0) as S from PRODUCAO%2) p cross join "
-                       "(select coalesce(sum(TOTALM3), 0) as S from SAIDA_MADEIRAS_DISCRIMINACAO%1) o")
-            .arg(where(lineCondition), where(productionCondition));
+                       "(select coalesce(sum(QUANTIDADE), 0) as S from SAWN_STOCK where KIND = 'E'%1) i cross join "
+                       "(select coalesce(sum(QUANTIDADE), 0) as S from SAWN_STOCK where KIND = 'P'%2) p cross join "
+                       "(select coalesce(sum(QUANTIDADE), 0) as S from SAWN_STOCK where KIND = 'S'%1) o")
+            .arg(and_(lineCondition), and_(productionCondition));
     const QVariantList row = data::firstRow(connection, sql, params);
     SawnBalance b;
     if (row.size() == 4) {

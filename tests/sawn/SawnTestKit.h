@@ -59,16 +59,23 @@ inline void addProduction(data::TDM &dm, int plate, const QVariant &species, con
 // start of an entry and takes it with Enter.
 inline bool choose(QComboBox *combo, const QString &typed)
 {
-    if (combo->hasFocus())
-        QTest::keyClick(combo, Qt::Key_F4); // already in it: the user opens the list
-    else
-        logstest::focusTo(combo); // entering opens it, and the open list takes the focus
+    if (!combo->hasFocus())
+        logstest::focusTo(combo); // a list that drops down on entering takes the focus
+    if (!QTest::qWaitFor([combo] { return combo->view()->isVisible(); }, 300))
+        QTest::keyClick(combo, Qt::Key_F4); // the user opens it
     if (!QTest::qWaitFor([combo] { return combo->view()->isVisible(); }))
         return false;
     QTest::keyClicks(combo->view(), typed);
     QTest::keyClick(combo->view(), Qt::Key_Return);
-    return QTest::qWaitFor([combo] { return !combo->view()->isVisible(); })
-           && combo->currentText().startsWith(typed, Qt::CaseInsensitive);
+    if (!QTest::qWaitFor([combo] { return !combo->view()->isVisible(); }))
+        return false;
+    // The window under the closed list is the active one again, as the
+    // window system makes it.
+    // Unless the next field's list dropped down in its turn.
+    QTest::qWait(50);
+    if (!QApplication::activePopupWidget() && !logstest::activatedAgain(combo->window()))
+        return false;
+    return combo->currentText().startsWith(typed, Qt::CaseInsensitive);
 }
 
 // Alt and a letter, delivered to the window as the window system does.
