@@ -1,6 +1,7 @@
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 
+#include "app/Application.h"
 #include "app/UnitPrincipal.h"
 #include "app/WindowList.h"
 #include "data/Statement.h"
