@@ -4,7 +4,7 @@
 
 namespace reports {
 
-// The lines of one sale invoice (CLIENTE, NOTA), grouped by species. A line
+// The lines of one sale invoice (FORNECEDOR, the client code the lines keep, and NOTA), grouped by species. A line
 // belongs to its invoice by number and client code together.
 ReportDefinition RepSaida1(const QVariantMap &params);
 ReportEntry repSaida1Entry();

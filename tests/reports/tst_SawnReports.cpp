@@ -201,7 +201,7 @@ private slots:
     void saleInvoiceDetail()
     {
         Fixture f;
-        const auto def = reports::RepSaida1({{QStringLiteral("CLIENTE"), 3}, {QStringLiteral("NOTA"), 7001}});
+        const auto def = reports::RepSaida1({{QStringLiteral("FORNECEDOR"), 3}, {QStringLiteral("NOTA"), 7001}});
         const QStringList lines = f.lines(def);
         QCOMPARE(between(lines, "CEDRINHO", 4),
                  QStringList({"CEDRINHO", "VIGA 0,7200 1500,00 1080,00", "TABUA 0,5000 1600,00 800,00",
