@@ -27,15 +27,26 @@
 #include "logs/UnitRRomaneioToros.h"
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
+#include "sawn/UnitEntradaSerrada.h"
+#include "sawn/UnitEntradaSerradaProdutos.h"
 #include "sawn/UnitConsultaESerrada.h"
 #include "sawn/UnitConsultaProducao.h"
+#include "sawn/UnitProducao.h"
 #include "sawn/UnitRProducao.h"
 #include "sawn/UnitRProducao1.h"
 #include "sawn/UnitRRomaneioSerrada.h"
 #include "sawn/UnitRSaida.h"
 #include "sawn/UnitRSaida1.h"
+#include "statements/UnitPesquisa1.h"
+#include "statements/UnitPesquisa2.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
+#include "statements/UnitDemo.h"
+#include "statements/UnitfrmFunrural.h"
+#include "maintenance/UnitBackup.h"
+#include "maintenance/UnitLimparBD.h"
+#include "maintenance/UnitRestore.h"
+#include "maintenance/Unitskin.h"
 #include "widgets/ReportPreview.h"
 #include "widgets/WindowRegistry.h"
 
@@ -55,12 +66,14 @@ widgets::Picker picker()
 template <typename T>
 void givePickers(T *) {}
 void givePickers(TfrmEntradaToros *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmEntradaSerrada *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada1 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmREntrada3 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmRRomaneioToros *w) { w->setPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmRSaida1 *w) { w->setPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmRRomaneioSerrada *w) { w->setPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmProducao *w) { w->setPickers(picker<TfrmPesquisa1>(), picker<TfrmPesquisa2>()); }
 
 template <typename T>
 WindowEntry window()
@@ -106,19 +119,23 @@ const QVector<WindowEntry> &windowList()
         report<RepFornecedores>(),
         report<RepProduto>(),
         report<RepMunicipio>(),
-        // TfrmBackup, TfrmRestore,
+        window<TfrmBackup>(),
+        window<TfrmRestore>(),
         window<TfrmEntradaToros>(),
         window<TfrmFornecedores>(),
         window<TfrmEntradaTorosProdutos>(),
+        window<TfrmEntradaSerrada>(),
+        window<TfrmEntradaSerradaProdutos>(),
         // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
         window<TfrmConsultaEPatio>(),
         window<TfrmConsultaESerrada>(),
-        // TfrmProducao,
+        window<TfrmProducao>(),
         window<TfrmPesquisa>(),
-        // TfrmPesquisa1, TfrmPesquisa2,
+        window<TfrmPesquisa1>(),
+        window<TfrmPesquisa2>(),
         window<TfrmPesquisa3>(),
         window<TfrmConsultaProducao>(),
-        // TfrmDemo,
+        window<TfrmDemo>(),
         window<TfrmREntrada>(),
         window<TfrmREntrada1>(),
         // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
@@ -132,7 +149,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmLogin>(),
         window<TfrmAtualizacao>(),
         window<TfrmUsuario>(),
-        // TfrmFunRural, TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
+        window<TfrmFunRural>(),
+        // TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
         window<TfrmREntrada2>(),
         window<TfrmREntrada3>(),
         // RepEntrada2, RepEntrada3, RepRomaneioToros,
@@ -145,7 +163,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmRomaneiotoro>(),
         window<TfrmRomaneiotorosprodutos>(),
         window<TfrmRRomaneioToros>(),
-        // TfrmLimparBD, TfrmSkin,
+        window<TfrmLimparBD>(),
+        window<TfrmSkin>(),
         // TfrmConsultaProduto
         window<Tfrmconfigbd>(),
     };

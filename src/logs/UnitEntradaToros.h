@@ -1,9 +1,8 @@
 #pragma once
 
 #include "rules/LogInvoice.h"
+#include "widgets/MovementHeaderWindow.h"
 #include "widgets/PickerWindow.h"
-
-#include <QDialog>
 
 class QComboBox;
 class QGroupBox;
@@ -28,7 +27,7 @@ class TfrmEntradaTorosProdutos;
 // Log intake: one supplier invoice at a time (header here, one log per line
 // in TfrmEntradaTorosProdutos), and a tab to find and delete invoices.
 // A log line belongs to its invoice by number and supplier code.
-class TfrmEntradaToros : public QDialog
+class TfrmEntradaToros : public widgets::MovementHeaderWindow
 {
     Q_OBJECT
 public:
@@ -80,8 +79,7 @@ public:
     QPushButton *NavFirst, *NavPrior, *NavNext, *NavLast;
 
     // Handlers, named after the control and the event.
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
     void BitBtn4Click();  // "&Incluir"
     void BitBtn1Click();  // "&Gravar"
     void BitBtn2Click();  // "&Cancelar"
@@ -111,17 +109,16 @@ public:
     void TabPesquisaSelected();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void done(int result) override;
+    void returnClicked() override { BitBtn3Click(); }
+    widgets::LineTotals lineTotals() override;
+    void lineWindowClosed() override;
+    void linesChanged() override;
 
 private:
     void buildUi();
     QWidget *buildEntryTab();
     QWidget *buildSearchTab();
-    TfrmEntradaTorosProdutos *lineWindow();
-    void lineWindowClosed();
     void setLineButtons(bool include, bool others);
-    void showLinesGrid(bool hasLines);
     void restrictLines();
     bool invoiceNumberTaken() const;
     // The invoice as the header now says (number and supplier), and the one
@@ -129,7 +126,6 @@ private:
     // number was changed after lines were saved, until "&Gravar" moves them.
     rules::InvoiceKey headerKey() const;
     rules::InvoiceKey linesKey() const;
-    bool lineWindowBusy();
     void writeResult(widgets::NumericEdit *edit, const QString &column, double value);
     void setIdleButtons();
     void chooseSupplier();
@@ -139,5 +135,4 @@ private:
     rules::InvoiceKey m_linesKey;
     widgets::Picker m_supplierPicker;
     bool m_switchingTab = false;
-    bool m_closing = false;
 };

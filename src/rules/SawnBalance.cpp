@@ -6,25 +6,26 @@ namespace rules {
 
 namespace {
 
-// The figures come from the summary the database keeps of every movement
-// (SAWN_STOCK, sql/stock.sql), so they cost the same whatever the number of
-// lines: kind 'E' intake and 'S' output by species and sub-product code,
-// 'P' production by species and product name in upper case without outer
-// blanks. PRODUCAO.PRODUTO holds 30 characters, so a longer sub-product
-// name is compared by its first 30.
-const QString kProductName = QStringLiteral(
-    "PRODUTO = (select upper(trim(substring(NOMEGRAU from 1 for 30))) from SUBPRODUTO where GRAUIND = :prod)");
+// The production of sub-product :prod. PRODUCAO.PRODUTO holds 30
+// characters, so a longer sub-product name is compared by its first 30.
+const QString kProductionOfProduct = QStringLiteral(
+    "PRODUTO = (select upper(trim(substring(NOMEGRAU from 1 for 30))) from SUBPRODUTO "
+    "where GRAUIND = :prod)");
 
-SawnBalance sums(data::Connection *connection, const QString &codeCondition, const QString &nameCondition,
+// The figures are read from the summary the database keeps of the three
+// movement tables (sql/stock.sql), so they cost the same whatever their size.
+SawnBalance sums(data::Connection *connection, const QString &lineCondition, const QString &productionCondition,
                  const QVariantMap &params)
 {
-    auto part = [](const QString &kind, const QString &condition) {
-        return QStringLiteral("(select coalesce(sum(QUANTIDADE), 0) as S from SAWN_STOCK where KIND = '%1'%2)")
-            .arg(kind, condition.isEmpty() ? QString() : QStringLiteral(" and ") + condition);
+    auto and_ = [](const QString &condition) {
+        return condition.isEmpty() ? QString() : QStringLiteral(" and ") + condition;
     };
-    const QString sql = QStringLiteral("select i.S, p.S, o.S, i.S + p.S - o.S from %1 i cross join %2 p cross join %3 o")
-                            .arg(part(QStringLiteral("E"), codeCondition), part(QStringLiteral("P"), nameCondition),
-                                 part(QStringLiteral("S"), codeCondition));
+    const QString sql =
+        QStringLiteral("select i.S, p.S, o.S, i.S + p.S - o.S from "
+                       "(select coalesce(sum(QUANTIDADE), 0) as S from SAWN_STOCK where KIND = 'E'%1) i cross join "
+                       "(select coalesce(sum(QUANTIDADE), 0) as S from SAWN_STOCK where KIND = 'P'%2) p cross join "
+                       "(select coalesce(sum(QUANTIDADE), 0) as S from SAWN_STOCK where KIND = 'S'%1) o")
+            .arg(and_(lineCondition), and_(productionCondition));
     const QVariantList row = data::firstRow(connection, sql, params);
     SawnBalance b;
     if (row.size() == 4) {
@@ -41,13 +42,13 @@ SawnBalance sums(data::Connection *connection, const QString &codeCondition, con
 SawnBalance SawnBalance::of(data::Connection *connection, const QVariant &species, const QVariant &product)
 {
     return sums(connection, QStringLiteral("CODIGOESSENCIA = :esp and CODIGOPRODUTO = :prod"),
-                QStringLiteral("CODIGOESSENCIA = :esp and ") + kProductName,
+                QStringLiteral("CODIGOESSENCIA = :esp and ") + kProductionOfProduct,
                 {{QStringLiteral("esp"), species}, {QStringLiteral("prod"), product}});
 }
 
 SawnBalance SawnBalance::ofProduct(data::Connection *connection, const QVariant &product)
 {
-    return sums(connection, QStringLiteral("CODIGOPRODUTO = :prod"), kProductName,
+    return sums(connection, QStringLiteral("CODIGOPRODUTO = :prod"), kProductionOfProduct,
                 {{QStringLiteral("prod"), product}});
 }
 

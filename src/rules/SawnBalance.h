@@ -8,7 +8,8 @@ namespace rules {
 
 // What is available of sawn wood: sawn intake plus production minus output.
 // An empty value counts as nothing. Every window that shows a sawn balance
-// or a production figure by species or product asks here.
+// or a production figure by species or product asks here. The figures come
+// from the summary the database keeps (sql/stock.sql).
 //
 // Intake and output lines carry the species code and the sub-product code
 // (SUBPRODUTO.GRAUIND). A production row carries the species code but no

@@ -142,18 +142,24 @@ void PickerWindow::showEvent(QShowEvent *event)
 
 void PickerWindow::FormShow()
 {
-    data::Query *q = m_setup.list;
-    q->open();
+    openList();
     Edit1->setFocus();
     Edit1->clear();
-    Panel2->setText(QString::number(q->recordCount()));
+}
+
+void PickerWindow::openList()
+{
+    data::DataSet *list = m_setup.list;
+    list->open();
+    Panel2->setText(QString::number(list->recordCount()));
     ComboBox1->setCurrentIndex(m_setup.firstOrder);
     reopen(m_setup.orders.at(m_setup.firstOrder).column);
 }
 
 void PickerWindow::reopen(const QString &orderColumn)
 {
-    data::Query *q = m_setup.list;
+    auto *q = qobject_cast<data::Query *>(m_setup.list);
+    Q_ASSERT(q);
     q->close();
     q->setSql(QStringLiteral("Select * from %1 Order by %2").arg(m_setup.table, orderColumn));
     q->open();
@@ -161,16 +167,25 @@ void PickerWindow::reopen(const QString &orderColumn)
 
 void PickerWindow::Edit1Change(const QString &text)
 {
-    data::Query *q = m_setup.list;
-    if (text.isEmpty() || !q->isActive())
+    if (text.isEmpty() || !m_setup.list->isActive())
         return;
-    guarded(this, [&] { q->locate(m_setup.nameColumn, text); });
+    guarded(this, [&] { locateText(text); });
+}
+
+void PickerWindow::locateText(const QString &text)
+{
+    m_setup.list->locate(m_setup.nameColumn, text);
 }
 
 void PickerWindow::ComboBox1Change(int index)
 {
+    guarded(this, [&] { orderChosen(index); });
+}
+
+void PickerWindow::orderChosen(int index)
+{
     const int order = index >= 0 && index < m_setup.orders.size() ? index : m_setup.firstOrder;
-    guarded(this, [&] { reopen(m_setup.orders.at(order).column); });
+    reopen(m_setup.orders.at(order).column);
 }
 
 void PickerWindow::BitBtn1Click()

@@ -92,7 +92,7 @@ protected:
     {
         QString objectName;
         QString searchTitle; // caption of the search group
-        data::Query *list = nullptr;
+        data::DataSet *list = nullptr; // a Query, or a Table for a picker that lists itself
         data::DataSource *source = nullptr;
         QString table;      // the register listed, ordered by one of the orders
         QString nameColumn; // what the search edit locates, as a name prefix
@@ -104,8 +104,17 @@ protected:
 
     PickerWindow(const Setup &setup, QWidget *parent = nullptr);
 
+    // How the list opens on show, follows the search edit and takes an
+    // order. By default the list is a Query over Setup::table reopened in
+    // the order's column, and typing locates a name prefix.
+    virtual void openList();
+    virtual void locateText(const QString &text);
+    virtual void orderChosen(int index);
+
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+    const Setup &setup() const { return m_setup; }
 
 private:
     void reopen(const QString &orderColumn);
