@@ -34,6 +34,9 @@
 #include "sawn/UnitProducao.h"
 #include "sawn/UnitRProducao.h"
 #include "sawn/UnitRProducao1.h"
+#include "sawn/UnitRRomaneioSerrada.h"
+#include "sawn/UnitRSaida.h"
+#include "sawn/UnitRSaida1.h"
 #include "statements/UnitPesquisa1.h"
 #include "statements/UnitPesquisa2.h"
 #include "statements/UnitPesquisa3.h"
@@ -70,6 +73,8 @@ void givePickers(TfrmREntrada3 *w) { w->setPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmFunRural *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
 void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmRRomaneioToros *w) { w->setPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmRSaida1 *w) { w->setPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmRRomaneioSerrada *w) { w->setPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmProducao *w) { w->setPickers(picker<TfrmPesquisa1>(), picker<TfrmPesquisa2>()); }
 
 template <typename T>
@@ -136,7 +141,9 @@ const QVector<WindowEntry> &windowList()
         window<TfrmREntrada>(),
         window<TfrmREntrada1>(),
         // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
-        // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1,
+        window<TfrmRSaida>(),
+        window<TfrmRSaida1>(),
+        // RepProducao, RepProducao1,
         window<TfrmRProducao>(),
         window<TfrmRProducao1>(),
         report<RepEstoque>(),
@@ -150,7 +157,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmREntrada3>(),
         // RepEntrada2, RepEntrada3, RepRomaneioToros,
         report<RepCredores1>(),
-        // TfrmRRomaneioSerrada, RepRomaneioserrada, TfrmRomaneioserrada,
+        window<TfrmRRomaneioSerrada>(),
+        // RepRomaneioserrada, TfrmRomaneioserrada,
         // TfrmromaneioSerradaProdutos,
         window<Tfrmsubprodutos>(),
         report<Repsubproduto>(),

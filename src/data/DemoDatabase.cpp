@@ -6,6 +6,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QDateTime>
 #include <QVariantList>
 
 namespace data {
@@ -35,6 +36,17 @@ void run(Connection *c, const QString &sql, const QVariantList &values)
         q.addBindValue(v);
     if (!q.exec())
         throw DataError(q.lastError().text());
+}
+
+QVariant codeOf(Connection *c, const QString &sql, const QVariant &name)
+{
+    QSqlQuery q(c->database());
+    if (!q.prepare(sql))
+        throw DataError(q.lastError().text());
+    q.addBindValue(name);
+    if (!q.exec())
+        throw DataError(q.lastError().text());
+    return q.next() ? q.value(0) : QVariant();
 }
 
 } // namespace
@@ -201,6 +213,231 @@ void DemoDatabase::fill(Connection *c)
              QString::fromUtf8(p.phone),
              p.company ? QStringLiteral("2-PESSOA JURÍDICA") : QStringLiteral("1-PESSOA FÍSICA"), cnpj, ie, cpf,
              QString::fromUtf8(p.contact)});
+    }
+
+    fillMovements(c);
+}
+
+// Logs bought and sawn, sawn wood bought and sold, and a sawn-wood packing
+// list, so that every query and report has something to show. Sales stay
+// within what came in and was sawn, so no balance goes below zero.
+void DemoDatabase::fillMovements(Connection *c)
+{
+    auto species = [&](const char *name) {
+        return codeOf(c, QStringLiteral("SELECT CODIGO FROM ESSENCIA WHERE ESSENCIA = ?"), QString::fromUtf8(name));
+    };
+    auto subProduct = [&](const char *name) {
+        return codeOf(c, QStringLiteral("SELECT GRAUIND FROM SUBPRODUTO WHERE NOMEGRAU = ?"), QString::fromUtf8(name));
+    };
+    struct PartyRow
+    {
+        QVariant code;
+        QString name, ie;
+        double taxId;
+    };
+    auto supplier = [&](const char *name) {
+        QSqlQuery q(c->database());
+        q.prepare(QStringLiteral("SELECT CODIGOFORNECEDOR, NOMEFORNECEDOR, INSCESTADUAL, CNPJ, CPF FROM FORNECEDOR "
+                                 "WHERE NOMEFORNECEDOR = ?"));
+        q.addBindValue(QString::fromUtf8(name));
+        if (!q.exec() || !q.next())
+            throw DataError(q.lastError().text());
+        const QString cnpj = q.value(3).toString();
+        const QString tax = cnpj == QLatin1String("00000000000000") ? q.value(4).toString() : cnpj;
+        return PartyRow{q.value(0), q.value(1).toString(), q.value(2).toString(), tax.toDouble()};
+    };
+    auto client = [&](const char *name) {
+        QSqlQuery q(c->database());
+        q.prepare(QStringLiteral("SELECT CODIGOCREDOR, NOMECREDOR, IE, CNPJ, CPF FROM CREDOR WHERE NOMECREDOR = ?"));
+        q.addBindValue(QString::fromUtf8(name));
+        if (!q.exec() || !q.next())
+            throw DataError(q.lastError().text());
+        const QString cnpj = q.value(3).toString();
+        const QString tax = cnpj == QLatin1String("00000000000000") ? q.value(4).toString() : cnpj;
+        return PartyRow{q.value(0), q.value(1).toString(), q.value(2).toString(), tax.toDouble()};
+    };
+    auto day = [](int d, int m) { return QDateTime(QDate(2026, m, d), QTime(0, 0)); };
+    auto header = [&](const QString &table, int nf, const QDateTime &issued, const PartyRow &p, double products) {
+        run(c,
+            QStringLiteral("INSERT INTO %1 (NF_NUMERO, NATUREZA_OPERACAO, CFOP, DATA_EMISSAO, DATA_SAIDA, HORA_SAIDA, "
+                           "CODIGOFORNECEDOR, RAZAO_SOCIAL, CGC, INSC_ESTADUAL, UF, VALOR_TOTAL_PRODUTOS, "
+                           "VALOR_TOTAL_NOTA) VALUES (?, ?, ?, ?, ?, '08:00', ?, ?, ?, ?, 'MT', ?, ?)")
+                .arg(table),
+            {nf, table == QLatin1String("SAIDA_MADEIRAS") ? QStringLiteral("VENDA") : QStringLiteral("COMPRA"),
+             table == QLatin1String("SAIDA_MADEIRAS") ? 5101 : 1101, issued, issued, p.code, p.name, p.taxId, p.ie,
+             products, products});
+    };
+
+    // Logs: three invoices; plates 1001 on.
+    struct Log
+    {
+        int plate;
+        const char *species;
+        double length, d1, d2, volume, price;
+    };
+    struct LogInvoice
+    {
+        int nf;
+        const char *supplier;
+        QDateTime issued;
+        QVector<Log> logs;
+    };
+    const QVector<LogInvoice> logInvoices = {
+        {1201, "AGROFLORESTAL JURUENA LTDA", day(3, 2),
+         {{1001, "CEDRINHO", 5.0, 0.62, 0.58, 1.4130, 210},
+          {1002, "CEDRINHO", 4.5, 0.55, 0.53, 1.0306, 210},
+          {1003, "IPÊ", 6.0, 0.70, 0.66, 2.1790, 480},
+          {1004, "IPÊ", 5.5, 0.64, 0.60, 1.6623, 480}}},
+        {1202, "JOSÉ APARECIDO DOS SANTOS", day(17, 2),
+         {{1005, "JATOBÁ", 5.0, 0.60, 0.56, 1.3212, 390},
+          {1006, "CUMARU", 4.8, 0.58, 0.54, 1.1820, 360},
+          {1007, "CEDRINHO", 5.2, 0.66, 0.60, 1.6223, 210}}},
+        {1203, "TORAS DO VALE INDÚSTRIA LTDA", day(9, 3),
+         {{1008, "ANGELIM PEDRA", 6.2, 0.72, 0.70, 2.4546, 300},
+          {1009, "ITAÚBA", 5.0, 0.60, 0.58, 1.3666, 330},
+          {1010, "CEDRINHO", 4.0, 0.50, 0.48, 0.7540, 210}}},
+    };
+    // Logs sawn: plate, product (a name shared by PRODUTO and SUBPRODUTO),
+    // transformation index, day.
+    struct Sawing
+    {
+        int plate;
+        const char *product;
+        double index;
+        QDateTime date;
+    };
+    const QVector<Sawing> sawings = {
+        {1001, "VIGA", 2.0, day(10, 2)},    {1002, "PRANCHA", 2.5, day(10, 2)},
+        {1003, "VIGA", 2.0, day(24, 2)},    {1005, "CAIBRO", 2.2, day(3, 3)},
+        {1007, "PRANCHA", 2.5, day(3, 3)},  {1008, "VIGA", 2.0, day(16, 3)},
+    };
+    for (const LogInvoice &inv : logInvoices) {
+        const PartyRow p = supplier(inv.supplier);
+        double total = 0;
+        for (const Log &l : inv.logs)
+            total += l.volume * l.price;
+        header(QStringLiteral("ENTRADA_TOROS"), inv.nf, inv.issued, p, total);
+        for (const Log &l : inv.logs) {
+            bool sawn = false;
+            for (const Sawing &s : sawings)
+                sawn = sawn || s.plate == l.plate;
+            run(c,
+                QStringLiteral("INSERT INTO ENTRADA_TOROS_DISCRIMINACAO (CODIGOPRODUTO, NFNUMERO, CODIGOFORNECEDOR, "
+                               "FORNECEDOR, INSCRICAO, DATALANCAMENTO, ESSENCIA, CODIGOESSENCIA, UNIDADE, COMPRIMENTO, "
+                               "DIAMETRO, DIAMETRO1, QUANTIDADE, VALUNITARIO, VALTOTAL, SITUACAO, CPF) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, 'M/3', ?, ?, ?, ?, ?, ?, ?, ?)"),
+                {l.plate, inv.nf, p.code, p.name, p.ie, inv.issued, QString::fromUtf8(l.species),
+                 species(l.species), l.length, l.d1, l.d2, l.volume, l.price, l.volume * l.price, sawn ? 1 : 0,
+                 p.taxId});
+        }
+    }
+    for (const char *s : {"VIGA", "PRANCHA", "CAIBRO"})
+        run(c, QStringLiteral("INSERT INTO SUBPRODUTO (NOMEGRAU) VALUES (?)"), {QString::fromUtf8(s)});
+    for (const Sawing &s : sawings) {
+        QSqlQuery q(c->database());
+        q.prepare(QStringLiteral("SELECT ESSENCIA, CODIGOESSENCIA, QUANTIDADE, VALTOTAL FROM "
+                                 "ENTRADA_TOROS_DISCRIMINACAO WHERE CODIGOPRODUTO = ?"));
+        q.addBindValue(s.plate);
+        if (!q.exec() || !q.next())
+            throw DataError(q.lastError().text());
+        const double log = q.value(2).toDouble();
+        // The sawn volume of a production: log volume / index / 10.
+        run(c,
+            QStringLiteral("INSERT INTO PRODUCAO (CODPRODUTO, ESSENCIA, CODIGOESSENCIA, PRODUTO, DATA, QTORA, "
+                           "QSERRADA, RESULTADO, VALTORA) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {s.plate, q.value(0), q.value(1), QString::fromUtf8(s.product), s.date, log, log / s.index / 10, s.index,
+             q.value(3)});
+    }
+
+    // Sawn wood bought: two invoices, the number stored in the header.
+    struct SawnLine
+    {
+        const char *species, *product;
+        double volume, price;
+    };
+    struct SawnInvoice
+    {
+        int nf;
+        const char *party;
+        QDateTime issued;
+        QVector<SawnLine> lines;
+    };
+    const QVector<SawnInvoice> sawnIn = {
+        {3301, "MADEIRAS NORTÃO COMÉRCIO LTDA", day(12, 2),
+         {{"CEDRINHO", "VIGA", 6.5, 950}, {"CEDRINHO", "TÁBUA APARELHADA", 4.25, 1100}, {"IPÊ", "ASSOALHO", 3.0, 2800}}},
+        {3302, "SERRARIA VERA CRUZ LTDA", day(5, 3),
+         {{"JATOBÁ", "BATENTE", 2.4, 2300}, {"CEDRINHO", "PRANCHA", 5.0, 900}}},
+    };
+    for (const SawnInvoice &inv : sawnIn) {
+        const PartyRow p = supplier(inv.party);
+        double total = 0;
+        for (const SawnLine &l : inv.lines)
+            total += l.volume * l.price;
+        header(QStringLiteral("ENTRADA_SERRADA"), inv.nf, inv.issued, p, total);
+        for (const SawnLine &l : inv.lines)
+            run(c,
+                QStringLiteral("INSERT INTO ENTRADA_SERRADA_DISCRIMINACAO (NFNUMERO, CODIGOFORNECEDOR, FORNECEDOR, "
+                               "INSCRICAO, DATALANCAMENTO, ESSENCIA, CODIGOESSENCIA, ESSENCIATIPO, CODIGOPRODUTO, "
+                               "UNIDADE, QUANTIDADE, VALUNITARIO, VALTOTAL, CPF) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 'M/3', ?, ?, ?, ?)"),
+                {inv.nf, p.code, p.name, p.ie, inv.issued, QString::fromUtf8(l.species), species(l.species),
+                 QString::fromUtf8(l.product), subProduct(l.product), l.volume, l.price, l.volume * l.price,
+                 p.taxId});
+    }
+
+    // Sawn wood sold, each line with its client's code; every volume within
+    // the balance of its species and product (intake + production - sales).
+    struct SaleLine
+    {
+        const char *species, *product;
+        int pieces;
+        double length, width, thickness, price; // price per m³
+    };
+    struct Sale
+    {
+        int nf;
+        const char *client;
+        QDateTime issued;
+        QVector<SaleLine> lines;
+    };
+    const QVector<Sale> sales = {
+        {5501, "CONSTRUTORA PANTANAL LTDA", day(20, 2),
+         {{"CEDRINHO", "VIGA", 20, 4.0, 0.15, 0.06, 1500}, {"IPÊ", "ASSOALHO", 40, 3.0, 0.10, 0.02, 4200}}},
+        {5502, "CARLOS EDUARDO MARTINS", day(11, 3), {{"CEDRINHO", "PRANCHA", 10, 4.0, 0.30, 0.05, 1350}}},
+        {5503, "MÓVEIS RONDON INDÚSTRIA LTDA", day(18, 3),
+         {{"JATOBÁ", "BATENTE", 30, 2.2, 0.14, 0.04, 3300}, {"CEDRINHO", "TÁBUA APARELHADA", 50, 3.0, 0.20, 0.025,
+                                                             1600}}},
+    };
+    for (const Sale &sale : sales) {
+        const PartyRow p = client(sale.client);
+        double total = 0;
+        for (const SaleLine &l : sale.lines)
+            total += l.pieces * l.length * l.width * l.thickness * l.price;
+        header(QStringLiteral("SAIDA_MADEIRAS"), sale.nf, sale.issued, p, total);
+        for (const SaleLine &l : sale.lines) {
+            const double m3 = l.pieces * l.length * l.width * l.thickness;
+            run(c,
+                QStringLiteral("INSERT INTO SAIDA_MADEIRAS_DISCRIMINACAO (NFNUMERO, CODIGOFORNECEDOR, FORNECEDOR, "
+                               "INSCRICAO, DATALANCAMENTO, ESSENCIA, CODIGOESSENCIA, ESSENCIATIPO, CODIGOPRODUTO, "
+                               "UNIDADE, QUANTIDADE, COMPRIMENTO, LARGURA, EXPESSURA, TOTALM3, VALUNITARIO, "
+                               "VALTOTAL, CPF) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 'M/3', ?, ?, ?, ?, ?, ?, ?, ?)"),
+                {sale.nf, p.code, p.name, p.ie, sale.issued, QString::fromUtf8(l.species), species(l.species),
+                 QString::fromUtf8(l.product), subProduct(l.product), l.pieces, l.length, l.width, l.thickness, m3,
+                 l.price, m3 * l.price, p.taxId});
+        }
+    }
+
+    // The packing list that went with the first sale.
+    const PartyRow pantanal = client("CONSTRUTORA PANTANAL LTDA");
+    for (const SaleLine &l : sales.first().lines) {
+        const double m3 = l.pieces * l.length * l.width * l.thickness;
+        run(c,
+            QStringLiteral("INSERT INTO ROMANEIO_SERRADA (CODEMPRESA, NF, DATA, PRODUTO, ESSENCIA, QUANTIDADE, "
+                           "COMPRIMENTO, LARGURA, EXPESSURA, TOTALM3, VLUNITARIO, VLTOTAL, CODESSENCIA, "
+                           "CODSUBPRODUTO, UNIDADE) VALUES (?, 5501, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'M/3')"),
+            {pantanal.code, sales.first().issued, QString::fromUtf8(l.product), QString::fromUtf8(l.species),
+             l.pieces, l.length, l.width, l.thickness, m3, l.price, m3 * l.price, species(l.species),
+             subProduct(l.product)});
     }
 }
 

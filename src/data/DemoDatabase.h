@@ -22,6 +22,9 @@ public:
     static QString cpfWithDigits(const QString &nineDigits);
     static QString cnpjWithDigits(const QString &twelveDigits);
     static QString mtIeWithDigit(const QString &tenDigits);
+
+private:
+    static void fillMovements(Connection *connection);
 };
 
 } // namespace data

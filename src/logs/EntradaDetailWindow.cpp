@@ -15,11 +15,17 @@ namespace logs {
 
 EntradaDetailWindow::EntradaDetailWindow(data::TDM *dm, const QString &objectName, const QString &report,
                                          QWidget *parent)
-    : ReportParameterWindow(dm, objectName, QStringLiteral("Relatório - Entrada"), parent), m_report(report)
+    : EntradaDetailWindow(dm, objectName, report, QStringLiteral("Relatório - Entrada"),
+                          QStringLiteral("Fornecedor (Pressione a tecla \"ALT + P\" para pesquisar Fornecedor)"), parent)
+{
+}
+
+EntradaDetailWindow::EntradaDetailWindow(data::TDM *dm, const QString &objectName, const QString &report,
+                                         const QString &title, const QString &partyTitle, QWidget *parent)
+    : ReportParameterWindow(dm, objectName, title, parent), m_report(report)
 {
     auto *layout = new QVBoxLayout(this);
-    const PickerRow supplier = pickerRow(
-        QStringLiteral("Fornecedor (Pressione a tecla \"ALT + P\" para pesquisar Fornecedor)"));
+    const PickerRow supplier = pickerRow(partyTitle);
     Edit1 = supplier.code;
     BitBtn4 = supplier.button;
     FORNECEDOR = supplier.name;

@@ -23,6 +23,9 @@ public:
 
 protected:
     EntradaDetailWindow(data::TDM *dm, const QString &objectName, const QString &report, QWidget *parent);
+    // With its own caption and party group title (the sale invoice's client).
+    EntradaDetailWindow(data::TDM *dm, const QString &objectName, const QString &report, const QString &title,
+                        const QString &partyTitle, QWidget *parent);
 
     void picked(const widgets::PickedRow &row) override;
     void produce(ReportOutput output) override;

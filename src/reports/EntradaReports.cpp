@@ -4,8 +4,12 @@
 #include "ReportRegistry.h"
 
 #include "core/TaxIdText.h"
+#include "data/Connection.h"
+#include "data/DataError.h"
 
 #include <QDate>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace reports {
 
@@ -89,7 +93,8 @@ ReportDefinition invoiceListReport(const QString &name, const QString &table, co
 
 ReportDefinition invoiceDetailReport(const QString &name, const QString &table, const QString &title,
                                      const QString &secondTitle, const QString &secondColumn,
-                                     const QString &secondMask, const QVariantMap &params)
+                                     const QString &secondMask, const QVariantMap &params,
+                                     const QString &volumeColumn)
 {
     ReportDefinition def;
     def.name = name;
@@ -148,15 +153,15 @@ ReportDefinition invoiceDetailReport(const QString &name, const QString &table, 
 
     def.detail.height = kLine;
     def.detail.add(field(52, 0, 30, kLine, secondColumn, secondMask));
-    def.detail.add(field(xQty, 0, wQty, kLine, QStringLiteral("QUANTIDADE"), QStringLiteral("0.0000"), right));
+    def.detail.add(field(xQty, 0, wQty, kLine, volumeColumn, QStringLiteral("0.0000"), right));
     def.detail.add(field(xUnit, 0, wUnit, kLine, QStringLiteral("VALUNITARIO"), QStringLiteral("0.00"), right));
     def.detail.add(field(xValue, 0, wValue, kLine, QStringLiteral("VALTOTAL"), QStringLiteral("0.00"), right));
-    def.detail.beforePrint = [](ReportContext &c) {
-        c.addTo(QStringLiteral("SUBVOLUME"), c.value(QStringLiteral("QUANTIDADE")).toDouble());
+    def.detail.beforePrint = [volumeColumn](ReportContext &c) {
+        c.addTo(QStringLiteral("SUBVOLUME"), c.value(volumeColumn).toDouble());
         c.addTo(QStringLiteral("SUBVALOR"), c.value(QStringLiteral("VALTOTAL")).toDouble());
     };
 
-    def.sums = {{QStringLiteral("VOLUME"), QStringLiteral("QUANTIDADE"), -1},
+    def.sums = {{QStringLiteral("VOLUME"), volumeColumn, -1},
                 {QStringLiteral("VALOR"), QStringLiteral("VALTOTAL"), -1}};
     def.summary.height = 7;
     def.summary.add(rule(0.5));
@@ -165,6 +170,31 @@ ReportDefinition invoiceDetailReport(const QString &name, const QString &table, 
     def.summary.add(sumField(xValue, 1.5, wValue, kLine, QStringLiteral("VALOR"), QStringLiteral("0.00")));
     def.pageFooter = standardPageFooter(def);
     return def;
+}
+
+PackingClient packingClient(data::Connection &connection, double code)
+{
+    connection.ensureConnected();
+    QSqlQuery q(connection.database());
+    if (!q.prepare(QStringLiteral("select NOMECREDOR, ENDERECO, BAIRRO, CIDADE, UF, FONE, CNPJ, CPF from CREDOR "
+                                  "where CODIGOCREDOR = ?")))
+        throw data::DataError(q.lastError().text());
+    q.addBindValue(code);
+    if (!q.exec())
+        throw data::DataError(q.lastError().text());
+    PackingClient c;
+    if (!q.next())
+        return c;
+    c.name = q.value(0).toString();
+    c.address = q.value(1).toString();
+    c.district = q.value(2).toString();
+    c.city = q.value(3).toString() + QLatin1Char('-') + q.value(4).toString();
+    c.phone = q.value(5).toString();
+    c.taxId = q.value(6).toString();
+    // A person's CNPJ is stored as zeros (or left empty): the CPF is printed.
+    if (c.taxId.trimmed().isEmpty() || c.taxId.trimmed() == QLatin1String("00000000000000"))
+        c.taxId = q.value(7).toString();
+    return c;
 }
 
 } // namespace reports

@@ -5,6 +5,8 @@
 
 // What the intake reports share: the invoice list of a period and the
 // detailed invoice, each for logs and for sawn wood.
+namespace data { class Connection; }
+
 namespace reports {
 
 // Invoices of TABLE issued from INICIO to FIM, both days whole, in the
@@ -17,10 +19,19 @@ ReportDefinition invoiceListReport(const QString &name, const QString &table, co
 // The lines of invoice NOTA of supplier FORNECEDOR in TABLE, grouped by the
 // first 20 characters of the species, with volume and value subtotals per
 // group and totals. The second column is titled `secondTitle` and prints
-// `secondColumn` through `secondMask`.
+// `secondColumn` through `secondMask`; the volume is `volumeColumn`.
 ReportDefinition invoiceDetailReport(const QString &name, const QString &table, const QString &title,
                                      const QString &secondTitle, const QString &secondColumn,
-                                     const QString &secondMask, const QVariantMap &params);
+                                     const QString &secondMask, const QVariantMap &params,
+                                     const QString &volumeColumn = QStringLiteral("QUANTIDADE"));
+
+// A client as a packing list prints it: name, address, district, city-UF,
+// telephone, and the CNPJ, or the CPF when the CNPJ is zeros or empty.
+struct PackingClient
+{
+    QString name, address, district, city, phone, taxId;
+};
+PackingClient packingClient(data::Connection &connection, double code);
 
 // The parameters of the two shapes, for the catalog.
 QVector<ReportParameter> invoiceListParameters();

@@ -14,6 +14,9 @@
 #include "UnitRepProducao1.h"
 #include "UnitRepProduto.h"
 #include "UnitRepRomaneioToros.h"
+#include "UnitRepRomaneioserrada.h"
+#include "UnitRepSaida.h"
+#include "UnitRepSaida1.h"
 #include "Unitrepsubprodutos.h"
 
 namespace reports {
@@ -29,6 +32,9 @@ QVector<ReportEntry> catalogEntries()
         repRomaneioTorosEntry(),
         repProducaoEntry(),
         repProducao1Entry(),
+        repSaidaEntry(),
+        repSaida1Entry(),
+        repRomaneioserradaEntry(),
         repEssenciaEntry(),
         repProdutoEntry(),
         repsubprodutoEntry(),

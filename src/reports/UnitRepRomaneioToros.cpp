@@ -14,36 +14,6 @@ namespace {
 
 const double kLine = 4.5; // mm, one printed line
 
-struct Client
-{
-    QString name, address, district, city, phone, taxId;
-};
-
-Client readClient(data::Connection &connection, double code)
-{
-    connection.ensureConnected();
-    QSqlQuery q(connection.database());
-    if (!q.prepare(QStringLiteral("select NOMECREDOR, ENDERECO, BAIRRO, CIDADE, UF, FONE, CNPJ, CPF from CREDOR "
-                                  "where CODIGOCREDOR = ?")))
-        throw data::DataError(q.lastError().text());
-    q.addBindValue(code);
-    if (!q.exec())
-        throw data::DataError(q.lastError().text());
-    Client c;
-    if (!q.next())
-        return c;
-    c.name = q.value(0).toString();
-    c.address = q.value(1).toString();
-    c.district = q.value(2).toString();
-    c.city = q.value(3).toString() + QLatin1Char('-') + q.value(4).toString();
-    c.phone = q.value(5).toString();
-    c.taxId = q.value(6).toString();
-    // A person's CNPJ is stored as zeros (or left empty): the CPF is printed.
-    if (c.taxId.trimmed().isEmpty() || c.taxId.trimmed() == QLatin1String("00000000000000"))
-        c.taxId = q.value(7).toString();
-    return c;
-}
-
 } // namespace
 
 ReportDefinition RepRomaneioToros(data::Connection &connection, const QVariantMap &params)
@@ -60,7 +30,7 @@ ReportDefinition RepRomaneioToros(data::Connection &connection, const QVariantMa
     def.data.order = {QStringLiteral("ESSENCIA")};
     def.data.key = QStringLiteral("CODLANCAMENTO");
 
-    const Client c = readClient(connection, client);
+    const PackingClient c = packingClient(connection, client);
     auto fixed = [](const QString &text) { return [text](const ReportContext &) { return text; }; };
     QVector<Element> extra;
     headingLine(extra, 0, QStringLiteral("NOTA....:"), 22,

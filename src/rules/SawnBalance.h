@@ -24,7 +24,7 @@ struct SawnBalance
     double balance = 0;    // intake + production - output
 
     // One species and one sub-product. The three sums and the balance come
-    // from one statement, so from one consistent view of the database.
+    // from one statement on the kept summary, so from one consistent view.
     static SawnBalance of(data::Connection *connection, const QVariant &species, const QVariant &product);
     // One sub-product, every species.
     static SawnBalance ofProduct(data::Connection *connection, const QVariant &product);

@@ -8,6 +8,9 @@
 #include "reports/ReportRegistry.h"
 #include "reports/UnitRepProducao.h"
 #include "reports/UnitRepProducao1.h"
+#include "reports/UnitRepRomaneioserrada.h"
+#include "reports/UnitRepSaida.h"
+#include "reports/UnitRepSaida1.h"
 
 #include <QtTest>
 
@@ -35,6 +38,46 @@ class TestSawnReports : public QObject
             // Sawn on the afternoon of the last day of the period.
             made(43, 2, "IPE", QDateTime(QDate(2026, 3, 31), QTime(17, 45)), 0.8, 0.2, 120);
             made(44, 1, "CEDRINHO", QDateTime(QDate(2026, 4, 1), QTime(0, 0)), 9, 3, 999);
+
+            // Sales: invoice 7001 of client 3 with two species, and another
+            // 7001 of client 7 (numbers repeat between clients); 7002 in April.
+            const QString sales = QStringLiteral("SAIDA_MADEIRAS");
+            reportdata::addInvoice(&conn, sales, 7001, QDateTime(QDate(2026, 3, 12), QTime(0, 0)), 3,
+                                   QStringLiteral("CLIENTE 3"), 11222333000183.0, QStringLiteral("131000003"));
+            reportdata::addInvoice(&conn, sales, 7003, QDateTime(QDate(2026, 3, 20), QTime(9, 0)), 7,
+                                   QStringLiteral("PEDRO ALVES"), 52998224725.0, QStringLiteral("ISENTO"));
+            reportdata::addInvoice(&conn, sales, 7002, QDateTime(QDate(2026, 4, 2), QTime(0, 0)), 3,
+                                   QStringLiteral("CLIENTE 3"), 11222333000183.0, QStringLiteral("131000003"));
+            sold(3, 7001, "CLIENTE 3", "IPE", "ASSOALHO", 0.24, 4200);
+            sold(3, 7001, "CLIENTE 3", "CEDRINHO", "VIGA", 0.72, 1500);
+            sold(3, 7001, "CLIENTE 3", "CEDRINHO", "TABUA", 0.5, 1600);
+            sold(7, 7001, "PEDRO ALVES", "CEDRINHO", "VIGA", 9.5, 100);
+            // A packing list of client 7: 20 x 4,00 x 0,25 x 0,025 = 0,5 at 600,00.
+            packed(7, 9, "VIGA", "CEDRINHO", 20, 4, 0.25, 0.025, 0.5, 600);
+            packed(7, 9, "ASSOALHO", "IPE", 10, 3, 0.10, 0.02, 0.06, 4000);
+            packed(3, 9, "VIGA", "IPE", 1, 1, 1, 1, 1, 1);
+        }
+
+        void sold(int client, int nf, const QString &name, const QString &species, const QString &product,
+                  double m3, double price)
+        {
+            reportdata::exec(&conn,
+                             QStringLiteral("INSERT INTO SAIDA_MADEIRAS_DISCRIMINACAO (CODIGOFORNECEDOR, NFNUMERO, "
+                                            "FORNECEDOR, DATALANCAMENTO, ESSENCIA, ESSENCIATIPO, TOTALM3, VALUNITARIO, "
+                                            "VALTOTAL, UNIDADE, CPF) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 'M/3', 0)"),
+                             {client, nf, name, QDateTime(QDate(2026, 3, 12), QTime(0, 0)), species, product, m3,
+                              price, m3 * price});
+        }
+
+        void packed(int client, int nf, const QString &product, const QString &species, int pieces, double length,
+                    double width, double thickness, double m3, double price)
+        {
+            reportdata::exec(&conn,
+                             QStringLiteral("INSERT INTO ROMANEIO_SERRADA (CODEMPRESA, NF, DATA, PRODUTO, ESSENCIA, "
+                                            "QUANTIDADE, COMPRIMENTO, LARGURA, EXPESSURA, TOTALM3, VLUNITARIO, "
+                                            "VLTOTAL, UNIDADE) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'M/3')"),
+                             {client, nf, QDateTime(QDate(2026, 3, 25), QTime(0, 0)), product, species, pieces,
+                              length, width, thickness, m3, price, m3 * price});
         }
 
         void made(int plate, int species, const QString &name, const QDateTime &day, double log, double sawn,
@@ -140,9 +183,72 @@ private slots:
         QVERIFY(!f.lines(reports::RepProducao1(february)).join(QLatin1Char('\n')).contains(QStringLiteral("000040")));
     }
 
+    // The sale invoices of March, each client's tax number through its mask.
+    void saleInvoiceList()
+    {
+        Fixture f;
+        const auto def = reports::RepSaida(period(QDate(2026, 3, 1), QDate(2026, 3, 31)));
+        const QStringList lines = f.lines(def);
+        QVERIFY(lines.contains(QStringLiteral("RELATÓRIO DE SAÍDA")));
+        QVERIFY(lines.contains(QStringLiteral("007001 12/03/2026 CLIENTE 3 11.222.333/0001-83 131000003")));
+        QVERIFY(lines.contains(QStringLiteral("007003 20/03/2026 PEDRO ALVES 529.982.247-25 ISENTO")));
+        QVERIFY(!lines.join(QLatin1Char('\n')).contains(QStringLiteral("007002")));
+        QUELVORA_COMPARE_GOLDEN(f.text(def), QStringLiteral("RepSaida_marco.txt"));
+    }
+
+    // Invoice 7001 of client 3: two species, two groups with their own
+    // subtotals adding up to the summary; client 7's 7001 is not in it.
+    void saleInvoiceDetail()
+    {
+        Fixture f;
+        const auto def = reports::RepSaida1({{QStringLiteral("FORNECEDOR"), 3}, {QStringLiteral("NOTA"), 7001}});
+        const QStringList lines = f.lines(def);
+        QCOMPARE(between(lines, "CEDRINHO", 4),
+                 QStringList({"CEDRINHO", "VIGA 0,7200 1500,00 1080,00", "TABUA 0,5000 1600,00 800,00",
+                              "1,2200 1.880,00"}));
+        QCOMPARE(between(lines, "IPE", 3), QStringList({"IPE", "ASSOALHO 0,2400 4200,00 1008,00", "0,2400 1.008,00"}));
+        QVERIFY(lines.contains(QStringLiteral("TOTAL 1,4600 2888,00")));
+        QVERIFY(lines.contains(QStringLiteral("Empresa......: CLIENTE 3")));
+        QVERIFY(lines.contains(QStringLiteral("NOTA FISCAL..: 007001")));
+        QVERIFY(!lines.join(QLatin1Char('\n')).contains(QStringLiteral("9,5000")));
+        QUELVORA_COMPARE_GOLDEN(f.text(def), QStringLiteral("RepSaida1_nf7001.txt"));
+    }
+
+    // A person's packing list: the CPF where the CNPJ is zeros, the address,
+    // the observation, the declaration and the receipt line; the totals.
+    void sawnPackingList()
+    {
+        Fixture f;
+        const QVariantMap p{{QStringLiteral("CLIENTE"), 7},
+                            {QStringLiteral("NOTA"), 9},
+                            {QStringLiteral("OBSERVACAO"), QStringLiteral("ENTREGA NA OBRA\nPLACA QBX-1A23")}};
+        const auto def = reports::RepRomaneioserrada(f.conn, p);
+        const QStringList lines = f.lines(def);
+        QVERIFY(lines.contains(QStringLiteral("CNPJ/CPF.: 52998224725")));
+        QVERIFY(lines.contains(QStringLiteral("CIDADE..: SINOP-MT")));
+        QVERIFY(lines.contains(QStringLiteral("CLIENTE.: PEDRO ALVES")));
+        QVERIFY(lines.contains(QStringLiteral("ASSOALHO IPE 10 3,00 0,10 0,020 0,0600 4000,00 240,00")));
+        QVERIFY(lines.contains(QStringLiteral("VIGA CEDRINHO 20 4,00 0,25 0,025 0,5000 600,00 300,00")));
+        QVERIFY(lines.contains(QStringLiteral("TOTAL 0,5600 540,00")));
+        QVERIFY(lines.contains(QStringLiteral("PLACA QBX-1A23")));
+        QVERIFY(lines.contains(QStringLiteral("não tenho nada a reclamar sobre a mesma.")));
+        QVERIFY(lines.contains(QStringLiteral("Recebi  _______/_______/_______")));
+        QUELVORA_COMPARE_GOLDEN(f.text(def), QStringLiteral("RepRomaneioserrada_cliente7.txt"));
+
+        // By species the lines swap; a company's CNPJ is printed as it is.
+        QVariantMap bySpecies = p;
+        bySpecies.insert(QStringLiteral("ORDEM"), QStringLiteral("ESSENCIA"));
+        const QStringList sorted = f.lines(reports::RepRomaneioserrada(f.conn, bySpecies));
+        QVERIFY(sorted.indexOf(QStringLiteral("VIGA CEDRINHO 20 4,00 0,25 0,025 0,5000 600,00 300,00"))
+                < sorted.indexOf(QStringLiteral("ASSOALHO IPE 10 3,00 0,10 0,020 0,0600 4000,00 240,00")));
+        const auto company = reports::RepRomaneioserrada(f.conn, {{QStringLiteral("CLIENTE"), 3},
+                                                                  {QStringLiteral("NOTA"), 9}});
+        QVERIFY(f.lines(company).contains(QStringLiteral("CNPJ/CPF.: 11222333000183")));
+    }
+
     void catalog()
     {
-        for (const char *name : {"RepProducao", "RepProducao1"})
+        for (const char *name : {"RepProducao", "RepProducao1", "RepSaida", "RepSaida1", "RepRomaneioserrada"})
             QVERIFY2(reports::findReport(QString::fromLatin1(name)), name);
         const reports::ReportEntry *e = reports::findReport(QStringLiteral("RepProducao1"));
         QVERIFY_THROWS_EXCEPTION(reports::ReportError, reports::parseParameters(*e, {QStringLiteral("INICIO=01/03/2026"),

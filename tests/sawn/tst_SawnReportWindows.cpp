@@ -5,12 +5,19 @@
 
 #include "sawn/UnitRProducao.h"
 #include "sawn/UnitRProducao1.h"
+#include "sawn/UnitRRomaneioSerrada.h"
+#include "sawn/UnitRSaida.h"
+#include "sawn/UnitRSaida1.h"
+#include "statements/UnitPesquisa3.h"
 #include "widgets/DateEdit.h"
 #include "widgets/ReportPreview.h"
 #include "reports/ReportDocument.h"
 #include "widgets/WindowRegistry.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTimer>
@@ -34,12 +41,15 @@ void typeDate(widgets::DateEdit *e, const char *digits)
 QStringList previewPage(QWidget *w, QPushButton *click = nullptr)
 {
     QStringList page;
-    QTimer::singleShot(400, [&] {
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         if (auto *preview = qobject_cast<widgets::ReportPreview *>(QApplication::activeModalWidget())) {
+            poll.stop();
             page = preview->document().pageLines(0);
             preview->reject();
         }
     });
+    poll.start(50);
     if (click)
         QTest::mouseClick(click, Qt::LeftButton);
     else
@@ -61,6 +71,7 @@ class TestSawnReportWindows : public QObject
         TestDatabase tdb;
         data::TDM dm;
         QWidget host;
+        TfrmPesquisa3 *clients = nullptr;
 
         Fixture()
         {
@@ -70,8 +81,36 @@ class TestSawnReportWindows : public QObject
             made(40, 2, "CEDRINHO", QDate(2026, 3, 2), 2.5, 0.625);
             made(41, 1, "IPE", QDate(2026, 3, 3), 1.2, 0.3);
             made(42, 2, "CEDRINHO", QDate(2026, 3, 4), 4, 1);
+            // Invoice 8001 of client 7, and an 8001 of client 3 (numbers
+            // repeat between clients); a packing list of client 7.
+            const QString sales = QStringLiteral("SAIDA_MADEIRAS");
+            reportdata::addInvoice(dm.IBDatabase1, sales, 8001, QDateTime(QDate(2026, 3, 12), QTime(0, 0)), 7,
+                                   QStringLiteral("PEDRO ALVES"), 52998224725.0, QStringLiteral("ISENTO"));
+            sold(7, 8001, "PEDRO ALVES", "IPE", 0.5, 4000);
+            sold(3, 8001, "CLIENTE 3", "CEDRINHO", 9.25, 100);
+            reportdata::exec(dm.IBDatabase1,
+                             QStringLiteral("INSERT INTO ROMANEIO_SERRADA (CODEMPRESA, NF, DATA, PRODUTO, ESSENCIA, "
+                                            "QUANTIDADE, COMPRIMENTO, LARGURA, EXPESSURA, TOTALM3, VLUNITARIO, VLTOTAL) "
+                                            "VALUES (7, 12, ?, 'VIGA', 'CEDRINHO', 20, 4, 0.25, 0.025, 0.5, 600, 300)"),
+                             {QDateTime(QDate(2026, 3, 25), QTime(0, 0))});
             widgets::windows().clear();
+            clients = new TfrmPesquisa3(&dm, &host);
+            widgets::windows().add(clients);
         }
+
+        void sold(int client, int nf, const QString &name, const QString &species, double m3, double price)
+        {
+            reportdata::exec(dm.IBDatabase1,
+                             QStringLiteral("INSERT INTO SAIDA_MADEIRAS_DISCRIMINACAO (CODIGOFORNECEDOR, NFNUMERO, "
+                                            "FORNECEDOR, DATALANCAMENTO, ESSENCIA, ESSENCIATIPO, TOTALM3, VALUNITARIO, "
+                                            "VALTOTAL, CPF) VALUES (?, ?, ?, ?, ?, 'VIGA', ?, ?, ?, 0)"),
+                             {client, nf, name, QDateTime(QDate(2026, 3, 12), QTime(0, 0)), species, m3, price,
+                              m3 * price});
+        }
+
+        void givePickers(QWidget *) {}
+        void givePickers(TfrmRSaida1 *w) { w->setPicker(widgets::Picker::of(clients)); }
+        void givePickers(TfrmRRomaneioSerrada *w) { w->setPicker(widgets::Picker::of(clients)); }
         ~Fixture() { widgets::windows().clear(); }
 
         void made(int plate, int species, const QString &name, const QDate &day, double log, double sawn)
@@ -86,6 +125,7 @@ class TestSawnReportWindows : public QObject
         std::unique_ptr<W> open()
         {
             auto w = std::make_unique<W>(&dm);
+            givePickers(w.get());
             widgets::windows().add(w.get());
             showActive(w.get());
             return w;
@@ -195,6 +235,115 @@ private slots:
         altKey(w.get(), Qt::Key_R);
         QVERIFY(!w->isVisible());
         QVERIFY(!w->Essencia->hasSelection());
+    }
+
+    // The sale list of a period: caption, order and the client's invoice.
+    void saleList()
+    {
+        Fixture f;
+        auto w = f.open<TfrmRSaida>();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Relatório - Saída"));
+        QCOMPARE(w->ComboBox1->currentText(), QStringLiteral("NOTA FISCAL"));
+        QVERIFY(w->DataInicial1->isEmptyDate()); // no date of today here
+        f.p.info("Período Inicial deve ser informado!", kInfo);
+        altKey(w.get(), Qt::Key_V);
+        QVERIFY_PROMPTS(f.p);
+        typeDate(w->DataInicial1, "01032026");
+        QVERIFY(focusTo(w->DataFinal1));
+        typeDate(w->DataFinal1, "31032026");
+        const QStringList page = previewPage(w.get());
+        QVERIFY(page.contains(QStringLiteral("008001 12/03/2026 PEDRO ALVES 529.982.247-25 ISENTO")));
+    }
+
+    // One sale invoice: the client from the picker (Alt+P), the number; the
+    // lines of that client only, though another client has the same number.
+    void saleDetail()
+    {
+        Fixture f;
+        auto w = f.open<TfrmRSaida1>();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Relatório - Saída"));
+        QCOMPARE(QApplication::focusWidget(), w->BitBtn4);
+        QCOMPARE(w->nota1->maximum(), 999999);
+        f.p.info("Fornecedor deve ser informado!", kInfo);
+        altKey(w.get(), Qt::Key_V);
+        QVERIFY_PROMPTS(f.p);
+
+        // Closed without a choice: nothing changes.
+        QTimer::singleShot(150, [&] { QTest::keyClick(f.clients->windowHandle(), Qt::Key_Escape); });
+        altKey(w.get(), Qt::Key_P);
+        QVERIFY(w->Edit1->text().isEmpty());
+        QVERIFY(activatedAgain(w.get()));
+
+        QTimer::singleShot(150, [&] {
+            QTest::keyClicks(f.clients->Edit1, "pedro");
+            QTest::keyClick(f.clients->Edit1, Qt::Key_Return);
+        });
+        altKey(w.get(), Qt::Key_P);
+        QCOMPARE(w->Edit1->text(), QStringLiteral("7"));
+        QCOMPARE(w->FORNECEDOR->text(), QStringLiteral("PEDRO ALVES"));
+        QVERIFY(activatedAgain(w.get()));
+        QCOMPARE(QApplication::focusWidget(), w->nota1);
+        f.p.info("Nota Fiscal deve ser informada!", kInfo);
+        altKey(w.get(), Qt::Key_V);
+        QVERIFY_PROMPTS(f.p);
+        QTest::keyClick(w->nota1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w->nota1, "8001");
+        QCOMPARE(w->nota1->value(), 8001);
+        const QStringList page = previewPage(w.get());
+        QVERIFY_PROMPTS(f.p);
+        QVERIFY(page.contains(QStringLiteral("TOTAL 0,5000 2000,00")));
+        QVERIFY(!page.join(QLatin1Char('\n')).contains(QStringLiteral("9,2500")));
+    }
+
+    // The packing list: the client's block, the memo, the order chosen.
+    void sawnPackingList()
+    {
+        Fixture f;
+        auto w = f.open<TfrmRRomaneioSerrada>();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Relatório - Romaneio Serrada"));
+        QCOMPARE(QApplication::focusWidget(), w->BitBtn4);
+        QCOMPARE(w->ComboBox1->currentText(), QStringLiteral("PRODUTO"));
+        f.p.info("Cliente deve ser informado!", kInfo);
+        altKey(w.get(), Qt::Key_V);
+        QVERIFY_PROMPTS(f.p);
+
+        QTimer::singleShot(150, [&] {
+            QTest::keyClicks(f.clients->Edit1, "pedro");
+            QTest::keyClick(f.clients->Edit1, Qt::Key_Return);
+        });
+        altKey(w.get(), Qt::Key_P);
+        QCOMPARE(w->Edit1->text(), QStringLiteral("7"));
+        QCOMPARE(w->Edit10->text(), QStringLiteral("52998224725"));
+        QVERIFY(activatedAgain(w.get()));
+        QCOMPARE(QApplication::focusWidget(), w->nota);
+        // Any number is taken; 0 finds nothing and the focus stays there.
+        f.p.info(kNothing, kInfo);
+        altKey(w.get(), Qt::Key_V);
+        QVERIFY_PROMPTS(f.p);
+        QCOMPARE(QApplication::focusWidget(), w->nota);
+        QTest::keyClick(w->nota, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w->nota, "12");
+        QCOMPARE(w->nota->value(), 12);
+        QVERIFY(focusTo(w->Memo1));
+        QTest::keyClicks(w->Memo1, "ENTREGA NA OBRA");
+        const QStringList page = previewPage(w.get());
+        QVERIFY(page.contains(QStringLiteral("CNPJ/CPF.: 52998224725")));
+        QVERIFY(page.contains(QStringLiteral("ENTREGA NA OBRA")));
+        QVERIFY(page.contains(QStringLiteral("TOTAL 0,5000 300,00")));
+        // Printing, whichever order is chosen, reaches the printer.
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            QVERIFY(activatedAgain(w.get()));
+            QVERIFY(focusTo(w->ComboBox1));
+            QTest::keyClick(w->ComboBox1, Qt::Key_Down);
+            f.p.info(widgets::kNoPrinter, kInfo);
+            w->BitBtn1->click();
+            QVERIFY_PROMPTS(f.p);
+        }
+        QVERIFY(activatedAgain(w.get()));
+        altKey(w.get(), Qt::Key_R);
+        QVERIFY(!w->isVisible());
+        QVERIFY(w->Edit1->text().isEmpty());
+        QVERIFY(w->Memo1->toPlainText().isEmpty());
     }
 };
 
