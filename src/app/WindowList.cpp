@@ -29,6 +29,7 @@
 #include "logs/Unitromaneiotorosprodutos.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
+#include "statements/Unitconsultaproduto.h"
 #include "widgets/ReportPreview.h"
 
 namespace app {
@@ -110,7 +111,7 @@ const QVector<WindowEntry> &windowList()
         window<TfrmRomaneiotorosprodutos>(),
         window<TfrmRRomaneioToros>(),
         // TfrmLimparBD, TfrmSkin,
-        // TfrmConsultaProduto
+        window<TfrmConsultaProduto>(),
         window<Tfrmconfigbd>(),
     };
     return list;

@@ -60,6 +60,24 @@ InvoiceTotals SawnSale::totals(const InvoiceKey &key) const
     return t;
 }
 
+InvoiceTotals SawnSale::totals(const InvoiceKey &key, const QVariant &species) const
+{
+    QVariantMap p = params(key);
+    p.insert(QStringLiteral("esp"), species);
+    const QVariantList row = data::firstRow(
+        m_connection,
+        QStringLiteral("select sum(VALTOTAL), sum(TOTALM3), count(*) from SAIDA_MADEIRAS_DISCRIMINACAO "
+                       "where NFNUMERO = :nf and CODIGOFORNECEDOR = :cli and CODIGOESSENCIA = :esp"),
+        p);
+    InvoiceTotals t;
+    if (row.size() == 3) {
+        t.value = row[0].toDouble();
+        t.volume = row[1].toDouble();
+        t.lines = row[2].toInt();
+    }
+    return t;
+}
+
 int SawnSale::moveLines(const InvoiceKey &from, const InvoiceKey &to, const SupplierCopy &client)
 {
     if (from == to)

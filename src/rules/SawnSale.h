@@ -28,6 +28,8 @@ public:
     bool numberHeldByOtherClient(const InvoiceKey &key) const;
 
     InvoiceTotals totals(const InvoiceKey &key) const;
+    // The lines of the invoice of one species.
+    InvoiceTotals totals(const InvoiceKey &key, const QVariant &species) const;
 
     // Gives the lines of `from` the number and client of `to` (the header
     // was changed after lines were saved). Joins the caller's transaction.

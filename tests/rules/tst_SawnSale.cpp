@@ -80,6 +80,8 @@ private slots:
         QCOMPARE(t.value, 80.008);
         QCOMPARE(t.volume, 3.2346);
         QCOMPARE(sale.totals({5, 2}).value, 900.0);
+        QCOMPARE(sale.totals({5, 1}, 1).lines, 2); // the line without species is not CEDRO's
+        QCOMPARE(sale.totals({5, 1}, 2).lines, 0);
         const InvoiceTotals none = sale.totals({6, 1});
         QCOMPARE(none.lines, 0);
         QCOMPARE(none.volume, 0.0);
