@@ -27,6 +27,10 @@
 #include "logs/UnitRRomaneioToros.h"
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
+#include "sawn/UnitSaidaMadeiras.h"
+#include "sawn/UnitSaidaMadeirasProdutos.h"
+#include "sawn/Unitromaneioserrada.h"
+#include "sawn/UnitromaneioSerradaProdutos.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 #include "statements/Unitconsultaproduto.h"
@@ -81,7 +85,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmEntradaToros>(),
         window<TfrmFornecedores>(),
         window<TfrmEntradaTorosProdutos>(),
-        // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
+        window<TfrmSaidaMadeiras>(),
+        window<TfrmSaidaMadeirasProdutos>(),
         window<TfrmConsultaEPatio>(),
         // TfrmConsultaESerrada, TfrmProducao,
         window<TfrmPesquisa>(),
@@ -103,8 +108,9 @@ const QVector<WindowEntry> &windowList()
         window<TfrmREntrada3>(),
         // RepEntrada2, RepEntrada3, RepRomaneioToros,
         report<RepCredores1>(),
-        // TfrmRRomaneioSerrada, RepRomaneioserrada, TfrmRomaneioserrada,
-        // TfrmromaneioSerradaProdutos,
+        // TfrmRRomaneioSerrada, RepRomaneioserrada,
+        window<TfrmRomaneioserrada>(),
+        window<TfrmromaneioSerradaProdutos>(),
         window<Tfrmsubprodutos>(),
         report<Repsubproduto>(),
         window<TfrmRomaneiotoro>(),

@@ -10,6 +10,7 @@
 #include "widgets/NumericEdit.h"
 
 #include <QApplication>
+#include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
@@ -81,6 +82,14 @@ inline void typeInto(QLineEdit *edit, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
+inline void typeInto(QAbstractSpinBox *spin, const QString &text)
+{
+    QVERIFY(focusTo(spin));
+    spin->selectAll();
+    QTest::keyClick(spin, Qt::Key_Backspace);
+    QTest::keyClicks(spin, text);
+}
+
 // Enters a drop-down list (which may drop it down) and picks an entry as a
 // click in the list does.
 inline void choose(QComboBox *combo, const QString &text)
@@ -106,6 +115,42 @@ inline void whenModalActive(const std::function<void(QWidget *)> &step)
         step(modal);
     });
     poll->start(5);
+}
+
+} // namespace sawntest
+
+namespace sawntest {
+
+// Makes `window` the active window, as the window system does after a box
+// or a picker closed over it.
+inline bool activate(QWidget *window)
+{
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+// Runs `step` in `modal` once it is the active modal window (a picker).
+inline void whenActive(QWidget *modal, const std::function<void()> &step)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [modal, poll, step] {
+        if (QApplication::activeModalWidget() != modal || !modal->isActiveWindow())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        step();
+    });
+    poll->start(5);
+}
+
+// The client picker, once it opens: `typed` in its search edit and Enter.
+inline void pickWhenShown(QWidget *picker, QLineEdit *search, const QString &typed)
+{
+    whenActive(picker, [search, typed] {
+        QTest::keyClicks(search, typed);
+        QTest::keyClick(search, Qt::Key_Return);
+    });
 }
 
 } // namespace sawntest
