@@ -3,7 +3,8 @@
 #include "data/DataError.h"
 
 #include "SingleInstance.h"
-#include "Skin.h"
+#include "core/AppPaths.h"
+#include "widgets/Skin.h"
 #include "Pictures.h"
 #include "UnitPrincipal.h"
 #include "UnitSplash.h"
@@ -117,7 +118,8 @@ bool Startup::start()
     QApplication::setWindowIcon(pictures::appIcon());
     TCheckBase::setBeep([] { QApplication::beep(); });
     widgets::KeyNavigator::instance().install();
-    skin().applyBuiltIn();
+    widgets::skin().applyBuiltIn();
+    widgets::Skin::installShippedSkins(core::skinDir());
 
     QPointer<TfrmSplash> splash;
     if (m_options.splash) {

@@ -1,33 +1,9 @@
 #pragma once
 
-#include <QString>
+// The skin component lives with the widgets, where the skin window reaches it.
+#include "widgets/Skin.h"
 
 namespace app {
-
-// The skin component: a style sheet applied to the whole application at
-// once. An empty or missing file name loads nothing and what is applied
-// stays; with no file ever loaded the built-in skin is in effect.
-class Skin
-{
-public:
-    static Skin &instance();
-
-    // Loads FILE when it exists and can be read, and applies it.
-    void setFileName(const QString &file);
-    QString fileName() const { return m_fileName; }
-
-    // Applies the built-in skin (start-up, before any file).
-    void applyBuiltIn();
-    static QString builtInStyleSheet();
-
-    // Reads CaminhoSkin from the user's settings and hands it over.
-    void applyStoredSkin();
-
-private:
-    void apply(const QString &styleSheet);
-    QString m_fileName;
-};
-
-inline Skin &skin() { return Skin::instance(); }
-
+using widgets::Skin;
+using widgets::skin;
 } // namespace app

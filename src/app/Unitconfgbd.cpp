@@ -7,6 +7,7 @@
 #include "core/BancoRecord.h"
 #include "data/DataError.h"
 #include "data/DatabaseCreator.h"
+#include "data/StockSummary.h"
 #include "data/UnitDM.h"
 #include "widgets/Prompter.h"
 #include "widgets/WindowRegistry.h"
@@ -24,6 +25,7 @@
 #include <QStyle>
 #include <QSettings>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -163,6 +165,17 @@ bool Tfrmconfigbd::connectAtStartup(const std::optional<QString> &database)
     m_dm->IBDatabase1->setDatabaseName(name);
     if (!guarded(this, [this] { m_dm->IBDatabase1->open(); }))
         return true; // runs unconnected; every later access tries again
+    guarded(this, [this] { data::StockSummary::ensureInstalled(m_dm->IBDatabase1); });
+    data::StockSummary::tryFold(m_dm->IBDatabase1);
+    // Each movement adds a row to the stock summaries; merging them now and
+    // then keeps every stock figure a sum of a few rows.
+    if (!m_foldTimer) {
+        m_foldTimer = new QTimer(this);
+        m_foldTimer->setInterval(10 * 60 * 1000);
+        connect(m_foldTimer, &QTimer::timeout, this,
+                [this] { data::StockSummary::tryFold(m_dm->IBDatabase1); });
+        m_foldTimer->start();
+    }
 
     auto *login = windows().get<TfrmLogin>();
     if (!login)

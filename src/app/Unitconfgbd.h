@@ -10,6 +10,7 @@ class QLineEdit;
 class QPushButton;
 class QTextEdit;
 class QToolButton;
+class QTimer;
 namespace data { class TDM; }
 
 // Where the database is: edits the stored record and restarts the program.
@@ -59,4 +60,5 @@ private:
     data::TDM *m_dm;
     Launcher m_launcher;
     bool m_loggedIn = false;
+    QTimer *m_foldTimer = nullptr;
 };

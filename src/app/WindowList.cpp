@@ -27,24 +27,65 @@
 #include "logs/UnitRRomaneioToros.h"
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
+#include "sawn/UnitEntradaSerrada.h"
+#include "sawn/UnitEntradaSerradaProdutos.h"
+#include "sawn/UnitConsultaESerrada.h"
+#include "sawn/UnitConsultaProducao.h"
+#include "sawn/UnitProducao.h"
+#include "sawn/UnitRProducao.h"
+#include "sawn/UnitRProducao1.h"
 #include "sawn/UnitSaidaMadeiras.h"
 #include "sawn/UnitSaidaMadeirasProdutos.h"
 #include "sawn/Unitromaneioserrada.h"
 #include "sawn/UnitromaneioSerradaProdutos.h"
+#include "statements/UnitPesquisa1.h"
+#include "statements/UnitPesquisa2.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 #include "statements/Unitconsultaproduto.h"
+#include "statements/UnitDemo.h"
+#include "statements/UnitfrmFunrural.h"
+#include "maintenance/UnitBackup.h"
+#include "maintenance/UnitLimparBD.h"
+#include "maintenance/UnitRestore.h"
+#include "maintenance/Unitskin.h"
 #include "widgets/ReportPreview.h"
+#include "widgets/WindowRegistry.h"
 
 namespace app {
 
 namespace {
 
+// A picker as the windows that use it reach it: made when first opened.
+template <typename P>
+widgets::Picker picker()
+{
+    return widgets::Picker([] { return static_cast<widgets::PickerWindow *>(widgets::windows().get<P>()); });
+}
+
+// What a window is given when it is made: its pickers, by type. A window
+// that uses none takes the first form.
+template <typename T>
+void givePickers(T *) {}
+void givePickers(TfrmEntradaToros *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmEntradaSerrada *w) { w->setSupplierPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmREntrada1 *w) { w->setPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmREntrada3 *w) { w->setPicker(picker<TfrmPesquisa>()); }
+void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmRRomaneioToros *w) { w->setPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmSaidaMadeiras *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmRomaneioserrada *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmConsultaProduto *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmProducao *w) { w->setPickers(picker<TfrmPesquisa1>(), picker<TfrmPesquisa2>()); }
+
 template <typename T>
 WindowEntry window()
 {
-    return {T::staticMetaObject.className(),
-            [](data::TDM *dm, QWidget *parent) -> QWidget * { return new T(dm, parent); }};
+    return {T::staticMetaObject.className(), [](data::TDM *dm, QWidget *parent) -> QWidget * {
+                T *w = new T(dm, parent);
+                givePickers(w);
+                return w;
+            }};
 }
 
 // A report of the catalogue, reached by its name.
@@ -81,29 +122,37 @@ const QVector<WindowEntry> &windowList()
         report<RepFornecedores>(),
         report<RepProduto>(),
         report<RepMunicipio>(),
-        // TfrmBackup, TfrmRestore,
+        window<TfrmBackup>(),
+        window<TfrmRestore>(),
         window<TfrmEntradaToros>(),
         window<TfrmFornecedores>(),
         window<TfrmEntradaTorosProdutos>(),
+        window<TfrmEntradaSerrada>(),
+        window<TfrmEntradaSerradaProdutos>(),
         window<TfrmSaidaMadeiras>(),
         window<TfrmSaidaMadeirasProdutos>(),
         window<TfrmConsultaEPatio>(),
-        // TfrmConsultaESerrada, TfrmProducao,
+        window<TfrmConsultaESerrada>(),
+        window<TfrmProducao>(),
         window<TfrmPesquisa>(),
-        // TfrmPesquisa1, TfrmPesquisa2,
+        window<TfrmPesquisa1>(),
+        window<TfrmPesquisa2>(),
         window<TfrmPesquisa3>(),
-        // TfrmConsultaProducao, TfrmDemo,
+        window<TfrmConsultaProducao>(),
+        window<TfrmDemo>(),
         window<TfrmREntrada>(),
         window<TfrmREntrada1>(),
         // RepEntrada, RepEntrada1, RepSaida, RepSaida1,
-        // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1, TfrmRProducao,
-        // TfrmRProducao1,
+        // TfrmRSaida, TfrmRSaida1, RepProducao, RepProducao1,
+        window<TfrmRProducao>(),
+        window<TfrmRProducao1>(),
         report<RepEstoque>(),
         window<TfrmManutencao1>(),
         window<TfrmLogin>(),
         window<TfrmAtualizacao>(),
         window<TfrmUsuario>(),
-        // TfrmFunRural, TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
+        window<TfrmFunRural>(),
+        // TfrmEntradaSerrada, TfrmEntradaSerradaProdutos,
         window<TfrmREntrada2>(),
         window<TfrmREntrada3>(),
         // RepEntrada2, RepEntrada3, RepRomaneioToros,
@@ -116,7 +165,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmRomaneiotoro>(),
         window<TfrmRomaneiotorosprodutos>(),
         window<TfrmRRomaneioToros>(),
-        // TfrmLimparBD, TfrmSkin,
+        window<TfrmLimparBD>(),
+        window<TfrmSkin>(),
         window<TfrmConsultaProduto>(),
         window<Tfrmconfigbd>(),
     };

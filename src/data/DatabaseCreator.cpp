@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "DataError.h"
+#include "StockSummary.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,7 +116,9 @@ void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool for
         conn.setDatabaseName(absolute);
         conn.open();
         QSqlQuery q(conn.database());
-        for (const QString &stmt : splitScript(schemaScript())) {
+        QStringList statements = splitScript(schemaScript());
+        statements += StockSummary::script();
+        for (const QString &stmt : statements) {
             if (!q.exec(stmt))
                 throw DataError(QStringLiteral("Erro ao criar a estrutura do banco de dados:\n%1\n\n%2")
                                     .arg(stmt.left(200), q.lastError().text()));

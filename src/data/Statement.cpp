@@ -48,4 +48,21 @@ QVariantList firstRow(Connection *connection, const QString &sql, const QVariant
     return row;
 }
 
+QVector<QVariantList> allRows(Connection *connection, const QString &sql, const QVariantMap &params)
+{
+    QSqlQuery q = run(connection, sql, params);
+    QVector<QVariantList> rows;
+    const int n = q.record().count();
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(n);
+        for (int i = 0; i < n; ++i)
+            row << q.value(i);
+        rows << row;
+    }
+    if (q.lastError().isValid())
+        throw connection->errorFrom(q.lastError());
+    return rows;
+}
+
 } // namespace data

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
+#include <QVector>
 
 namespace data {
 
@@ -18,5 +19,8 @@ int execute(Connection *connection, const QString &sql, const QVariantMap &param
 
 // The first row of a SELECT, one value per column; empty when there is no row.
 QVariantList firstRow(Connection *connection, const QString &sql, const QVariantMap &params = {});
+
+// Every row of a SELECT. For results known to be small (grouped figures).
+QVector<QVariantList> allRows(Connection *connection, const QString &sql, const QVariantMap &params = {});
 
 } // namespace data

@@ -19,8 +19,7 @@ EntradaDetailWindow::EntradaDetailWindow(data::TDM *dm, const QString &objectNam
 {
     auto *layout = new QVBoxLayout(this);
     const PickerRow supplier = pickerRow(
-        QStringLiteral("Fornecedor (Pressione a tecla \"ALT + P\" para pesquisar Fornecedor)"),
-        QStringLiteral("TfrmPesquisa"));
+        QStringLiteral("Fornecedor (Pressione a tecla \"ALT + P\" para pesquisar Fornecedor)"));
     Edit1 = supplier.code;
     BitBtn4 = supplier.button;
     FORNECEDOR = supplier.name;
@@ -42,6 +41,15 @@ EntradaDetailWindow::EntradaDetailWindow(data::TDM *dm, const QString &objectNam
 void EntradaDetailWindow::FormShow()
 {
     BitBtn4->setFocus();
+}
+
+void EntradaDetailWindow::picked(const PickedRow &row)
+{
+    if (!row.isEmpty()) {
+        FORNECEDOR->setText(row.text(QStringLiteral("NOMEFORNECEDOR")));
+        Edit1->setText(row.text(QStringLiteral("CODIGOFORNECEDOR")));
+    }
+    nota1->setFocus();
 }
 
 void EntradaDetailWindow::produce(ReportOutput output)

@@ -24,6 +24,7 @@ public:
 protected:
     EntradaDetailWindow(data::TDM *dm, const QString &objectName, const QString &report, QWidget *parent);
 
+    void picked(const widgets::PickedRow &row) override;
     void produce(ReportOutput output) override;
     void clearFields() override;
 

@@ -4,6 +4,8 @@
 #include "widgets/Prompter.h"
 
 #include <QComboBox>
+#include <QDate>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +31,21 @@ QGroupBox *boxWith(const QString &title, QWidget *control)
 
 EntradaListWindow::EntradaListWindow(data::TDM *dm_, const QString &objectName, const QString &report,
                                      QWidget *parent)
-    : ReportParameterWindow(dm_, objectName, QStringLiteral("Relatório - Entrada"), parent), m_report(report)
+    : EntradaListWindow(dm_,
+                        Setup{objectName,
+                              QStringLiteral("Relatório - Entrada"),
+                              report,
+                              {{QStringLiteral("DATA EMISSÃO"), QStringLiteral("DATA_EMISSAO")},
+                               {QStringLiteral("FORNECEDOR"), QStringLiteral("RAZAO_SOCIAL")},
+                               {QStringLiteral("NOTA FISCAL"), QStringLiteral("NF_NUMERO")}},
+                              2,
+                              false},
+                        parent)
+{
+}
+
+EntradaListWindow::EntradaListWindow(data::TDM *dm_, const Setup &setup, QWidget *parent)
+    : ReportParameterWindow(dm_, setup.objectName, setup.title, parent), m_setup(setup)
 {
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Selecione o período que será emitido o Relatório;")));
@@ -42,11 +58,18 @@ EntradaListWindow::EntradaListWindow(data::TDM *dm_, const QString &objectName, 
     period->addWidget(boxWith(QStringLiteral("Período Inicial"), DataInicial1));
     period->addWidget(boxWith(QStringLiteral("Período Final"), DataFinal1));
     layout->addLayout(period);
+    if (m_setup.todayOnFocus) {
+        DataInicial1->installEventFilter(this);
+        DataFinal1->installEventFilter(this);
+    }
+    m_fields = new QVBoxLayout;
+    layout->addLayout(m_fields);
 
     ComboBox1 = new QComboBox;
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->addItems({QStringLiteral("DATA EMISSÃO"), QStringLiteral("FORNECEDOR"), QStringLiteral("NOTA FISCAL")});
-    ComboBox1->setCurrentIndex(2);
+    for (const auto &order : m_setup.orders)
+        ComboBox1->addItem(order.first);
+    ComboBox1->setCurrentIndex(m_setup.initialOrder);
     layout->addWidget(boxWith(QStringLiteral("Classificação dos Registros"), ComboBox1));
 
     layout->addLayout(reportButtons(QStringLiteral("Im&primir")));
@@ -70,14 +93,28 @@ void EntradaListWindow::produce(ReportOutput output)
         DataFinal1->setFocus();
         return;
     }
-    static const char *const orders[] = {"DATA_EMISSAO", "RAZAO_SOCIAL", "NF_NUMERO"};
-    const QVariantMap params = {
+    if (!checkFields())
+        return;
+    QVariantMap params = {
         {QStringLiteral("inicio"), DataInicial1->date()},
         {QStringLiteral("fim"), DataFinal1->date()},
-        {QStringLiteral("ordem"), QString::fromLatin1(orders[qBound(0, ComboBox1->currentIndex(), 2)])},
+        {QStringLiteral("ordem"), m_setup.orders.value(ComboBox1->currentIndex()).second},
     };
-    if (!run(m_report, params, output))
+    addParameters(params);
+    if (!run(m_setup.report, params, output))
         DataInicial1->setFocus();
+}
+
+bool EntradaListWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Entered from another field; not when the window or the calendar
+    // gives the focus back.
+    if (event->type() == QEvent::FocusIn && (watched == DataInicial1 || watched == DataFinal1)) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            static_cast<DateEdit *>(watched)->setDate(QDate::currentDate());
+    }
+    return ReportParameterWindow::eventFilter(watched, event);
 }
 
 void EntradaListWindow::clearFields()

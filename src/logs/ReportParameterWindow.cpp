@@ -2,7 +2,6 @@
 
 #include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,9 +34,9 @@ ReportParameterWindow::ReportParameterWindow(data::TDM *dm_, const QString &obje
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }
 
-ReportParameterWindow::PickerRow ReportParameterWindow::pickerRow(const QString &title, const QString &picker)
+ReportParameterWindow::PickerRow ReportParameterWindow::pickerRow(const QString &title)
 {
-    m_picker = picker;
+    m_hasPickerRow = true;
     PickerRow row;
     row.box = new QGroupBox(title);
     auto *l = new QHBoxLayout(row.box);
@@ -57,8 +56,8 @@ ReportParameterWindow::PickerRow ReportParameterWindow::pickerRow(const QString 
     l->addWidget(row.name, 1);
     connect(row.button, &QPushButton::clicked, this, [this] {
         guarded(this, [this] {
-            if (auto *p = qobject_cast<QDialog *>(windows().find(m_picker)))
-                p->exec();
+            if (const std::optional<PickedRow> row = m_picker.choose())
+                picked(*row);
         });
     });
     return row;
@@ -96,7 +95,7 @@ void ReportParameterWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        if (!m_picker.isEmpty())
+        if (m_hasPickerRow)
             setCallerMark(this, true);
         FormShow();
     }
@@ -104,7 +103,7 @@ void ReportParameterWindow::showEvent(QShowEvent *event)
 
 void ReportParameterWindow::done(int result)
 {
-    if (!m_picker.isEmpty())
+    if (m_hasPickerRow)
         setCallerMark(this, false);
     QDialog::done(result);
 }

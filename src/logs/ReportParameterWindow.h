@@ -2,6 +2,8 @@
 
 #include "ReportRun.h"
 
+#include "widgets/PickerWindow.h"
+
 #include <QDialog>
 #include <QVariantMap>
 
@@ -19,8 +21,9 @@ namespace logs {
 // What every report parameter window shares: the button row (print,
 // "&Vizualizar", "&Retornar" also on Esc), running the report with the
 // "nothing found" message, and, for a window that fills itself through a
-// picker, the "&P" row and the caller mark while it is shown. A window
-// keeps its own fields, checks and parameters.
+// picker, the "&P" row that opens it and the caller mark while it is shown.
+// A window keeps its own fields, checks and parameters, and writes the row
+// the picker hands back into its own fields (picked()).
 class ReportParameterWindow : public QDialog
 {
     Q_OBJECT
@@ -35,11 +38,14 @@ public:
     // Empties the window's fields, then closes it.
     void BitBtn3Click();
 
+    // The picker "&P" opens; given by whoever makes the window.
+    void setPicker(widgets::Picker picker) { m_picker = std::move(picker); }
+
 protected:
     ReportParameterWindow(data::TDM *dm, const QString &objectName, const QString &title, QWidget *parent);
 
-    // The party row: code and name filled by the picker PICKER, and the "&P"
-    // button (BitBtn4) that opens it. Makes the window a picker caller.
+    // The party row: code and name filled from the picked row, and the "&P"
+    // button (BitBtn4) that opens the picker. Makes the window a picker caller.
     struct PickerRow
     {
         QGroupBox *box;
@@ -47,7 +53,9 @@ protected:
         QPushButton *button; // BitBtn4
         QLineEdit *name; // FORNECEDOR
     };
-    PickerRow pickerRow(const QString &title, const QString &picker);
+    PickerRow pickerRow(const QString &title);
+    // Writes the row chosen with "&P" into the window's fields.
+    virtual void picked(const widgets::PickedRow &row) { Q_UNUSED(row) }
 
     // The button row; PRINT is the print button's caption ("Im&primir", or
     // "Imprimir" where the window's "&P" already takes Alt+P).
@@ -66,7 +74,8 @@ protected:
     data::TDM *dm;
 
 private:
-    QString m_picker;
+    bool m_hasPickerRow = false;
+    widgets::Picker m_picker;
 };
 
 } // namespace logs

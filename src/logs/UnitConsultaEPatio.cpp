@@ -2,6 +2,7 @@
 
 #include "core/Amount.h"
 #include "data/UnitDM.h"
+#include "rules/YardStock.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
@@ -22,15 +23,9 @@ TfrmConsultaEPatio::TfrmConsultaEPatio(data::TDM *dm_, QWidget *parent) : QDialo
     setObjectName(QStringLiteral("TfrmConsultaEPatio"));
     setWindowTitle(QStringLiteral("Consulta Estoque do Pátio"));
     setMovementWindowFlags(this);
-    m_stock = new data::Query(dm->IBDatabase1, {}, this);
-    m_stock->setObjectName(QStringLiteral("QEstoquePatio"));
 
     auto *layout = new QVBoxLayout(this);
-    auto *banner = new QLabel(QStringLiteral("Estoque do Pátio"));
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: white; padding: 10px; "
-                                         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5a3a1a, stop:1 #a07040);"));
-    layout->addWidget(banner);
+    layout->addWidget(titleBanner(QStringLiteral("Estoque do Pátio")));
 
     Tipo = new QGroupBox(QStringLiteral("Tipo da Consulta"));
     Tipo->setObjectName(QStringLiteral("Tipo"));
@@ -114,21 +109,17 @@ void TfrmConsultaEPatio::BitBtn3Click()
         inform(QStringLiteral("Tipo de Consulta deve ser informada!"), QStringLiteral("Consulta"), this);
         return;
     }
-    // The stock is the sum over the lines in the yard, asked of the database.
+    // The database keeps the yard's figures; asking costs the same however
+    // many logs there are.
+    double total = 0;
     if (TipoEssencia->isChecked()) {
         // No species chosen matches no line: the stock is zero.
         bool ok = false;
         const double code = Edit1->text().toDouble(&ok);
-        m_stock->setSql(QStringLiteral("select sum(QUANTIDADE) as TOTAL from ENTRADA_TOROS_DISCRIMINACAO "
-                                       "where CODIGOESSENCIA = :essencia and SITUACAO = 0"),
-                        {{QStringLiteral("essencia"), ok ? QVariant(code) : QVariant(QMetaType(QMetaType::Double))}});
+        total = ok ? rules::yardStockOfSpecies(dm->IBDatabase1, code) : 0.0;
     } else {
-        m_stock->setSql(QStringLiteral("select sum(QUANTIDADE) as TOTAL from ENTRADA_TOROS_DISCRIMINACAO "
-                                       "where SITUACAO = 0"));
+        total = rules::yardStock(dm->IBDatabase1);
     }
-    m_stock->open();
-    const double total = m_stock->asDouble(QStringLiteral("TOTAL"));
-    m_stock->close();
     TENTRADA1->setText(core::formatAmount(total, QStringLiteral("#0.0000")));
 }
 

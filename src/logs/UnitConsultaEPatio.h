@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace data { class TDM; class Query; }
+namespace data { class TDM; }
 namespace widgets { class DBLookupComboBox; }
 
 // The yard log stock: the volume of the log lines still in the yard
@@ -37,6 +37,5 @@ protected:
 
 private:
     data::TDM *dm;
-    data::Query *m_stock;
     QButtonGroup *m_tipo;
 };

@@ -35,7 +35,6 @@ using namespace widgets;
 namespace {
 
 const QString kLancamento = QStringLiteral("Lançamento");
-const QString kInvoiceLines = QStringLiteral("NFNUMERO = :nf and CODIGOFORNECEDOR = :forn");
 
 void addPair(QGridLayout *grid, int row, int col, const QString &caption, QWidget *field, int span = 1)
 {
@@ -51,24 +50,25 @@ void styleShown(QWidget *w, const char *color, bool pale)
                          .arg(QLatin1String(color), pale ? QStringLiteral(" background: #FFFFE1;") : QString()));
 }
 
-QPushButton *lineButton(const QString &text, const QString &name)
-{
-    auto *b = new QPushButton(text);
-    b->setObjectName(name);
-    b->setFocusPolicy(Qt::ClickFocus); // never reached by Tab
-    b->setEnabled(false);
-    return b;
-}
-
 } // namespace
 
 TfrmEntradaToros::TfrmEntradaToros(data::TDM *dm_, QWidget *parent)
-    : QDialog(parent), dm(dm_), m_invoices(dm_->IBDatabase1)
+    : MovementHeaderWindow(parent), dm(dm_), m_invoices(dm_->IBDatabase1)
 {
     setObjectName(QStringLiteral("TfrmEntradaToros"));
     setWindowTitle(QStringLiteral("Entrada/Toros"));
     setMovementWindowFlags(this);
     buildUi();
+    setLines(dm->TEntrada_discriminacao, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"),
+             QStringLiteral("TfrmEntradaTorosProdutos"));
+    setOwnedDataSets({dm->TEntrada, dm->TEntrada_discriminacao, dm->TEntrada1, dm->TEntradaDiscriminacao1,
+                      dm->QFornecedor, dm->QEssencia, dm->QMunicipio});
+    setReturnButton(BitBtn3);
+    setIdleState({{BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn6, BitBtn3},
+                  {BitBtn12, BitBtn9, BitBtn10, BitBtn11},
+                  {BitBtn13, BitBtn7}});
+    setTotalsDisplay(quantidade, QStringLiteral("#0.000"), totalproduto, QStringLiteral("#0.00"));
+    setLinesGrids(DBGrid2, DBGrid3);
 }
 
 QWidget *TfrmEntradaToros::buildEntryTab()
@@ -228,10 +228,10 @@ QWidget *TfrmEntradaToros::buildEntryTab()
     grids->addWidget(DBGrid3);
     pl->addLayout(grids, 1);
     auto *lineButtons = new QVBoxLayout;
-    BitBtn12 = lineButton(QStringLiteral("Incluir"), QStringLiteral("BitBtn12"));
-    BitBtn9 = lineButton(QStringLiteral("Excluir"), QStringLiteral("BitBtn9"));
-    BitBtn10 = lineButton(QStringLiteral("Proximo"), QStringLiteral("BitBtn10"));
-    BitBtn11 = lineButton(QStringLiteral("Anterior"), QStringLiteral("BitBtn11"));
+    BitBtn12 = lineButton(QStringLiteral("Incluir"), QStringLiteral("BitBtn12"), false);
+    BitBtn9 = lineButton(QStringLiteral("Excluir"), QStringLiteral("BitBtn9"), false);
+    BitBtn10 = lineButton(QStringLiteral("Proximo"), QStringLiteral("BitBtn10"), false);
+    BitBtn11 = lineButton(QStringLiteral("Anterior"), QStringLiteral("BitBtn11"), false);
     for (QPushButton *b : {BitBtn12, BitBtn9, BitBtn10, BitBtn11})
         lineButtons->addWidget(b);
     lineButtons->addStretch();
@@ -389,34 +389,19 @@ void TfrmEntradaToros::buildUi()
     layout->addWidget(PageControl1);
 
     auto *bar = new QHBoxLayout;
-    auto button = [&](const QString &text, const QString &name, const QString &hint = {}) {
-        auto *b = new QPushButton(text);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        if (!hint.isEmpty())
-            b->setToolTip(hint);
-        return b;
-    };
-    NavFirst = button(QStringLiteral("|<"), QStringLiteral("NavFirst"));
-    NavPrior = button(QStringLiteral("<"), QStringLiteral("NavPrior"));
-    NavNext = button(QStringLiteral(">"), QStringLiteral("NavNext"));
-    NavLast = button(QStringLiteral(">|"), QStringLiteral("NavLast"));
-    for (QPushButton *b : {NavFirst, NavPrior, NavNext, NavLast}) {
-        b->setFixedWidth(34);
-        bar->addWidget(b);
-    }
-    connect(NavFirst, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TEntrada1->first(); }); });
-    connect(NavPrior, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TEntrada1->prior(); }); });
-    connect(NavNext, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TEntrada1->next(); }); });
-    connect(NavLast, &QPushButton::clicked, this, [this] { guarded(this, [&] { dm->TEntrada1->last(); }); });
-    BitBtn4 = button(QStringLiteral("&Incluir"), QStringLiteral("BitBtn4"));
-    BitBtn2 = button(QStringLiteral("&Cancelar"), QStringLiteral("BitBtn2"), QStringLiteral("Cancelar Cadastro"));
-    BitBtn1 = button(QStringLiteral("&Gravar"), QStringLiteral("BitBtn1"), QStringLiteral("Gravar Cadastro"));
-    BitBtn5 = button(QStringLiteral("E&xcluir"), QStringLiteral("BitBtn5"));
-    BitBtn13 = button(QStringLiteral("&Confirma"), QStringLiteral("BitBtn13"));
-    BitBtn6 = button(QStringLiteral("&Pesquisar"), QStringLiteral("BitBtn6"), QStringLiteral("Ir para Pesquisa"));
-    BitBtn7 = button(QStringLiteral("Ca&dastro"), QStringLiteral("BitBtn7"), QStringLiteral("Ir para Cadastro"));
-    BitBtn3 = button(QStringLiteral("&Retornar"), QStringLiteral("BitBtn3"), QStringLiteral("Retornar ao Menu Principal"));
+    const QVector<QPushButton *> nav = navigator(bar, dm->TEntrada1);
+    NavFirst = nav[0];
+    NavPrior = nav[1];
+    NavNext = nav[2];
+    NavLast = nav[3];
+    BitBtn4 = barButton(QStringLiteral("&Incluir"), QStringLiteral("BitBtn4"));
+    BitBtn2 = barButton(QStringLiteral("&Cancelar"), QStringLiteral("BitBtn2"), QStringLiteral("Cancelar Cadastro"));
+    BitBtn1 = barButton(QStringLiteral("&Gravar"), QStringLiteral("BitBtn1"), QStringLiteral("Gravar Cadastro"));
+    BitBtn5 = barButton(QStringLiteral("E&xcluir"), QStringLiteral("BitBtn5"));
+    BitBtn13 = barButton(QStringLiteral("&Confirma"), QStringLiteral("BitBtn13"));
+    BitBtn6 = barButton(QStringLiteral("&Pesquisar"), QStringLiteral("BitBtn6"), QStringLiteral("Ir para Pesquisa"));
+    BitBtn7 = barButton(QStringLiteral("Ca&dastro"), QStringLiteral("BitBtn7"), QStringLiteral("Ir para Cadastro"));
+    BitBtn3 = barButton(QStringLiteral("&Retornar"), QStringLiteral("BitBtn3"), QStringLiteral("Retornar ao Menu Principal"));
     bar->addStretch();
     for (QPushButton *b : {BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn13, BitBtn6, BitBtn7, BitBtn3})
         bar->addWidget(b);
@@ -425,7 +410,7 @@ void TfrmEntradaToros::buildUi()
     layout->addLayout(bar);
 
     auto click = [this](QPushButton *b, void (TfrmEntradaToros::*handler)()) {
-        connect(b, &QPushButton::clicked, this, [this, handler] { guarded(this, [&] { (this->*handler)(); }); });
+        onClick(b, [this, handler] { (this->*handler)(); });
     };
     click(BitBtn4, &TfrmEntradaToros::BitBtn4Click);
     click(BitBtn1, &TfrmEntradaToros::BitBtn1Click);
@@ -460,22 +445,10 @@ void TfrmEntradaToros::buildUi()
     });
 }
 
-// Shown and closed --------------------------------------------------------
-
-void TfrmEntradaToros::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
-}
+// Shown -------------------------------------------------------------------
 
 void TfrmEntradaToros::FormShow()
 {
-    setCallerMark(this, true);
-    IdleState{{BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn6, BitBtn3},
-              {BitBtn12, BitBtn9, BitBtn10, BitBtn11},
-              {BitBtn13, BitBtn7}}.apply();
-    showLinesGrid(false);
     dm->TEntrada->close();
     m_switchingTab = true;
     PageControl1->setCurrentIndex(0);
@@ -485,34 +458,7 @@ void TfrmEntradaToros::FormShow()
     NOME_TRANSPORTADOR->setFocus();
 }
 
-void TfrmEntradaToros::done(int result)
-{
-    // Esc is "&Retornar", and does nothing while that button is disabled.
-    if (result == QDialog::Rejected && !m_closing) {
-        if (BitBtn3->isEnabled())
-            guarded(this, [this] { BitBtn3Click(); });
-        return;
-    }
-    FormClose();
-    QDialog::done(result);
-}
-
-void TfrmEntradaToros::FormClose()
-{
-    setCallerMark(this, false);
-}
-
 // Header -------------------------------------------------------------------
-
-TfrmEntradaTorosProdutos *TfrmEntradaToros::lineWindow()
-{
-    auto *w = windows().get<TfrmEntradaTorosProdutos>();
-    if (!w) {
-        w = new TfrmEntradaTorosProdutos(dm, this);
-        windows().add(w);
-    }
-    return w;
-}
 
 TfrmEntradaToros::InvoiceFields TfrmEntradaToros::invoiceFields() const
 {
@@ -548,12 +494,6 @@ rules::InvoiceKey TfrmEntradaToros::linesKey() const
     return m_linesKey.isValid() ? m_linesKey : headerKey();
 }
 
-bool TfrmEntradaToros::lineWindowBusy()
-{
-    return widgets::lineWindowBusy(qobject_cast<QDialog *>(windows().existing(QStringLiteral("TfrmEntradaTorosProdutos"))),
-                                    dm->TEntrada_discriminacao);
-}
-
 QString TfrmEntradaToros::data_text() const
 {
     return data->text();
@@ -561,21 +501,32 @@ QString TfrmEntradaToros::data_text() const
 
 void TfrmEntradaToros::BitBtn4Click()
 {
-    dm->QFornecedor->open();
-    if (dm->QFornecedor->isEmpty()) {
-        dm->QFornecedor->close();
-        warn(QStringLiteral("Não há Fornecedor(es) Cadastrado(s), Verifíque!"), QStringLiteral("Entrada"), this);
+    if (!partiesExist(dm->QFornecedor, QStringLiteral("Não há Fornecedor(es) Cadastrado(s), Verifíque!"),
+                      QStringLiteral("Entrada")))
         return;
-    }
     for (QPushButton *b : {BitBtn4, BitBtn3, BitBtn6, BitBtn5})
         b->setEnabled(false);
-    dm->QFornecedor->close();
     dm->TEntrada->open();
     dm->TEntrada->append();
     m_linesKey = {};
     dm->QMunicipio->open();
-    if (auto *picker = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmPesquisa"))))
-        picker->exec();
+    chooseSupplier();
+}
+
+// The supplier's CPF goes into the invoice's CGC; closed without a choice,
+// the header stays as it was.
+void TfrmEntradaToros::chooseSupplier()
+{
+    const std::optional<PickedRow> row = m_supplierPicker.choose();
+    if (!row)
+        return;
+    if (!row->isEmpty()) {
+        writeInto(fornecedor, row->value(QStringLiteral("NOMEFORNECEDOR")));
+        writeInto(DBEdit1, row->value(QStringLiteral("CPF")));
+        writeInto(inscricao, row->value(QStringLiteral("INSCESTADUAL")));
+        writeInto(DBEDIT6, row->value(QStringLiteral("CODIGOFORNECEDOR")));
+    }
+    nota->setFocus();
 }
 
 void TfrmEntradaToros::notaEnter()
@@ -681,14 +632,8 @@ void TfrmEntradaToros::OUTRAS_DESPESASExit()
 
 void TfrmEntradaToros::restrictLines()
 {
-    // The lines of this invoice: its number and its supplier.
     const rules::InvoiceKey key = linesKey();
-    auto *lines = dm->TEntrada_discriminacao;
-    lines->close();
-    lines->setFilter(kInvoiceLines, {{QStringLiteral("nf"), key.number},
-                                     {QStringLiteral("forn"), key.supplier.isNull() ? QVariant(-1) : key.supplier}});
-    lines->setFiltered(true);
-    lines->open();
+    filterLines(key.number, key.supplier);
 }
 
 bool TfrmEntradaToros::invoiceNumberTaken() const
@@ -703,12 +648,6 @@ void TfrmEntradaToros::setLineButtons(bool include, bool others)
     BitBtn12->setEnabled(include);
     for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11})
         b->setEnabled(others);
-}
-
-void TfrmEntradaToros::showLinesGrid(bool hasLines)
-{
-    DBGrid2->setVisible(hasLines);
-    DBGrid3->setVisible(!hasLines);
 }
 
 void TfrmEntradaToros::BitBtn12Click()
@@ -732,10 +671,10 @@ void TfrmEntradaToros::BitBtn12Click()
     dm->QProduto->open();
     restrictLines();
     dm->TEntrada_discriminacao->append();
-    TfrmEntradaTorosProdutos *w = lineWindow();
+    auto *w = lineWindow<TfrmEntradaTorosProdutos>(dm);
     w->setHeader(this);
     w->fillInvoiceFields();
-    w->showFor(this, w->DBEDIT1, [this] { guarded(this, [this] { lineWindowClosed(); }); });
+    openLineWindow(w, w->DBEDIT1);
     for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11})
         b->setEnabled(false);
 }
@@ -753,43 +692,45 @@ void TfrmEntradaToros::lineWindowClosed()
     recalculateTotals();
 }
 
+LineTotals TfrmEntradaToros::lineTotals()
+{
+    const rules::InvoiceTotals totals = m_invoices.totals(linesKey());
+    return {totals.volume, totals.value, totals.lines};
+}
+
 void TfrmEntradaToros::recalculateTotals()
 {
     restrictLines();
-    const rules::InvoiceTotals totals = m_invoices.totals(linesKey());
-    const QString valueText = core::formatAmount(totals.value, QStringLiteral("#0.00"));
-    const QString volumeText = core::formatAmount(totals.volume, QStringLiteral("#0.000"));
+    const LineTotals totals = lineTotals();
+    // The header stores the totals as they are shown.
     if (dm->TEntrada->isEditing()) {
-        dm->TEntrada->setValue(QStringLiteral("VALOR_TOTAL_PRODUTOS"), core::editValue(valueText));
-        dm->TEntrada->setValue(QStringLiteral("QUANTIDADE"), core::editValue(volumeText));
+        dm->TEntrada->setValue(QStringLiteral("VALOR_TOTAL_PRODUTOS"),
+                               core::editValue(core::formatAmount(totals.value, QStringLiteral("#0.00"))));
+        dm->TEntrada->setValue(QStringLiteral("QUANTIDADE"),
+                               core::editValue(core::formatAmount(totals.volume, QStringLiteral("#0.000"))));
     }
-    totalproduto->setText(valueText);
-    quantidade->setText(volumeText);
+    showTotals(totals);
 }
 
 void TfrmEntradaToros::BitBtn9Click()
 {
-    if (lineWindowBusy())
-        return;
-    if (!ask(QStringLiteral("Deseja Excluir esse produto?"), QStringLiteral("Confirmação"), this))
-        return;
-    dm->TEntrada_discriminacao->remove();
+    deleteLine();
+}
+
+void TfrmEntradaToros::linesChanged()
+{
     restrictLines();
     recalculateTotals();
 }
 
 void TfrmEntradaToros::BitBtn10Click()
 {
-    if (lineWindowBusy())
-        return;
-    dm->TEntrada_discriminacao->next();
+    stepLines(&data::DataSet::next);
 }
 
 void TfrmEntradaToros::BitBtn11Click()
 {
-    if (lineWindowBusy())
-        return;
-    dm->TEntrada_discriminacao->prior();
+    stepLines(&data::DataSet::prior);
 }
 
 // Save, cancel, return -------------------------------------------------------
@@ -836,19 +777,14 @@ void TfrmEntradaToros::BitBtn1Click()
         dm->TEntrada->append();
         showLinesGrid(false);
         dm->TEntrada_discriminacao->close();
-        if (auto *picker = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmPesquisa"))))
-            picker->exec();
+        chooseSupplier();
         nota->setFocus();
     };
     save.finished = [this] {
-        for (data::DataSet *d : std::initializer_list<data::DataSet *>{
-                 dm->TEntrada, dm->TEntrada_discriminacao, dm->QFornecedor, dm->QEssencia, dm->QMunicipio})
-            d->close();
+        closeOwnedDataSets();
         for (QPushButton *b : {BitBtn3, BitBtn4, BitBtn5, BitBtn6})
             b->setEnabled(true);
-        m_closing = true;
-        accept();
-        m_closing = false;
+        closeWindow(QDialog::Accepted);
     };
     runMovementSave(this, save);
 }
@@ -889,17 +825,11 @@ void TfrmEntradaToros::BitBtn3Click()
     dm->TEntrada->cancel();
     dm->TEntrada_discriminacao->cancel();
     m_linesKey = {};
-    for (data::DataSet *d : std::initializer_list<data::DataSet *>{
-             dm->TEntrada, dm->TEntrada_discriminacao, dm->TEntrada1, dm->TEntradaDiscriminacao1,
-             dm->QFornecedor, dm->QEssencia, dm->QMunicipio})
-        d->close();
+    closeOwnedDataSets();
     for (QPushButton *b : {BitBtn4, BitBtn5, BitBtn6})
         b->setEnabled(true);
     showLinesGrid(false);
-    m_closing = true;
-    QDialog::done(QDialog::Rejected);
-    FormClose();
-    m_closing = false;
+    closeWindow(QDialog::Rejected);
 }
 
 // Search and delete ----------------------------------------------------------

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "rules/LogInvoice.h"
-
-#include <QDialog>
+#include "widgets/MovementHeaderWindow.h"
+#include "widgets/PickerWindow.h"
 
 class QComboBox;
 class QGroupBox;
@@ -27,11 +27,14 @@ class TfrmEntradaTorosProdutos;
 // Log intake: one supplier invoice at a time (header here, one log per line
 // in TfrmEntradaTorosProdutos), and a tab to find and delete invoices.
 // A log line belongs to its invoice by number and supplier code.
-class TfrmEntradaToros : public QDialog
+class TfrmEntradaToros : public widgets::MovementHeaderWindow
 {
     Q_OBJECT
 public:
     explicit TfrmEntradaToros(data::TDM *dm, QWidget *parent = nullptr);
+
+    // The supplier picker each new invoice starts with.
+    void setSupplierPicker(widgets::Picker picker) { m_supplierPicker = std::move(picker); }
 
     // What the line window copies from the header into each new line.
     struct InvoiceFields
@@ -76,8 +79,7 @@ public:
     QPushButton *NavFirst, *NavPrior, *NavNext, *NavLast;
 
     // Handlers, named after the control and the event.
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
     void BitBtn4Click();  // "&Incluir"
     void BitBtn1Click();  // "&Gravar"
     void BitBtn2Click();  // "&Cancelar"
@@ -107,17 +109,16 @@ public:
     void TabPesquisaSelected();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void done(int result) override;
+    void returnClicked() override { BitBtn3Click(); }
+    widgets::LineTotals lineTotals() override;
+    void lineWindowClosed() override;
+    void linesChanged() override;
 
 private:
     void buildUi();
     QWidget *buildEntryTab();
     QWidget *buildSearchTab();
-    TfrmEntradaTorosProdutos *lineWindow();
-    void lineWindowClosed();
     void setLineButtons(bool include, bool others);
-    void showLinesGrid(bool hasLines);
     void restrictLines();
     bool invoiceNumberTaken() const;
     // The invoice as the header now says (number and supplier), and the one
@@ -125,13 +126,13 @@ private:
     // number was changed after lines were saved, until "&Gravar" moves them.
     rules::InvoiceKey headerKey() const;
     rules::InvoiceKey linesKey() const;
-    bool lineWindowBusy();
     void writeResult(widgets::NumericEdit *edit, const QString &column, double value);
     void setIdleButtons();
+    void chooseSupplier();
 
     data::TDM *dm;
     rules::LogInvoice m_invoices;
     rules::InvoiceKey m_linesKey;
+    widgets::Picker m_supplierPicker;
     bool m_switchingTab = false;
-    bool m_closing = false;
 };

@@ -20,21 +20,6 @@
 
 using namespace widgets;
 
-namespace {
-
-// A caption panel to the left of its value, as the line windows show them.
-QLabel *captionPanel(const QString &text, QWidget *buddy)
-{
-    auto *label = new QLabel(text);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Raised);
-    label->setMinimumWidth(150);
-    label->setBuddy(buddy);
-    return label;
-}
-
-} // namespace
-
 TfrmEntradaTorosProdutos::TfrmEntradaTorosProdutos(data::TDM *dm_, QWidget *parent)
     : MovementLineWindow(parent), dm(dm_)
 {
@@ -100,12 +85,7 @@ TfrmEntradaTorosProdutos::TfrmEntradaTorosProdutos(data::TDM *dm_, QWidget *pare
     desconto->hide();
 
     auto *layout = new QVBoxLayout(this);
-    auto *banner = new QLabel(QStringLiteral("Lançamento de Produtos"));
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: white; "
-                                         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5a3a1a, stop:1 #a07040);"
-                                         "padding: 10px;"));
-    layout->addWidget(banner);
+    layout->addWidget(titleBanner(QStringLiteral("Lançamento de Produtos")));
     auto *grid = new QGridLayout;
     int row = 0;
     auto add = [&](const QString &caption, QWidget *field) {
@@ -190,17 +170,6 @@ void TfrmEntradaTorosProdutos::ESSENCIAClick()
     dm->TEntrada_discriminacao->setValue(QStringLiteral("CODIGOESSENCIA"), ESSENCIA->listValue(QStringLiteral("CODIGO")));
 }
 
-void TfrmEntradaTorosProdutos::writeLine(const QString &column, NumericEdit *edit, double value)
-{
-    // The column receives the result as written in the general number
-    // format, so it is stored unrounded; the edit shows it with its decimals.
-    const double written = core::editValue(core::generalNumber(value));
-    if (dm->TEntrada_discriminacao->isEditing())
-        dm->TEntrada_discriminacao->setValue(column, written);
-    else
-        edit->setValue(written);
-}
-
 void TfrmEntradaTorosProdutos::INDICEEnter()
 {
     m3->setValue(core::grossLogVolume(COMPRIMENTO->value(), DIAMETRO->value(), DIAMETRO1->value()));
@@ -211,22 +180,22 @@ void TfrmEntradaTorosProdutos::INDICEExit()
     const double index = INDICE->value();
     if (INDICE->shownText(index, false) != QStringLiteral("0,000")) {
         desconto->setValue(core::logDiscount(m3->value(), index));
-        writeLine(QStringLiteral("QUANTIDADE"), QUANTIDADE, core::netLogVolume(m3->value(), desconto->value()));
+        writeComputed(dm->TEntrada_discriminacao, QStringLiteral("QUANTIDADE"), QUANTIDADE, core::netLogVolume(m3->value(), desconto->value()));
     } else {
         desconto->setValue(0);
-        writeLine(QStringLiteral("QUANTIDADE"), QUANTIDADE,
+        writeComputed(dm->TEntrada_discriminacao, QStringLiteral("QUANTIDADE"), QUANTIDADE,
                   core::logProduct(COMPRIMENTO->value(), DIAMETRO->value(), DIAMETRO1->value()));
     }
 }
 
 void TfrmEntradaTorosProdutos::VALUNITARIOEnter()
 {
-    writeLine(QStringLiteral("QUANTIDADE"), QUANTIDADE, core::netLogVolume(m3->value(), desconto->value()));
+    writeComputed(dm->TEntrada_discriminacao, QStringLiteral("QUANTIDADE"), QUANTIDADE, core::netLogVolume(m3->value(), desconto->value()));
 }
 
 void TfrmEntradaTorosProdutos::VALUNITARIOExit()
 {
-    writeLine(QStringLiteral("VALTOTAL"), VALTOTAL, core::lineValue(QUANTIDADE->value(), VALUNITARIO->value()));
+    writeComputed(dm->TEntrada_discriminacao, QStringLiteral("VALTOTAL"), VALTOTAL, core::lineValue(QUANTIDADE->value(), VALUNITARIO->value()));
 }
 
 void TfrmEntradaTorosProdutos::ALIQICMSExit()

@@ -58,8 +58,6 @@ protected:
     void FormClose() override;
 
 private:
-    void writeLine(const QString &column, widgets::NumericEdit *edit, double value);
-
     data::TDM *dm;
     QPointer<TfrmEntradaToros> m_header;
 };

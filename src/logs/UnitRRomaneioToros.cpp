@@ -18,7 +18,7 @@ TfrmRRomaneioToros::TfrmRRomaneioToros(data::TDM *dm, QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     const PickerRow client = pickerRow(
-        QStringLiteral("Cliente (Pressione a tecla \"ALT + P\" para pesquisar Cliente)"), QStringLiteral("TfrmPesquisa3"));
+        QStringLiteral("Cliente (Pressione a tecla \"ALT + P\" para pesquisar Cliente)"));
     Edit1 = client.code;
     BitBtn4 = client.button;
     FORNECEDOR = client.name;
@@ -59,6 +59,17 @@ TfrmRRomaneioToros::TfrmRRomaneioToros(data::TDM *dm, QWidget *parent)
 void TfrmRRomaneioToros::FormShow()
 {
     BitBtn4->setFocus();
+}
+
+void TfrmRRomaneioToros::picked(const PickedRow &row)
+{
+    Edit1->setText(row.text(QStringLiteral("CODIGOCREDOR")));
+    FORNECEDOR->setText(row.text(QStringLiteral("NOMECREDOR")));
+    const char *columns[] = {"ENDERECO", "BAIRRO", "CIDADE", "UF", "FONE", "CNPJ", "CPF"};
+    QLineEdit *edits[] = {edit2, edit3, edit5, edit6, edit7, edit9, edit10};
+    for (int i = 0; i < 7; ++i)
+        edits[i]->setText(row.text(QString::fromLatin1(columns[i])));
+    nota->setFocus();
 }
 
 void TfrmRRomaneioToros::produce(logs::ReportOutput output)

@@ -25,6 +25,7 @@ public:
     void FormShow() override;
 
 protected:
+    void picked(const widgets::PickedRow &row) override;
     void produce(logs::ReportOutput output) override;
     void clearFields() override;
 };

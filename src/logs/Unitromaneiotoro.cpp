@@ -10,10 +10,7 @@
 #include "widgets/FieldWidth.h"
 #include "widgets/NumericEdit.h"
 #include "widgets/DBGrid.h"
-#include "widgets/DateEdit.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -32,30 +28,16 @@ namespace {
 
 const QString kConfirmacao = QStringLiteral("Confirmação");
 
-QPushButton *makeButton(const QString &text, const QString &name, const QString &hint = {})
-{
-    auto *b = new QPushButton(text);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    return b;
-}
-
 } // namespace
 
 TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent)
-    : QDialog(parent), dm(dm_), m_lists(dm_->IBDatabase1)
+    : MovementHeaderWindow(parent), dm(dm_), m_lists(dm_->IBDatabase1)
 {
     setObjectName(QStringLiteral("TfrmRomaneiotoro"));
     setWindowTitle(QStringLiteral("Romaneio"));
 
     auto *layout = new QVBoxLayout(this);
-    auto *banner = new QLabel(QStringLiteral("Romaneio de Madeira em Toro"));
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: white; padding: 10px; "
-                                         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5a3a1a, stop:1 #a07040);"));
-    layout->addWidget(banner);
+    layout->addWidget(titleBanner(QStringLiteral("Romaneio de Madeira em Toro")));
 
     auto *client = new QGroupBox(QStringLiteral("Dados Cliente"));
     auto *cg = new QGridLayout(client);
@@ -145,16 +127,14 @@ TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent)
     DBGrid2->horizontalHeader()->setStyleSheet(QStringLiteral("font-weight: bold;"));
     DBGrid2->setMinimumHeight(200);
     gl->addWidget(DBGrid2, 0, 0, 6, 1);
-    BitBtn12 = makeButton(QStringLiteral("Incluir"), QStringLiteral("BitBtn12"));
-    BitBtn7 = makeButton(QStringLiteral("Alterar"), QStringLiteral("BitBtn7"));
-    BitBtn9 = makeButton(QStringLiteral("Excluir"), QStringLiteral("BitBtn9"));
-    BitBtn10 = makeButton(QStringLiteral("Proximo"), QStringLiteral("BitBtn10"));
-    BitBtn11 = makeButton(QStringLiteral("Anterior"), QStringLiteral("BitBtn11"));
+    BitBtn12 = lineButton(QStringLiteral("Incluir"), QStringLiteral("BitBtn12"), true);
+    BitBtn7 = lineButton(QStringLiteral("Alterar"), QStringLiteral("BitBtn7"), true);
+    BitBtn9 = lineButton(QStringLiteral("Excluir"), QStringLiteral("BitBtn9"), true);
+    BitBtn10 = lineButton(QStringLiteral("Proximo"), QStringLiteral("BitBtn10"), true);
+    BitBtn11 = lineButton(QStringLiteral("Anterior"), QStringLiteral("BitBtn11"), true);
     int row = 0;
-    for (QPushButton *b : {BitBtn12, BitBtn7, BitBtn9, BitBtn10, BitBtn11}) {
-        b->setEnabled(false);
+    for (QPushButton *b : {BitBtn12, BitBtn7, BitBtn9, BitBtn10, BitBtn11})
         gl->addWidget(b, row++, 1);
-    }
     auto *totals = new QHBoxLayout;
     m3 = new QLabel;
     m3->setObjectName(QStringLiteral("m3"));
@@ -172,29 +152,26 @@ TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent)
     layout->addWidget(g, 1);
 
     auto *bar = new QHBoxLayout;
-    BitBtn2 = makeButton(QStringLiteral("&Cancelar"), QStringLiteral("BitBtn2"), QStringLiteral("Cancelar Lançamento"));
-    BitBtn3 = makeButton(QStringLiteral("&Retornar"), QStringLiteral("BitBtn3"), QStringLiteral("Fechar"));
-    NavFirst = makeButton(QStringLiteral("|<"), QStringLiteral("NavFirst"));
-    NavPrior = makeButton(QStringLiteral("<"), QStringLiteral("NavPrior"));
-    NavNext = makeButton(QStringLiteral(">"), QStringLiteral("NavNext"));
-    NavLast = makeButton(QStringLiteral(">|"), QStringLiteral("NavLast"));
-    BitBtn5 = makeButton(QStringLiteral("&Incluir/Alterar"), QStringLiteral("BitBtn5"), QStringLiteral("Incluir Lançamento"));
-    BitBtn6 = makeButton(QStringLiteral("E&xcluir"), QStringLiteral("BitBtn6"), QStringLiteral("Excluir Lançamento"));
-    BitBtn4 = makeButton(QStringLiteral("Relatório"), QStringLiteral("BitBtn4"), QStringLiteral("Gerar Relatório"));
+    BitBtn2 = barButton(QStringLiteral("&Cancelar"), QStringLiteral("BitBtn2"), QStringLiteral("Cancelar Lançamento"));
+    BitBtn3 = barButton(QStringLiteral("&Retornar"), QStringLiteral("BitBtn3"), QStringLiteral("Fechar"));
+    BitBtn5 = barButton(QStringLiteral("&Incluir/Alterar"), QStringLiteral("BitBtn5"), QStringLiteral("Incluir Lançamento"));
+    BitBtn6 = barButton(QStringLiteral("E&xcluir"), QStringLiteral("BitBtn6"), QStringLiteral("Excluir Lançamento"));
+    BitBtn4 = barButton(QStringLiteral("Relatório"), QStringLiteral("BitBtn4"), QStringLiteral("Gerar Relatório"));
     bar->addWidget(BitBtn2);
     bar->addWidget(BitBtn3);
     bar->addStretch();
-    for (QPushButton *b : {NavFirst, NavPrior, NavNext, NavLast}) {
-        b->setFixedWidth(34);
-        bar->addWidget(b);
-    }
+    const QVector<QPushButton *> nav = navigator(bar, dm->TROMANEIOTORO);
+    NavFirst = nav[0];
+    NavPrior = nav[1];
+    NavNext = nav[2];
+    NavLast = nav[3];
     bar->addStretch();
     for (QPushButton *b : {BitBtn5, BitBtn6, BitBtn4})
         bar->addWidget(b);
     layout->addLayout(bar);
 
     auto click = [this](QPushButton *b, void (TfrmRomaneiotoro::*handler)()) {
-        connect(b, &QPushButton::clicked, this, [this, handler] { guarded(this, [&] { (this->*handler)(); }); });
+        onClick(b, [this, handler] { (this->*handler)(); });
     };
     click(BitBtn5, &TfrmRomaneiotoro::BitBtn5Click);
     click(BitBtn12, &TfrmRomaneiotoro::BitBtn12Click);
@@ -204,50 +181,24 @@ TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent)
     click(BitBtn3, &TfrmRomaneiotoro::BitBtn3Click);
     click(BitBtn6, &TfrmRomaneiotoro::BitBtn6Click);
     click(BitBtn4, &TfrmRomaneiotoro::BitBtn4Click);
-    // Moving off a row being typed in the line window would post it unchecked.
-    auto move = [this](QPushButton *b, void (data::DataSet::*step)()) {
-        connect(b, &QPushButton::clicked, this, [this, step] {
-            guarded(this, [&] {
-                if (!lineWindowBusy())
-                    (dm->TROMANEIOTORO->*step)();
-            });
-        });
-    };
-    move(BitBtn10, &data::DataSet::next);
-    move(BitBtn11, &data::DataSet::prior);
-    move(NavFirst, &data::DataSet::first);
-    move(NavPrior, &data::DataSet::prior);
-    move(NavNext, &data::DataSet::next);
-    move(NavLast, &data::DataSet::last);
+    click(BitBtn10, &TfrmRomaneiotoro::BitBtn10Click);
+    click(BitBtn11, &TfrmRomaneiotoro::BitBtn11Click);
     onEnter(data, [this] { dataEnter(); });
     onExit(nota, [this] { notaExit(); });
-}
 
-void TfrmRomaneiotoro::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
+    setLines(dm->TROMANEIOTORO, QStringLiteral("NF"), QStringLiteral("CODEMPRESA"),
+             QStringLiteral("TfrmRomaneiotorosprodutos"));
+    setOwnedDataSets({dm->TROMANEIOTORO, dm->QCredor, dm->QEssencia});
+    setReturnButton(BitBtn3);
+    setIdleState({{BitBtn5, BitBtn6, BitBtn4, BitBtn2, BitBtn3},
+                  {BitBtn12, BitBtn7, BitBtn9, BitBtn10, BitBtn11, nota, data},
+                  {}});
+    setTotalsDisplay(m3, QStringLiteral("#0.0000"), valtotal, QStringLiteral("#0.00"));
 }
 
 void TfrmRomaneiotoro::FormShow()
 {
-    setCallerMark(this, true);
-    IdleState{{BitBtn5, BitBtn6, BitBtn4, BitBtn2, BitBtn3},
-              {BitBtn12, BitBtn7, BitBtn9, BitBtn10, BitBtn11, nota, data},
-              {}}.apply();
     BitBtn5->setFocus();
-}
-
-void TfrmRomaneiotoro::done(int result)
-{
-    if (result == QDialog::Rejected && !m_closing) {
-        if (BitBtn3->isEnabled())
-            guarded(this, [this] { BitBtn3Click(); });
-        return;
-    }
-    setCallerMark(this, false);
-    QDialog::done(result);
 }
 
 void TfrmRomaneiotoro::clearClient()
@@ -270,13 +221,8 @@ void TfrmRomaneiotoro::setLineButtons(bool enabled)
 
 void TfrmRomaneiotoro::openList()
 {
-    auto *t = dm->TROMANEIOTORO;
-    t->close();
     m_listKey = {nota->value(), Edit1->text().toDouble()};
-    t->setFilter(QStringLiteral("NF = :nf and CODEMPRESA = :empresa"),
-                 {{QStringLiteral("nf"), m_listKey.number}, {QStringLiteral("empresa"), m_listKey.client}});
-    t->setFiltered(true);
-    t->open();
+    filterLines(m_listKey.number, m_listKey.client);
 }
 
 void TfrmRomaneiotoro::setRowCountCaption()
@@ -284,36 +230,47 @@ void TfrmRomaneiotoro::setRowCountCaption()
     g->setTitle(QStringLiteral("Produtos > %1").arg(dm->TROMANEIOTORO->recordCount()));
 }
 
-void TfrmRomaneiotoro::listTotals()
+LineTotals TfrmRomaneiotoro::lineTotals()
 {
     const rules::PackingListTotals totals = m_lists.totals(m_listKey);
-    valtotal->setText(core::formatAmount(totals.value, QStringLiteral("#0.00")));
-    m3->setText(core::formatAmount(totals.volume, QStringLiteral("#0.0000")));
+    return {totals.volume, totals.value, totals.rows};
 }
 
-bool TfrmRomaneiotoro::lineWindowBusy()
+void TfrmRomaneiotoro::listTotals()
 {
-    return widgets::lineWindowBusy(qobject_cast<QDialog *>(windows().existing(QStringLiteral("TfrmRomaneiotorosprodutos"))),
-                                    dm->TROMANEIOTORO);
+    showTotals();
 }
 
 void TfrmRomaneiotoro::BitBtn5Click()
 {
-    dm->QCredor->open();
-    if (dm->QCredor->isEmpty()) {
-        dm->QCredor->close();
-        warn(QStringLiteral("Não há Cliente(s) Cadastrado(s), Verifíque!"), QStringLiteral("Saída"), this);
+    if (!partiesExist(dm->QCredor, QStringLiteral("Não há Cliente(s) Cadastrado(s), Verifíque!"), QStringLiteral("Saída")))
         return;
-    }
     clearClient();
     BitBtn12->setEnabled(true);
     for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn7, BitBtn11})
         b->setEnabled(false);
-    dm->QCredor->close();
     dm->TROMANEIOTORO->setFiltered(false);
     dm->TROMANEIOTORO->close();
-    if (auto *picker = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmPesquisa3"))))
-        picker->exec();
+    chooseClient();
+}
+
+// Closed without a choice the list goes back to no number and no line can
+// be added.
+void TfrmRomaneiotoro::chooseClient()
+{
+    const std::optional<PickedRow> row = m_clientPicker.choose();
+    if (!row) {
+        nota->setValue(0);
+        BitBtn12->setEnabled(false);
+        dm->QCredor->close();
+        return;
+    }
+    fornecedor->setText(row->text(QStringLiteral("NOMECREDOR")));
+    inscricao->setText(row->text(QStringLiteral("CNPJ")));
+    Edit1->setText(row->text(QStringLiteral("CODIGOCREDOR")));
+    nota->setEnabled(true);
+    data->setEnabled(true);
+    nota->setFocus();
 }
 
 void TfrmRomaneiotoro::dataEnter()
@@ -341,17 +298,6 @@ void TfrmRomaneiotoro::notaExit()
         b->setEnabled(false);
 }
 
-static TfrmRomaneiotorosprodutos *lineWindowOf(data::TDM *dm, TfrmRomaneiotoro *header)
-{
-    auto *w = windows().get<TfrmRomaneiotorosprodutos>();
-    if (!w) {
-        w = new TfrmRomaneiotorosprodutos(dm, header);
-        windows().add(w);
-    }
-    w->setHeader(header);
-    return w;
-}
-
 void TfrmRomaneiotoro::BitBtn12Click()
 {
     if (lineWindowBusy())
@@ -371,8 +317,9 @@ void TfrmRomaneiotoro::BitBtn7Click()
 
 void TfrmRomaneiotoro::showLineWindow()
 {
-    TfrmRomaneiotorosprodutos *w = lineWindowOf(dm, this);
-    w->showFor(this, w->DBEDIT1, [this] { guarded(this, [this] { lineWindowClosed(); }); });
+    auto *w = lineWindow<TfrmRomaneiotorosprodutos>(dm);
+    w->setHeader(this);
+    openLineWindow(w, w->DBEDIT1);
     // The row joins the list loaded: its number and client stay put until
     // the line window closes.
     nota->setEnabled(false);
@@ -396,16 +343,24 @@ void TfrmRomaneiotoro::lineWindowClosed()
 
 void TfrmRomaneiotoro::BitBtn9Click()
 {
-    if (lineWindowBusy())
-        return;
-    if (!ask(QStringLiteral("Deseja Excluir esse produto?"), kConfirmacao, this)) {
-        nota->setFocus();
-        return;
-    }
-    dm->TROMANEIOTORO->remove();
+    deleteLine(nota);
+}
+
+void TfrmRomaneiotoro::linesChanged()
+{
     setRowCountCaption();
     openList();
     listTotals();
+}
+
+void TfrmRomaneiotoro::BitBtn10Click()
+{
+    stepLines(&data::DataSet::next);
+}
+
+void TfrmRomaneiotoro::BitBtn11Click()
+{
+    stepLines(&data::DataSet::prior);
 }
 
 void TfrmRomaneiotoro::BitBtn2Click()
@@ -431,13 +386,8 @@ void TfrmRomaneiotoro::BitBtn3Click()
     setLineButtons(false);
     dm->TROMANEIOTORO->cancel();
     dm->TROMANEIOTORO->setFiltered(false);
-    dm->TROMANEIOTORO->close();
-    dm->QCredor->close();
-    dm->QEssencia->close();
-    m_closing = true;
-    setCallerMark(this, false);
-    QDialog::done(QDialog::Rejected);
-    m_closing = false;
+    closeOwnedDataSets();
+    closeWindow(QDialog::Rejected);
 }
 
 void TfrmRomaneiotoro::BitBtn6Click()
@@ -475,8 +425,7 @@ void TfrmRomaneiotoro::BitBtn4Click()
     if (dm->QManutencao->isEmpty()) {
         dm->QManutencao->close();
         inform(QStringLiteral("Parametros da Empresa não informados, Verífique!"), QStringLiteral("Informação"), this);
-        if (auto *company = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmManutencao1"))))
-            company->exec();
+        execWindow(QStringLiteral("TfrmManutencao1"));
         return;
     }
     dm->QROMANEIOTORO->open();
@@ -494,6 +443,5 @@ void TfrmRomaneiotoro::BitBtn4Click()
     nota->setEnabled(false);
     data->setEnabled(false);
     dm->QROMANEIOTORO->close();
-    if (auto *report = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmRRomaneioToros"))))
-        report->exec();
+    execWindow(QStringLiteral("TfrmRRomaneioToros"));
 }

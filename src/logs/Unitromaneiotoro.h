@@ -1,8 +1,8 @@
 #pragma once
 
 #include "rules/LogPackingList.h"
-
-#include <QDialog>
+#include "widgets/MovementHeaderWindow.h"
+#include "widgets/PickerWindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -15,11 +15,14 @@ namespace widgets { class DBEdit; class DBGrid; class DateEdit; }
 
 // Log packing list: the logs of a load sent to a client, one row of
 // ROMANEIO_TORO per log; a list is the rows of one number and one client.
-class TfrmRomaneiotoro : public QDialog
+class TfrmRomaneiotoro : public widgets::MovementHeaderWindow
 {
     Q_OBJECT
 public:
     explicit TfrmRomaneiotoro(data::TDM *dm, QWidget *parent = nullptr);
+
+    // The client picker each new list starts with.
+    void setClientPicker(widgets::Picker picker) { m_clientPicker = std::move(picker); }
 
     QLineEdit *fornecedor, *MaskEdit1, *inscricao, *Edit1;
     widgets::DBEdit *EditFax, *nota1, *data1;
@@ -40,31 +43,34 @@ public:
     void listTotals();
     void setRowCountCaption();
 
-    void FormShow();
+    void FormShow() override;
     void BitBtn5Click();  // "&Incluir/Alterar"
     void dataEnter();
     void notaExit();      // loads the list
     void BitBtn12Click(); // line "Incluir"
     void BitBtn7Click();  // line "Alterar"
     void BitBtn9Click();  // line "Excluir"
+    void BitBtn10Click(); // line "Proximo"
+    void BitBtn11Click(); // line "Anterior"
     void BitBtn2Click();  // "&Cancelar"
     void BitBtn3Click();  // "&Retornar"
     void BitBtn6Click();  // "E&xcluir": the whole list
     void BitBtn4Click();  // "Relatório"
-    void lineWindowClosed();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void done(int result) override;
+    void returnClicked() override { BitBtn3Click(); }
+    widgets::LineTotals lineTotals() override;
+    void lineWindowClosed() override;
+    void linesChanged() override;
 
 private:
     void clearClient();
     void setLineButtons(bool enabled);
-    bool lineWindowBusy();
     void showLineWindow();
+    void chooseClient();
 
     data::TDM *dm;
     rules::LogPackingList m_lists;
     rules::PackingListKey m_listKey;
-    bool m_closing = false;
+    widgets::Picker m_clientPicker;
 };

@@ -69,11 +69,7 @@ TfrmRomaneiotorosprodutos::TfrmRomaneiotorosprodutos(data::TDM *dm_, QWidget *pa
     VALTOTAL->setStyleSheet(QStringLiteral("background: #FFFFE1;"));
 
     auto *layout = new QVBoxLayout(this);
-    auto *banner = new QLabel(QStringLiteral("Lançamento de Produtos"));
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: white; padding: 10px; "
-                                         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5a3a1a, stop:1 #a07040);"));
-    layout->addWidget(banner);
+    layout->addWidget(titleBanner(QStringLiteral("Lançamento de Produtos")));
     auto *grid = new QGridLayout;
     int row = 0;
     auto add = [&](const QString &caption, QWidget *field) {

@@ -10,6 +10,8 @@
 #include "UnitRepEstoque.h"
 #include "UnitRepFornecedores.h"
 #include "UnitRepMunicipio.h"
+#include "UnitRepProducao.h"
+#include "UnitRepProducao1.h"
 #include "UnitRepProduto.h"
 #include "UnitRepRomaneioToros.h"
 #include "Unitrepsubprodutos.h"
@@ -25,6 +27,8 @@ QVector<ReportEntry> catalogEntries()
         repEntrada2Entry(),
         repEntrada3Entry(),
         repRomaneioTorosEntry(),
+        repProducaoEntry(),
+        repProducao1Entry(),
         repEssenciaEntry(),
         repProdutoEntry(),
         repsubprodutoEntry(),

@@ -21,18 +21,32 @@ int count(data::Connection *c, const QString &sql, const QVariantMap &p)
 
 } // namespace
 
+const InvoiceTables &logIntakeTables()
+{
+    static const InvoiceTables tables{QStringLiteral("ENTRADA_TOROS"),
+                                      QStringLiteral("ENTRADA_TOROS_DISCRIMINACAO")};
+    return tables;
+}
+
+const InvoiceTables &sawnIntakeTables()
+{
+    static const InvoiceTables tables{QStringLiteral("ENTRADA_SERRADA"),
+                                      QStringLiteral("ENTRADA_SERRADA_DISCRIMINACAO")};
+    return tables;
+}
+
 int LogInvoice::headerCount(const InvoiceKey &key) const
 {
     return count(m_connection,
-                 QStringLiteral("select count(*) from ENTRADA_TOROS where NF_NUMERO = :nf and CODIGOFORNECEDOR = :forn"),
+                 sql(QStringLiteral("select count(*) from %1 where NF_NUMERO = :nf and CODIGOFORNECEDOR = :forn")),
                  params(key));
 }
 
 int LogInvoice::lineCount(const InvoiceKey &key) const
 {
     return count(m_connection,
-                 QStringLiteral("select count(*) from ENTRADA_TOROS_DISCRIMINACAO "
-                                "where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn"),
+                 sql(QStringLiteral("select count(*) from %2 "
+                                "where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn")),
                  params(key));
 }
 
@@ -49,8 +63,8 @@ InvoiceTotals LogInvoice::totals(const InvoiceKey &key) const
 {
     const QVariantList row = data::firstRow(
         m_connection,
-        QStringLiteral("select sum(VALTOTAL), sum(QUANTIDADE), count(*) from ENTRADA_TOROS_DISCRIMINACAO "
-                       "where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn"),
+        sql(QStringLiteral("select sum(VALTOTAL), sum(QUANTIDADE), count(*) from %2 "
+                       "where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn")),
         params(key));
     InvoiceTotals t;
     if (row.size() == 3) {
@@ -64,8 +78,8 @@ InvoiceTotals LogInvoice::totals(const InvoiceKey &key) const
 int LogInvoice::sawnLogs(const InvoiceKey &key) const
 {
     return count(m_connection,
-                 QStringLiteral("select count(*) from ENTRADA_TOROS_DISCRIMINACAO "
-                                "where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn and SITUACAO = 1"),
+                 sql(QStringLiteral("select count(*) from %2 "
+                                "where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn and SITUACAO = 1")),
                  params(key));
 }
 
@@ -80,9 +94,9 @@ int LogInvoice::moveLines(const InvoiceKey &from, const InvoiceKey &to, const Su
     p.insert(QStringLiteral("cpf"), supplier.cpf);
     p.insert(QStringLiteral("ie"), supplier.inscricao);
     return data::execute(m_connection,
-                         QStringLiteral("update ENTRADA_TOROS_DISCRIMINACAO set NFNUMERO = :newnf, "
+                         sql(QStringLiteral("update %2 set NFNUMERO = :newnf, "
                                         "CODIGOFORNECEDOR = :newforn, FORNECEDOR = :nome, CPF = :cpf, "
-                                        "INSCRICAO = :ie where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn"),
+                                        "INSCRICAO = :ie where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn")),
                          p);
 }
 
@@ -91,7 +105,7 @@ bool LogInvoice::remove(const QVariant &headerKey)
     data::Transaction work(m_connection);
     const QVariantList header = data::firstRow(
         m_connection,
-        QStringLiteral("select NF_NUMERO, CODIGOFORNECEDOR from ENTRADA_TOROS where CODIGOENTRADA = :id"),
+        sql(QStringLiteral("select NF_NUMERO, CODIGOFORNECEDOR from %1 where CODIGOENTRADA = :id")),
         {{QStringLiteral("id"), headerKey}});
     if (header.isEmpty())
         throw data::DataError(QStringLiteral("A Nota Fiscal não foi encontrada; talvez já tenha sido excluída."));
@@ -99,9 +113,9 @@ bool LogInvoice::remove(const QVariant &headerKey)
     if (sawnLogs(key) > 0)
         return false;
     data::execute(m_connection,
-                  QStringLiteral("delete from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn"),
+                  sql(QStringLiteral("delete from %2 where NFNUMERO = :nf and CODIGOFORNECEDOR = :forn")),
                   params(key));
-    data::execute(m_connection, QStringLiteral("delete from ENTRADA_TOROS where CODIGOENTRADA = :id"),
+    data::execute(m_connection, sql(QStringLiteral("delete from %1 where CODIGOENTRADA = :id")),
                   {{QStringLiteral("id"), headerKey}});
     work.commit();
     return true;

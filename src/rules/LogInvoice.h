@@ -40,11 +40,28 @@ struct InvoiceTotals
     int lines = 0;
 };
 
-// The rules of log intake invoices, asked of the database.
+// The two tables of an intake invoice: the header (NF_NUMERO,
+// CODIGOFORNECEDOR) and its lines (NFNUMERO, CODIGOFORNECEDOR).
+struct InvoiceTables
+{
+    QString header;
+    QString lines;
+};
+
+// Logs: ENTRADA_TOROS and its lines, the default.
+const InvoiceTables &logIntakeTables();
+// Sawn wood bought in: ENTRADA_SERRADA and its lines. Its lines hold no
+// logs, so nothing of them is ever sawn.
+const InvoiceTables &sawnIntakeTables();
+
+// The rules of intake invoices, asked of the database.
 class LogInvoice
 {
 public:
-    explicit LogInvoice(data::Connection *connection) : m_connection(connection) {}
+    explicit LogInvoice(data::Connection *connection, const InvoiceTables &tables = logIntakeTables())
+        : m_connection(connection), m_tables(tables)
+    {
+    }
 
     // A number is taken for a supplier when a header holds it, or when lines
     // hold it without a header: such lines must not silently become part of
@@ -70,7 +87,14 @@ public:
     bool remove(const QVariant &headerKey);
 
 private:
+    // %1 the header table, %2 the lines table.
+    QString sql(QString text) const
+    {
+        return text.replace(QLatin1String("%1"), m_tables.header).replace(QLatin1String("%2"), m_tables.lines);
+    }
+
     data::Connection *m_connection;
+    InvoiceTables m_tables;
 };
 
 } // namespace rules

@@ -477,7 +477,24 @@ void TfrmSaidaMadeiras::BitBtn4Click()
     dm->TSaida->append();
     m_linesKey = {};
     dm->QMunicipio->open();
-    execWindow(QStringLiteral("TfrmPesquisa3"));
+    chooseClient();
+}
+
+// Closed without a choice the client stays as it was (empty on a new
+// invoice, which the save then refuses).
+void TfrmSaidaMadeiras::chooseClient()
+{
+    const std::optional<PickedRow> row = m_clientPicker.choose();
+    if (!row)
+        return;
+    if (!row->isEmpty()) {
+        writeInto(fornecedor, row->value(QStringLiteral("NOMECREDOR")));
+        writeInto(inscricao, row->value(QStringLiteral("IE")));
+        writeInto(DBEdit1, row->value(QStringLiteral("CNPJ")));
+        writeInto(DBEDIT6, row->value(QStringLiteral("CODIGOCREDOR")));
+    }
+    activateWindow();
+    nota->setFocus();
 }
 
 void TfrmSaidaMadeiras::notaEnter()
@@ -699,7 +716,7 @@ void TfrmSaidaMadeiras::BitBtn1Click()
     // Without a client the picker is shown again.
     if (fornecedor->text().isEmpty()) {
         passChecks({save.checks.first()}, this);
-        execWindow(QStringLiteral("TfrmPesquisa3"));
+        chooseClient();
         return;
     }
     save.confirmText = QStringLiteral("Confirma a Inclusão?");
@@ -722,7 +739,7 @@ void TfrmSaidaMadeiras::BitBtn1Click()
         dm->TSaida->append();
         showLinesGrid(false);
         lines()->close();
-        execWindow(QStringLiteral("TfrmPesquisa3"));
+        chooseClient();
     };
     save.finished = [this] {
         closeOwnedDataSets();

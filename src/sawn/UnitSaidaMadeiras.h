@@ -2,6 +2,7 @@
 
 #include "rules/SawnSale.h"
 #include "widgets/MovementHeaderWindow.h"
+#include "widgets/PickerWindow.h"
 
 class QLineEdit;
 class QPushButton;
@@ -29,6 +30,9 @@ class TfrmSaidaMadeiras : public widgets::MovementHeaderWindow
     Q_OBJECT
 public:
     explicit TfrmSaidaMadeiras(data::TDM *dm, QWidget *parent = nullptr);
+
+    // The client picker each new invoice starts with.
+    void setClientPicker(widgets::Picker picker) { m_clientPicker = std::move(picker); }
 
     // What each new line copies from the header.
     SaleLineInvoice lineInvoice() const;
@@ -104,9 +108,11 @@ private:
     QString numberRefusal() const;
     void writeResult(widgets::NumericEdit *edit, const QString &column, double value);
     void showPage(int index);
+    void chooseClient();
 
     data::TDM *dm;
     rules::SawnSale m_sale;
     rules::InvoiceKey m_linesKey;
+    widgets::Picker m_clientPicker;
     bool m_switchingTab = false;
 };

@@ -239,7 +239,27 @@ void TfrmRomaneioserrada::BitBtn5Click()
         b->setEnabled(false);
     lines()->setFiltered(false);
     lines()->close();
-    execWindow(QStringLiteral("TfrmPesquisa3"));
+    chooseClient();
+}
+
+// Closed without a choice the list goes back to no number and no line can
+// be added.
+void TfrmRomaneioserrada::chooseClient()
+{
+    const std::optional<PickedRow> row = m_clientPicker.choose();
+    if (!row) {
+        nota->setValue(0);
+        BitBtn12->setEnabled(false);
+        dm->QCredor->close();
+        return;
+    }
+    fornecedor->setText(row->text(QStringLiteral("NOMECREDOR")));
+    inscricao->setText(row->text(QStringLiteral("CNPJ")));
+    Edit1->setText(row->text(QStringLiteral("CODIGOCREDOR")));
+    nota->setEnabled(true);
+    data->setEnabled(true);
+    activateWindow();
+    nota->setFocus();
 }
 
 void TfrmRomaneioserrada::dataEnter()

@@ -2,6 +2,7 @@
 
 #include "rules/LogPackingList.h"
 #include "widgets/MovementHeaderWindow.h"
+#include "widgets/PickerWindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -28,6 +29,9 @@ public:
     QPushButton *BitBtn12, *BitBtn7, *BitBtn9, *BitBtn10, *BitBtn11;
     QLabel *m3, *valtotal;
     QPushButton *BitBtn5, *BitBtn6, *BitBtn2, *BitBtn4, *BitBtn3;
+
+    // The client picker each new list starts with.
+    void setClientPicker(widgets::Picker picker) { m_clientPicker = std::move(picker); }
 
     // The list loaded by the last openList(): rows saved in the line window
     // join it, whatever the fields show meanwhile.
@@ -58,8 +62,10 @@ private:
     // Back to no list: the client, number and date cleared and disabled.
     void dropList();
     void showLineWindow();
+    void chooseClient();
 
     data::TDM *dm;
     rules::SawnPackingList m_lists;
     rules::PackingListKey m_listKey;
+    widgets::Picker m_clientPicker;
 };

@@ -27,49 +27,6 @@ protected:
 
 } // namespace
 
-QVector<TfrmPesquisa::Caller> &TfrmPesquisa::table()
-{
-    static QVector<Caller> callers = {
-        {QStringLiteral("TfrmEntradaSerrada"),
-         {{QStringLiteral("RAZAO_SOCIAL"), kByName},
-          {QStringLiteral("CGC"), QStringLiteral("CNPJ")},
-          {QStringLiteral("INSC_ESTADUAL"), QStringLiteral("INSCESTADUAL")},
-          {QStringLiteral("DBEDIT6"), kByCode}},
-         QStringLiteral("nota"),
-         {{QStringLiteral("nota"), QStringLiteral("0")}}},
-        {QStringLiteral("TfrmEntradaToros"),
-         {{QStringLiteral("fornecedor"), kByName},
-          {QStringLiteral("DBEdit1"), QStringLiteral("CPF")},
-          {QStringLiteral("inscricao"), QStringLiteral("INSCESTADUAL")},
-          {QStringLiteral("DBEDIT6"), kByCode}},
-         QStringLiteral("nota"),
-         {}},
-        {QStringLiteral("TfrmREntrada1"),
-         {{QStringLiteral("FORNECEDOR"), kByName}, {QStringLiteral("Edit1"), kByCode}},
-         QStringLiteral("nota1"),
-         {}},
-        {QStringLiteral("TfrmFunRural"),
-         {{QStringLiteral("FORNECEDOR"), kByName}, {QStringLiteral("essencia"), kByCode}},
-         QStringLiteral("BitBtn1"),
-         {}},
-        {QStringLiteral("TfrmREntrada3"),
-         {{QStringLiteral("FORNECEDOR"), kByName}, {QStringLiteral("Edit1"), kByCode}},
-         QStringLiteral("nota1"),
-         {}},
-    };
-    return callers;
-}
-
-const QVector<TfrmPesquisa::Caller> &TfrmPesquisa::callers()
-{
-    return table();
-}
-
-void TfrmPesquisa::registerCaller(const Caller &caller)
-{
-    registerInto(table(), caller);
-}
-
 TfrmPesquisa::TfrmPesquisa(data::TDM *dm, QWidget *parent)
     : PickerWindow(
           Setup{QStringLiteral("TfrmPesquisa"),
@@ -83,16 +40,8 @@ TfrmPesquisa::TfrmPesquisa(data::TDM *dm, QWidget *parent)
                  {QStringLiteral("INSCESTADUAL"), QStringLiteral("Insc.Estadual"), 130}},
                 580,
                 {{QStringLiteral("CÓDIGO"), kByCode}, {QStringLiteral("FORNECEDOR"), kByName}},
-                1,
-                &table(),
-                /*closeWithoutCaller=*/true,
-                /*writeAsText=*/false},
+                1},
           parent)
 {
     DBGrid1->setItemDelegateForColumn(0, new CodeColumnDelegate(DBGrid1));
-}
-
-bool TfrmPesquisa::closesListOnReturn(const QWidget *, const Caller &) const
-{
-    return true;
 }

@@ -6,7 +6,6 @@
 #include "widgets/LookupCombo.h"
 #include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -157,10 +156,16 @@ void TfrmConsultaProduto::FormShow()
     SpeedButton1->setFocus();
 }
 
+// Closed without a choice the client stays as it was.
 void TfrmConsultaProduto::SpeedButton1Click()
 {
-    if (auto *picker = qobject_cast<QDialog *>(windows().find(QStringLiteral("TfrmPesquisa3"))))
-        picker->exec();
+    const std::optional<PickedRow> row = m_clientPicker.choose();
+    if (!row)
+        return;
+    Edit2->setText(row->text(QStringLiteral("CODIGOCREDOR")));
+    FORNECEDOR->setText(row->text(QStringLiteral("NOMECREDOR")));
+    activateWindow();
+    nota->setFocus();
 }
 
 void TfrmConsultaProduto::DBLookupComboBox1Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rules/SawnSale.h"
+#include "widgets/PickerWindow.h"
 
 #include <QDialog>
 
@@ -20,6 +21,8 @@ class TfrmConsultaProduto : public QDialog
     Q_OBJECT
 public:
     explicit TfrmConsultaProduto(data::TDM *dm, QWidget *parent = nullptr);
+
+    void setClientPicker(widgets::Picker picker) { m_clientPicker = std::move(picker); }
 
     QLineEdit *Edit2;       // client code, written by the client picker
     QLineEdit *FORNECEDOR;  // client name, written by the client picker
@@ -49,4 +52,5 @@ private:
 
     data::TDM *dm;
     rules::SawnSale m_sale;
+    widgets::Picker m_clientPicker;
 };

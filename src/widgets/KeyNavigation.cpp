@@ -128,6 +128,11 @@ QColor KeyNavigator::focusColour()
     return QApplication::palette().color(QPalette::Inactive, QPalette::ToolTipBase);
 }
 
+void KeyNavigator::leaveEnterTo(QWidget *control)
+{
+    control->setProperty("_ownEnter", true);
+}
+
 bool KeyNavigator::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
@@ -145,6 +150,8 @@ bool KeyNavigator::eventFilter(QObject *watched, QEvent *event)
         return false;
     auto *key = static_cast<QKeyEvent *>(event);
     if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    if (isEnter(key->key()) && focused->property("_ownEnter").toBool())
         return false;
     const NavMove move = moveFor(focused, key->key());
     if (move == NavMove::None)

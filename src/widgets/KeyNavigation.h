@@ -41,6 +41,9 @@ public:
     // Switches navigation off while WINDOW is shown and on again when it hides.
     void switchOffWhileShown(QWidget *window);
 
+    // Leaves Enter in CONTROL to the control (a field where Enter saves).
+    static void leaveEnterTo(QWidget *control);
+
     // The table itself, for a key code (Qt::Key_Return, Qt::Key_Escape, ...).
     static NavMove moveFor(const QWidget *focused, int key);
 

@@ -1,6 +1,8 @@
 #include "MovementWindow.h"
 
+#include "NumericEdit.h"
 #include "Prompter.h"
+#include "core/Formats.h"
 #include "data/DataSet.h"
 
 #include <QEvent>
@@ -9,6 +11,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QVariant>
@@ -203,6 +206,25 @@ void setMovementWindowFlags(QDialog *window)
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 }
 
+QLabel *titleBanner(const QString &text)
+{
+    auto *banner = new QLabel(text);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: white; padding: 10px; "
+                                         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5a3a1a, stop:1 #a07040);"));
+    return banner;
+}
+
+QLabel *captionPanel(const QString &text, QWidget *buddy)
+{
+    auto *label = new QLabel(text);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Raised);
+    label->setMinimumWidth(150);
+    label->setBuddy(buddy);
+    return label;
+}
+
 MovementLineWindow::MovementLineWindow(QWidget *parent) : QDialog(parent)
 {
     setMovementWindowFlags(this);
@@ -235,6 +257,15 @@ void MovementLineWindow::showFor(QWidget *header, QWidget *focus, std::function<
     activateWindow();
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
+}
+
+void MovementLineWindow::writeComputed(data::DataSet *rows, const QString &column, NumericEdit *edit, double value)
+{
+    const double written = core::editValue(core::generalNumber(value));
+    if (rows->isEditing())
+        rows->setValue(column, written);
+    else
+        edit->setValue(written);
 }
 
 void MovementLineWindow::windowFinished()

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 #include <QMetaObject>
 #include <QPointer>
@@ -14,6 +15,8 @@ class QPushButton;
 namespace data { class DataSet; }
 
 namespace widgets {
+
+class NumericEdit;
 
 // The movement windows (invoices, packing lists) share one shape: a header
 // window and a line window shown without blocking it. Each line is posted
@@ -88,6 +91,11 @@ protected:
     // What the window does whenever it closes, before the header hears of it.
     virtual void FormClose() {}
 
+    // A computed amount: the column receives it as written in the general
+    // number format, so it is stored unrounded; with no row being typed the
+    // edit shows it with its decimals.
+    static void writeComputed(data::DataSet *rows, const QString &column, NumericEdit *edit, double value);
+
     // The line windows' button row: "&Gravar" (BitBtn1) and "&Retornar" (BitBtn3).
     QHBoxLayout *saveReturnButtons(QPushButton *&save, QPushButton *&back);
 
@@ -106,6 +114,11 @@ bool lineWindowBusy(QDialog *window, data::DataSet *rows);
 
 // Movement windows have no title-bar buttons and open centred.
 void setMovementWindowFlags(QDialog *window);
+
+// The title banner across the top of a window.
+QLabel *titleBanner(const QString &text);
+// A raised caption to the left of its field, as the line windows show them.
+QLabel *captionPanel(const QString &text, QWidget *buddy);
 
 // Runs an action when a control takes or loses the focus (the windows'
 // "entering" and "leaving" events). The leave action runs before the

@@ -3,10 +3,8 @@
 #include "data/Table.h"
 #include "widgets/DBEdit.h"
 #include "widgets/KeyNavigation.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/NumericEdit.h"
 #include "widgets/Prompter.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,9 +18,24 @@
 
 namespace widgets {
 
-void writeInto(QWidget *caller, const QString &controlName, const QVariant &value)
+QString PickedRow::text(const QString &column) const
 {
-    QWidget *w = caller->objectName() == controlName ? caller : caller->findChild<QWidget *>(controlName);
+    const QVariant v = m_values.value(column);
+    return v.isNull() ? QString() : v.toString();
+}
+
+PickedRow currentRow(const data::DataSet *list)
+{
+    if (!list || !list->isActive() || list->recNo() < 0)
+        return {};
+    QVariantMap values;
+    for (const data::Field &f : list->fields())
+        values.insert(f.name, list->value(f.name));
+    return PickedRow(values);
+}
+
+void writeInto(QWidget *w, const QVariant &value)
+{
     if (!w)
         return;
     if (auto *e = qobject_cast<DBEdit *>(w); e && e->link()->isActive()) {
@@ -39,34 +52,10 @@ void writeInto(QWidget *caller, const QString &controlName, const QVariant &valu
     }
 }
 
-PickerWindow::Caller::Caller(QString windowClass, Fields fields, QString focus, Fields onReturn)
-    : windowClass(std::move(windowClass)), fields(std::move(fields)), focus(std::move(focus)),
-      onReturn(std::move(onReturn))
-{
-}
-
-PickerWindow::Caller::Caller(QString windowClass, Fields fields, QStringList enable, QString focus,
-                             Fields onReturn, QStringList disableOnReturn)
-    : windowClass(std::move(windowClass)), fields(std::move(fields)), enable(std::move(enable)),
-      focus(std::move(focus)), onReturn(std::move(onReturn)), disableOnReturn(std::move(disableOnReturn))
-{
-}
-
-void PickerWindow::registerInto(QVector<Caller> &table, const Caller &caller)
-{
-    for (Caller &c : table) {
-        if (c.windowClass == caller.windowClass) {
-            c = caller;
-            return;
-        }
-    }
-    table.append(caller);
-}
-
 PickerWindow::PickerWindow(const Setup &setup, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_setup(setup)
 {
-    Q_ASSERT(m_setup.list && m_setup.callers && !m_setup.orders.isEmpty());
+    Q_ASSERT(m_setup.list && !m_setup.orders.isEmpty());
     setObjectName(setup.objectName);
     setWindowTitle(QStringLiteral("Pesquisa"));
     KeyNavigator::instance().switchOffWhileShown(this);
@@ -135,18 +124,13 @@ PickerWindow::PickerWindow(const Setup &setup, QWidget *parent)
     DBGrid1->installEventFilter(this);
 }
 
-QWidget *PickerWindow::currentCaller(Caller *entry) const
+std::optional<PickedRow> PickerWindow::choose()
 {
-    for (const Caller &c : *m_setup.callers) {
-        // A caller not made yet has no mark; looking must not make it.
-        QWidget *w = windows().existing(c.windowClass);
-        if (hasCallerMark(w)) {
-            if (entry)
-                *entry = c;
-            return w;
-        }
-    }
-    return nullptr;
+    m_chosen.reset();
+    exec();
+    std::optional<PickedRow> chosen;
+    chosen.swap(m_chosen);
+    return chosen;
 }
 
 void PickerWindow::showEvent(QShowEvent *event)
@@ -158,18 +142,24 @@ void PickerWindow::showEvent(QShowEvent *event)
 
 void PickerWindow::FormShow()
 {
-    data::Query *q = m_setup.list;
-    q->open();
+    openList();
     Edit1->setFocus();
     Edit1->clear();
-    Panel2->setText(QString::number(q->recordCount()));
+}
+
+void PickerWindow::openList()
+{
+    data::DataSet *list = m_setup.list;
+    list->open();
+    Panel2->setText(QString::number(list->recordCount()));
     ComboBox1->setCurrentIndex(m_setup.firstOrder);
     reopen(m_setup.orders.at(m_setup.firstOrder).column);
 }
 
 void PickerWindow::reopen(const QString &orderColumn)
 {
-    data::Query *q = m_setup.list;
+    auto *q = qobject_cast<data::Query *>(m_setup.list);
+    Q_ASSERT(q);
     q->close();
     q->setSql(QStringLiteral("Select * from %1 Order by %2").arg(m_setup.table, orderColumn));
     q->open();
@@ -177,56 +167,37 @@ void PickerWindow::reopen(const QString &orderColumn)
 
 void PickerWindow::Edit1Change(const QString &text)
 {
-    data::Query *q = m_setup.list;
-    if (text.isEmpty() || !q->isActive())
+    if (text.isEmpty() || !m_setup.list->isActive())
         return;
-    guarded(this, [&] { q->locate(m_setup.nameColumn, text); });
+    guarded(this, [&] { locateText(text); });
+}
+
+void PickerWindow::locateText(const QString &text)
+{
+    m_setup.list->locate(m_setup.nameColumn, text);
 }
 
 void PickerWindow::ComboBox1Change(int index)
 {
+    guarded(this, [&] { orderChosen(index); });
+}
+
+void PickerWindow::orderChosen(int index)
+{
     const int order = index >= 0 && index < m_setup.orders.size() ? index : m_setup.firstOrder;
-    guarded(this, [&] { reopen(m_setup.orders.at(order).column); });
+    reopen(m_setup.orders.at(order).column);
 }
 
 void PickerWindow::BitBtn1Click()
 {
-    data::Query *q = m_setup.list;
-    Caller entry;
-    QWidget *caller = currentCaller(&entry);
-    if (!caller && !m_setup.closeWithoutCaller)
-        return;
-    if (caller) {
-        const bool hasRow = q->isActive() && q->recNo() >= 0;
-        for (const auto &f : entry.fields) {
-            if (m_setup.writeAsText)
-                writeInto(caller, f.first, hasRow ? q->asString(f.second) : QString());
-            else if (hasRow)
-                writeInto(caller, f.first, q->value(f.second));
-        }
-        for (const QString &name : entry.enable)
-            if (QWidget *w = caller->findChild<QWidget *>(name))
-                w->setEnabled(true);
-    }
+    m_chosen = currentRow(m_setup.list);
     accept();
-    if (caller) {
-        if (QWidget *focus = caller->findChild<QWidget *>(entry.focus))
-            focus->setFocus();
-    }
 }
 
 void PickerWindow::BitBtn2Click()
 {
-    Caller entry;
-    QWidget *caller = currentCaller(&entry);
-    if (caller) {
-        for (const auto &f : entry.onReturn)
-            writeInto(caller, f.first, f.second);
-        for (const QString &name : entry.disableOnReturn)
-            if (QWidget *w = caller->findChild<QWidget *>(name))
-                w->setEnabled(false);
-    }
-    if (closesListOnReturn(caller, entry))
+    m_chosen.reset();
+    if (m_closesListOnReturn)
         m_setup.list->close();
     QDialog::reject();
 }

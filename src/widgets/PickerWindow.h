@@ -3,11 +3,13 @@
 #include "widgets/DBGrid.h"
 
 #include <QDialog>
-#include <QPair>
+#include <QPointer>
 #include <QString>
-#include <QStringList>
-#include <QVariant>
+#include <QVariantMap>
 #include <QVector>
+
+#include <functional>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -16,55 +18,44 @@ class QLineEdit;
 class QPushButton;
 
 namespace data {
+class DataSet;
 class DataSource;
 class Query;
 }
 
 namespace widgets {
 
+// The row a picker's user chose, by column. A list with no row gives an
+// empty one, whose texts are empty.
+class PickedRow
+{
+public:
+    PickedRow() = default;
+    explicit PickedRow(QVariantMap values) : m_values(std::move(values)) {}
+
+    bool isEmpty() const { return m_values.isEmpty(); }
+    QVariant value(const QString &column) const { return m_values.value(column); }
+    // The column as text; an empty column or row gives an empty text.
+    QString text(const QString &column) const;
+
+private:
+    QVariantMap m_values;
+};
+
 // What the register pickers share: a modal window that lists one register
-// through a data-module query and writes the chosen row straight into the
-// controls of the window that asked for it.
+// through a data-module query and hands the chosen row back to the window
+// that asked. The picker never touches its caller: the caller writes its own
+// fields from the row, and decides what closing without a choice means.
 //
 // The window: a search group with the upper-case edit `Edit1` that locates
-// the typed text as a name prefix while the user types, the count panel
-// `Panel2`, the grid `DBGrid1`, "&Selecionar" `BitBtn1` (also Enter in the
-// edit or the grid), "&Retornar" `BitBtn2` (also Esc) and the "&Ordenação"
-// group with the order list `ComboBox1`. Each show reopens the list in its
-// first order.
-//
-// Callers. A window that uses a picker marks itself while it is shown
-// (setCallerMark) and is in the window registry under its class name. The
-// picker serves the first marked window of its caller table, in the table's
-// order. An entry names the caller's controls by objectName: what
-// "&Selecionar" writes there (a column of the chosen row), which controls it
-// enables, which control then takes the focus, and what closing without a
-// choice writes and disables.
+// the typed text while the user types, the count panel `Panel2`, the grid
+// `DBGrid1`, "&Selecionar" `BitBtn1` (also Enter in the edit or the grid),
+// "&Retornar" `BitBtn2` (also Esc) and the "&Ordenação" group with the order
+// list `ComboBox1`. Each show reopens the list in its first order.
 class PickerWindow : public QDialog
 {
     Q_OBJECT
 public:
-    using Fields = QVector<QPair<QString, QString>>;
-
-    struct Caller
-    {
-        QString windowClass;
-        Fields fields;               // caller control <- column
-        QStringList enable;          // caller controls enabled after the choice
-        QString focus;               // caller control focused after the choice
-        Fields onReturn;             // caller control <- text, closed without a choice
-        QStringList disableOnReturn; // caller controls disabled then
-
-        Caller() = default;
-        // The short form: nothing enabled or disabled.
-        Caller(QString windowClass, Fields fields, QString focus, Fields onReturn);
-        Caller(QString windowClass, Fields fields, QStringList enable, QString focus, Fields onReturn,
-               QStringList disableOnReturn);
-    };
-
-    // The first marked caller of the table and its entry; nullptr when none is marked.
-    QWidget *currentCaller(Caller *entry = nullptr) const;
-
     QGroupBox *GroupBox1;
     QLineEdit *Edit1;
     QLabel *Panel2;
@@ -73,6 +64,14 @@ public:
     QPushButton *BitBtn2; // "&Retornar"
     QGroupBox *GroupBox2;
     QComboBox *ComboBox1;
+
+    // Shows the list modally; the row chosen with "&Selecionar", or nothing
+    // when the user left with "&Retornar" or Esc.
+    std::optional<PickedRow> choose();
+
+    // Whether "&Retornar" also closes the list's query (the next show
+    // reopens it either way).
+    void setClosesListOnReturn(bool closes) { m_closesListOnReturn = closes; }
 
     void reject() override; // Esc is "&Retornar"
 
@@ -88,49 +87,78 @@ protected:
         QString text;   // in the order list
         QString column; // the list's order
     };
-    // What one picker lists and how it serves its callers.
+    // What one picker lists.
     struct Setup
     {
         QString objectName;
         QString searchTitle; // caption of the search group
-        data::Query *list = nullptr;
+        data::DataSet *list = nullptr; // a Query, or a Table for a picker that lists itself
         data::DataSource *source = nullptr;
         QString table;      // the register listed, ordered by one of the orders
-        QString nameColumn; // what the search edit locates
+        QString nameColumn; // what the search edit locates, as a name prefix
         QVector<DBGrid::Column> columns;
         int gridWidth = 0;
         QVector<Order> orders;
         int firstOrder = 0; // chosen on every show
-        QVector<Caller> *callers = nullptr;
-        // Without a marked caller "&Selecionar" still closes as a choice
-        // (true) or does nothing (false).
-        bool closeWithoutCaller = true;
-        // Values are written as the column's text, an empty list giving empty
-        // texts (true), or as the column's values, and only from a current row.
-        bool writeAsText = false;
     };
 
     PickerWindow(const Setup &setup, QWidget *parent = nullptr);
 
-    // Whether "&Retornar" closes the list, given the caller served (if any).
-    virtual bool closesListOnReturn(const QWidget *caller, const Caller &entry) const = 0;
-
-    // Adds a caller at the end of TABLE, or replaces the entry of the same class.
-    static void registerInto(QVector<Caller> &table, const Caller &caller);
+    // How the list opens on show, follows the search edit and takes an
+    // order. By default the list is a Query over Setup::table reopened in
+    // the order's column, and typing locates a name prefix.
+    virtual void openList();
+    virtual void locateText(const QString &text);
+    virtual void orderChosen(int index);
 
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+    const Setup &setup() const { return m_setup; }
 
 private:
     void reopen(const QString &orderColumn);
 
     Setup m_setup;
+    bool m_closesListOnReturn = true;
+    std::optional<PickedRow> m_chosen;
 };
 
-// Writes VALUE into the control NAME of CALLER: through its column when it is
-// bound (an empty text clears the column), as a number into numeric edits
-// and spin boxes, as text into any other line edit. A name that is not
-// there is passed over.
-void writeInto(QWidget *caller, const QString &controlName, const QVariant &value);
+// The current row of a list as a picked row; empty when there is none.
+PickedRow currentRow(const data::DataSet *list);
+
+// How a window reaches one of its pickers: given to it by whoever makes the
+// window (the application's window list, or a test), so that no window looks
+// another up by name. The picker itself is made on first use.
+class Picker
+{
+public:
+    Picker() = default;
+    explicit Picker(std::function<PickerWindow *()> get) : m_get(std::move(get)) {}
+    // A picker that already exists.
+    static Picker of(PickerWindow *picker)
+    {
+        QPointer<PickerWindow> p(picker);
+        return Picker([p] { return p.data(); });
+    }
+
+    bool isSet() const { return bool(m_get); }
+    PickerWindow *window() const { return m_get ? m_get() : nullptr; }
+    // The chosen row; nothing when closed without a choice or when the
+    // window was given no picker.
+    std::optional<PickedRow> choose() const
+    {
+        PickerWindow *p = window();
+        return p ? p->choose() : std::nullopt;
+    }
+
+private:
+    std::function<PickerWindow *()> m_get;
+};
+
+// Writes VALUE into CONTROL: through its column when it is bound (an empty
+// text clears the column), as a number into numeric edits and spin boxes,
+// as text into any other line edit.
+void writeInto(QWidget *control, const QVariant &value);
 
 } // namespace widgets

@@ -3,12 +3,14 @@
 #include "app/WindowList.h"
 #include "data/UnitDM.h"
 #include "registers/UnitEssencia.h"
-#include "statements/UnitPesquisa3.h"
 #include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 #include <QAbstractButton>
+#include <QDialog>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QSqlQuery>
 #include <QtTest>
 
 // Start-up only registers the windows; each is made when first asked for,
@@ -81,26 +83,55 @@ private slots:
         query->hide();
     }
 
-    // Looking for the window a picker serves never makes the callers.
-    void pickerMakesNoCaller()
+    // The window list hands each report window the picker it uses; the
+    // picker is made only when "&P" first opens it, and the chosen row lands
+    // in the window that asked.
+    void reportWindowsGetTheirPicker_data()
     {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("picker");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("entrada detalhada") << "TfrmREntrada1" << "TfrmPesquisa" << "MADEIREIRA ALFA";
+        QTest::newRow("serrada detalhada") << "TfrmREntrada3" << "TfrmPesquisa" << "MADEIREIRA ALFA";
+        QTest::newRow("romaneio") << "TfrmRRomaneioToros" << "TfrmPesquisa3" << "SERRARIA BETA";
+    }
+    void reportWindowsGetTheirPicker()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, picker);
+        QFETCH(QString, name);
         TestDatabase tdb;
         data::TDM dm;
         dm.IBDatabase1->setDatabaseName(tdb.path());
+        dm.IBDatabase1->open();
+        QSqlQuery q(dm.IBDatabase1->database());
+        QVERIFY(q.exec("INSERT INTO FORNECEDOR (NOMEFORNECEDOR) VALUES ('MADEIREIRA ALFA')"));
+        QVERIFY(q.exec("INSERT INTO CREDOR (NOMECREDOR) VALUES ('SERRARIA BETA')"));
         QWidget main;
-        int made = 0;
-        for (const auto &c : TfrmPesquisa3::callers())
-            widgets::windows().addFactory(c.windowClass, [&made] {
-                ++made;
-                return new QWidget;
-            });
-        TfrmPesquisa3 picker(&dm);
-        picker.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&picker));
-        auto *choose = picker.findChild<QAbstractButton *>(QStringLiteral("BitBtn1"));
-        QVERIFY(choose);
-        choose->click();
-        QCOMPARE(made, 0);
+        app::registerWindows(&dm, &main);
+
+        auto *w = qobject_cast<QDialog *>(widgets::windows().find(window));
+        QVERIFY(w);
+        QVERIFY(!widgets::windows().existing(picker));
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QString shown;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || modal == w)
+                return;
+            poll.stop();
+            shown = modal->objectName();
+            QTest::keyClick(modal->findChild<QLineEdit *>(QStringLiteral("Edit1")), Qt::Key_Return);
+        });
+        poll.start(5);
+        w->findChild<QAbstractButton *>(QStringLiteral("BitBtn4"))->click();
+        QCOMPARE(shown, picker);
+        QVERIFY(widgets::windows().existing(picker));
+        QCOMPARE(w->findChild<QLineEdit *>(QStringLiteral("FORNECEDOR"))->text(), name);
+        QVERIFY(!w->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text().isEmpty());
+        w->hide();
     }
 };
 

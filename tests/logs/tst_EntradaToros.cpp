@@ -810,7 +810,7 @@ private slots:
     {
         Fixture f;
         auto *picker = new TfrmPesquisa(&f.dm, f.w.get());
-        widgets::windows().add(picker);
+        f.w->setSupplierPicker(widgets::Picker::of(picker));
         QVERIFY(activatedAgain(f.w.get()));
         bool chosen = false;
         whenModalActive([&](QWidget *modal) {

@@ -62,15 +62,22 @@ class TestLogReportWindows : public QObject
             widgets::windows().clear();
             suppliers = new TfrmPesquisa(&dm, &host);
             clients = new TfrmPesquisa3(&dm, &host);
-            widgets::windows().add(suppliers);
-            widgets::windows().add(clients);
         }
         ~Fixture() { widgets::windows().clear(); }
+
+        // Each window is handed the picker it uses, as the window list does.
+        template <typename W>
+        void givePickers(W *) {}
+        void givePickers(TfrmREntrada1 *w) { w->setPicker(widgets::Picker::of(suppliers)); }
+        void givePickers(TfrmREntrada3 *w) { w->setPicker(widgets::Picker::of(suppliers)); }
+        void givePickers(TfrmRRomaneioToros *w) { w->setPicker(widgets::Picker::of(clients)); }
+        void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(widgets::Picker::of(clients)); }
 
         template <typename W>
         std::unique_ptr<W> open()
         {
             auto w = std::make_unique<W>(&dm);
+            givePickers(w.get());
             widgets::windows().add(w.get());
             w->show();
             w->activateWindow();
@@ -261,6 +268,7 @@ private slots:
     {
         Fixture f;
         TfrmRRomaneioToros report(&f.dm);
+        f.givePickers(&report);
         widgets::windows().add(&report);
         auto list = f.open<TfrmRomaneiotoro>();
         QString shown;

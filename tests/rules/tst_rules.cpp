@@ -165,42 +165,79 @@ private slots:
         QCOMPARE(lists.totals({3, 2}).rows, 1);
     }
 
-    // Intake + production - output, by species and product codes only.
+    // Intake + production - output. Intake and output lines match by species
+    // and sub-product code; production rows by species and sub-product name
+    // (their CODPRODUTO is a log plate and never counts as a product code).
     void sawnBalance()
     {
         Db db;
+        // The database gives each sub-product its code.
+        auto sub = [&](const QString &name) {
+            data::execute(db.c, "insert into SUBPRODUTO (NOMEGRAU) values (:n)", {{"n", name}});
+            return data::firstRow(db.c, "select GRAUIND from SUBPRODUTO where NOMEGRAU = :n", {{"n", name}})
+                .value(0).toInt();
+        };
         auto in = [&](int esp, int prod, QVariant q) {
             data::execute(db.c, "insert into ENTRADA_SERRADA_DISCRIMINACAO (CODIGOESSENCIA, CODIGOPRODUTO, QUANTIDADE, CPF) "
                                 "values (:e, :p, :q, 1)", {{"e", esp}, {"p", prod}, {"q", q}});
         };
-        // PRODUCAO keeps the sawn log's plate in CODPRODUTO, and that is the
-        // column the balance matches against the product code.
-        auto made = [&](int codproduto, int esp, double q) {
-            data::execute(db.c, "insert into PRODUCAO (CODPRODUTO, CODIGOESSENCIA, QSERRADA) values (:pl, :e, :q)",
-                          {{"pl", codproduto}, {"e", esp}, {"q", q}});
+        int plate = 100;
+        auto made = [&](int esp, const QString &product, QVariant q) {
+            data::execute(db.c, "insert into PRODUCAO (CODPRODUTO, CODIGOESSENCIA, PRODUTO, QSERRADA) "
+                                "values (:pl, :e, :n, :q)", {{"pl", plate++}, {"e", esp}, {"n", product}, {"q", q}});
         };
         auto out = [&](int esp, int prod, QVariant m3) {
             data::execute(db.c, "insert into SAIDA_MADEIRAS_DISCRIMINACAO (CODIGOESSENCIA, CODIGOPRODUTO, TOTALM3, CPF) "
                                 "values (:e, :p, :m, 1)", {{"e", esp}, {"p", prod}, {"m", m3}});
         };
-        QCOMPARE(SawnBalance::of(db.c, 1, 7).balance, 0.0); // nothing at all
-        in(1, 7, 2.5);
-        in(1, 7, QVariant()); // an empty quantity counts as nothing
-        in(1, 8, 100.0);
-        in(2, 7, 100.0);
-        made(7, 1, 1.25);
-        made(8, 2, 50.0); // another species and code
-        out(1, 7, 1.0);
-        out(1, 7, QVariant());
-        out(1, 8, 30.0);
-        const SawnBalance b = SawnBalance::of(db.c, 1, 7);
-        QCOMPARE(b.intake, 2.5);
-        QCOMPARE(b.production, 1.25);
-        QCOMPARE(b.output, 1.0);
-        QCOMPARE(b.balance, 2.75);
-        QCOMPARE(SawnBalance::of(db.c, 1, 8).balance, 70.0);
-        QCOMPARE(SawnBalance::of(db.c, 2, 7).balance, 100.0);
-        QCOMPARE(SawnBalance::of(db.c, 2, 8).production, 50.0);
+        const QString longName = QStringLiteral("TABUA APARELHADA DE PRIMEIRA QUALIDADE"); // 38 characters
+        const int viga = sub("VIGA"), tabua = sub("TABUA"), aparelhada = sub(longName);
+        QCOMPARE(SawnBalance::of(db.c, 1, viga).balance, 0.0); // nothing at all
+        QCOMPARE(SawnBalance::overall(db.c).balance, 0.0);
+
+        in(1, viga, 10.5);
+        in(1, viga, QVariant()); // an empty quantity counts as nothing
+        in(1, tabua, 100.0);
+        in(2, viga, 100.0);
+        made(1, "viga ", 2.0);  // case and outer blanks do not matter
+        made(1, " VIGA", 0.25);
+        made(2, "VIGA", 50.0);  // another species
+        made(1, "VIGAS", 9.0);  // another name
+        made(1, longName.left(30), 1.5); // stored cut to the column's size
+        made(1, "TABUA", QVariant());
+        out(1, viga, 3.0);
+        out(1, viga, QVariant());
+        out(1, tabua, 130.0);
+
+        const SawnBalance b = SawnBalance::of(db.c, 1, viga);
+        QCOMPARE(b.intake, 10.5);
+        QCOMPARE(b.production, 2.25);
+        QCOMPARE(b.output, 3.0);
+        QCOMPARE(b.balance, 9.75);
+        // More sold than came in: the balance goes below zero, as it is.
+        QCOMPARE(SawnBalance::of(db.c, 1, tabua).balance, -30.0);
+        QCOMPARE(SawnBalance::of(db.c, 2, viga).production, 50.0);
+        QCOMPARE(SawnBalance::of(db.c, 2, viga).balance, 150.0);
+        QCOMPARE(SawnBalance::of(db.c, 1, aparelhada).production, 1.5);
+        // No such sub-product: no production matches its code.
+        QCOMPARE(SawnBalance::of(db.c, 1, 100).production, 0.0);
+        // A plate equal to a product code counts for nothing.
+        data::execute(db.c, "insert into PRODUCAO (CODPRODUTO, CODIGOESSENCIA, PRODUTO, QSERRADA) "
+                            "values (:pl, 1, 'OUTRO', 5)", {{"pl", viga}});
+        QCOMPARE(SawnBalance::of(db.c, 1, viga).production, 2.25);
+
+        const SawnBalance ofViga = SawnBalance::ofProduct(db.c, viga);
+        QCOMPARE(ofViga.intake, 110.5);
+        QCOMPARE(ofViga.production, 52.25);
+        QCOMPARE(ofViga.output, 3.0);
+        QCOMPARE(ofViga.balance, 159.75);
+
+        // Everything, the unmatched production rows included.
+        const SawnBalance all = SawnBalance::overall(db.c);
+        QCOMPARE(all.intake, 210.5);
+        QCOMPARE(all.production, 67.75);
+        QCOMPARE(all.output, 133.0);
+        QCOMPARE(all.balance, 145.25);
     }
 };
 

@@ -1,156 +1,103 @@
 #pragma once
 
-// Shared set-up of the sawn-wood window tests: registers, movements, focus
-// moves and typing as the user does.
+// Shared set-up of the sawn-wood tests: rows written straight into the
+// tables, and choosing from a drop-down list with the keyboard.
+
+#include "../logs/LogsTestKit.h"
 
 #include "data/Statement.h"
-#include "data/Table.h"
-#include "data/UnitDM.h"
 #include "widgets/LookupCombo.h"
-#include "widgets/NumericEdit.h"
 
-#include <QApplication>
-#include <QAbstractSpinBox>
-#include <QLineEdit>
-#include <QTimer>
-#include <QWidget>
-#include <QtTest>
-
-#include <functional>
+#include <QAbstractItemView>
 
 namespace sawntest {
 
-inline QVariant addRow(data::TDM &dm, const QString &table, const QString &key, const QVariantMap &values)
+inline int addSubProduct(data::TDM &dm, const QString &name)
 {
-    data::Table t(dm.IBDatabase1, table, key);
-    t.open();
-    t.append();
-    for (auto it = values.begin(); it != values.end(); ++it)
-        t.setValue(it.key(), it.value());
-    t.post();
-    return t.value(key);
+    data::execute(dm.IBDatabase1, QStringLiteral("insert into SUBPRODUTO (NOMEGRAU) values (:n)"),
+                  {{QStringLiteral("n"), name}});
+    return data::firstRow(dm.IBDatabase1, QStringLiteral("select GRAUIND from SUBPRODUTO where NOMEGRAU = :n"),
+                          {{QStringLiteral("n"), name}})
+        .value(0)
+        .toInt();
 }
 
-inline QVariant addSpecies(data::TDM &dm, const QString &name)
-{
-    return addRow(dm, "ESSENCIA", "CODIGO", {{"ESSENCIA", name}, {"ETOROS", 0}, {"TENTRADA", 0}, {"TSAIDA", 0}});
-}
-
-inline QVariant addSubProduct(data::TDM &dm, const QString &name)
-{
-    return addRow(dm, "SUBPRODUTO", "GRAUIND", {{"NOMEGRAU", name}});
-}
-
-inline QVariant addClient(data::TDM &dm, const QString &name, const QString &cnpj, const QString &ie = {})
-{
-    return addRow(dm, "CREDOR", "CODIGOCREDOR", {{"NOMECREDOR", name}, {"CNPJ", cnpj}, {"IE", ie}});
-}
-
-// Sawn wood bought in: what a sale may take.
-inline void addIntake(data::TDM &dm, const QVariant &species, const QVariant &product, double volume)
+inline void addIntake(data::TDM &dm, const QVariant &species, int product, double volume)
 {
     data::execute(dm.IBDatabase1,
-                  "insert into ENTRADA_SERRADA_DISCRIMINACAO (CODIGOESSENCIA, CODIGOPRODUTO, QUANTIDADE, CPF) "
-                  "values (:s, :p, :q, 0)", {{"s", species}, {"p", product}, {"q", volume}});
+                  QStringLiteral("insert into ENTRADA_SERRADA_DISCRIMINACAO (CODIGOESSENCIA, CODIGOPRODUTO, "
+                                 "QUANTIDADE, CPF) values (:e, :p, :q, 0)"),
+                  {{QStringLiteral("e"), species}, {QStringLiteral("p"), product}, {QStringLiteral("q"), volume}});
 }
 
-inline double number(data::TDM &dm, const QString &sql, const QVariantMap &params = {})
+inline void addOutput(data::TDM &dm, const QVariant &species, int product, double volume)
 {
-    return data::firstRow(dm.IBDatabase1, sql, params).value(0).toDouble();
+    data::execute(dm.IBDatabase1,
+                  QStringLiteral("insert into SAIDA_MADEIRAS_DISCRIMINACAO (CODIGOESSENCIA, CODIGOPRODUTO, "
+                                 "TOTALM3, CPF) values (:e, :p, :q, 0)"),
+                  {{QStringLiteral("e"), species}, {QStringLiteral("p"), product}, {QStringLiteral("q"), volume}});
 }
 
-// Gives the focus to a control as a click or Tab would, so that the window's
-// entering and leaving events run.
-inline bool focusTo(QWidget *w)
+// A production row: the log PLATE sawn into PRODUCT (a name) on DAY.
+inline void addProduction(data::TDM &dm, int plate, const QVariant &species, const QString &speciesName,
+                          const QString &product, const QDateTime &day, double log, double sawn, double logValue = 0)
 {
-    QWidget *top = w->window();
-    if (!top->isActiveWindow()) {
-        top->activateWindow();
-        QApplication::setActiveWindow(top);
-    }
-    w->setFocus(Qt::TabFocusReason);
-    QCoreApplication::processEvents();
-    return w->hasFocus();
+    data::execute(dm.IBDatabase1,
+                  QStringLiteral("insert into PRODUCAO (CODPRODUTO, CODIGOESSENCIA, ESSENCIA, PRODUTO, DATA, QTORA, "
+                                 "QSERRADA, VALTORA) values (:pl, :e, :en, :p, :d, :qt, :qs, :v)"),
+                  {{QStringLiteral("pl"), plate},
+                   {QStringLiteral("e"), species},
+                   {QStringLiteral("en"), speciesName},
+                   {QStringLiteral("p"), product},
+                   {QStringLiteral("d"), day},
+                   {QStringLiteral("qt"), log},
+                   {QStringLiteral("qs"), sawn},
+                   {QStringLiteral("v"), logValue}});
 }
 
-// Enters an edit, replaces its text by typing, as the user does.
-inline void typeInto(QLineEdit *edit, const QString &text)
+// Enters a list as the user does (it drops down by itself), types the
+// start of an entry and takes it with Enter.
+inline bool choose(QComboBox *combo, const QString &typed)
 {
-    QVERIFY(focusTo(edit));
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
+    if (!combo->hasFocus())
+        logstest::focusTo(combo); // a list that drops down on entering takes the focus
+    if (!QTest::qWaitFor([combo] { return combo->view()->isVisible(); }, 300))
+        QTest::keyClick(combo, Qt::Key_F4); // the user opens it
+    if (!QTest::qWaitFor([combo] { return combo->view()->isVisible(); }))
+        return false;
+    QTest::keyClicks(combo->view(), typed);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    if (!QTest::qWaitFor([combo] { return !combo->view()->isVisible(); }))
+        return false;
+    // The window under the closed list is the active one again, as the
+    // window system makes it.
+    // Unless the next field's list dropped down in its turn.
+    QTest::qWait(50);
+    if (!QApplication::activePopupWidget() && !logstest::activatedAgain(combo->window()))
+        return false;
+    return combo->currentText().startsWith(typed, Qt::CaseInsensitive);
 }
 
-inline void typeInto(QAbstractSpinBox *spin, const QString &text)
+// Alt and a letter, delivered to the window as the window system does.
+inline void altKey(QWidget *w, Qt::Key key)
 {
-    QVERIFY(focusTo(spin));
-    spin->selectAll();
-    QTest::keyClick(spin, Qt::Key_Backspace);
-    QTest::keyClicks(spin, text);
+    QTest::keyClick(w->window()->windowHandle(), key, Qt::AltModifier);
+    QTest::qWait(250);
 }
 
-// Enters a drop-down list (which may drop it down) and picks an entry as a
-// click in the list does.
-inline void choose(QComboBox *combo, const QString &text)
+// The list has the keyboard while it is open.
+inline bool listFocused(QComboBox *combo)
 {
-    focusTo(combo);
-    combo->hidePopup();
-    const int i = combo->findText(text);
-    QVERIFY2(i >= 0, qPrintable(text));
-    combo->setCurrentIndex(i);
-    emit combo->activated(i);
+    return QApplication::focusWidget() == combo || QApplication::focusWidget() == combo->view();
 }
 
-// Runs `step` inside the next modal window once it is the active one.
-inline void whenModalActive(const std::function<void(QWidget *)> &step)
+template <typename W>
+inline void showActive(W *w)
 {
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isActiveWindow())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        step(modal);
-    });
-    poll->start(5);
-}
-
-} // namespace sawntest
-
-namespace sawntest {
-
-// Makes `window` the active window, as the window system does after a box
-// or a picker closed over it.
-inline bool activate(QWidget *window)
-{
-    window->activateWindow();
-    QApplication::setActiveWindow(window);
-    return QTest::qWaitForWindowActive(window);
-}
-
-// Runs `step` in `modal` once it is the active modal window (a picker).
-inline void whenActive(QWidget *modal, const std::function<void()> &step)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [modal, poll, step] {
-        if (QApplication::activeModalWidget() != modal || !modal->isActiveWindow())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        step();
-    });
-    poll->start(5);
-}
-
-// The client picker, once it opens: `typed` in its search edit and Enter.
-inline void pickWhenShown(QWidget *picker, QLineEdit *search, const QString &typed)
-{
-    whenActive(picker, [search, typed] {
-        QTest::keyClicks(search, typed);
-        QTest::keyClick(search, Qt::Key_Return);
-    });
+    w->show();
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
 }
 
 } // namespace sawntest

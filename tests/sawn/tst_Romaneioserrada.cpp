@@ -1,4 +1,4 @@
-#include "SawnTestKit.h"
+#include "SalesTestKit.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 
@@ -14,7 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-using namespace sawntest;
+using namespace salestest;
 
 // The sawn-wood packing list: lines of one number and one client.
 class TestRomaneioserrada : public QObject
@@ -45,6 +45,7 @@ class TestRomaneioserrada : public QObject
             widgets::windows().add(w.get());
             widgets::windows().add(line);
             widgets::windows().add(picker);
+            w->setClientPicker(widgets::Picker::of(picker));
             w->show();
             activate(w.get());
         }

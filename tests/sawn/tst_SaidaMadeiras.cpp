@@ -1,4 +1,4 @@
-#include "SawnTestKit.h"
+#include "SalesTestKit.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 
@@ -15,7 +15,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
-using namespace sawntest;
+using namespace salestest;
 
 // The sale invoice window with its line window and the client picker, as
 // the user drives them.
@@ -51,6 +51,7 @@ class TestSaidaMadeiras : public QObject
             widgets::windows().add(w.get());
             widgets::windows().add(line);
             widgets::windows().add(picker);
+            w->setClientPicker(widgets::Picker::of(picker));
             w->resize(1200, 760);
             w->show();
             activate(w.get());

@@ -1,4 +1,4 @@
-#include "SawnTestKit.h"
+#include "SalesTestKit.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 
@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-using namespace sawntest;
+using namespace salestest;
 
 // The sale line window on its own: the invoice it belongs to is given as
 // the invoice window gives it.

@@ -69,6 +69,7 @@ class TestConsultaProduto : public QObject
             picker = std::make_unique<TfrmPesquisa3>(&dm);
             widgets::windows().add(w.get());
             widgets::windows().add(picker.get());
+            w->setClientPicker(widgets::Picker::of(picker.get()));
             w->show();
             activate();
         }

@@ -2,9 +2,8 @@
 #include "TestDatabase.h"
 
 #include "data/UnitDM.h"
+#include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
-#include "widgets/MovementWindow.h"
-#include "widgets/WindowRegistry.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,34 +12,22 @@
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QVBoxLayout>
+#include <QTimer>
+
+#include <functional>
 #include <QtTest>
 
-// A stand-in for a window that asks the picker for a supplier: the controls
-// the picker writes into, under their names.
-class FakeCaller : public QDialog
+// Opens PICKER as a caller does and runs STEP once it is up; the row chosen.
+template <typename P>
+std::optional<widgets::PickedRow> chooseWith(P &picker, const std::function<void()> &step)
 {
-public:
-    FakeCaller(const QString &className, const QStringList &controls)
-    {
-        setObjectName(className);
-        auto *l = new QVBoxLayout(this);
-        for (const QString &c : controls) {
-            auto *e = new QLineEdit(this);
-            e->setObjectName(c);
-            e->setText(QStringLiteral("antes"));
-            l->addWidget(e);
-        }
-        widgets::windows().add(className, this);
-    }
-    ~FakeCaller() override { widgets::windows().remove(objectName()); }
-    QString text(const QString &control) const { return findChild<QLineEdit *>(control)->text(); }
-    void open()
-    {
-        show();
-        widgets::setCallerMark(this, true);
-    }
-};
+    QTimer::singleShot(0, &picker, [&picker, step] {
+        picker.activateWindow();
+        if (QTest::qWaitForWindowActive(&picker))
+            step();
+    });
+    return picker.choose();
+}
 
 class TestPesquisa : public QObject
 {
@@ -58,13 +45,6 @@ class TestPesquisa : public QObject
         q.addBindValue(cpf);
         q.addBindValue(ie);
         QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
-    }
-
-    void showPicker(TfrmPesquisa &p)
-    {
-        p.show();
-        p.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&p));
     }
 
 private slots:
@@ -89,101 +69,105 @@ private slots:
         delete m_db;
     }
 
-    void callerTableIsInServingOrder()
+    // The chosen row holds every column; typing locates by name prefix
+    // whatever the case, and a text that matches nothing leaves the row.
+    void selectReturnsTheRow_locateIgnoresCase()
     {
-        QStringList names;
-        for (const auto &c : TfrmPesquisa::callers())
-            names << c.windowClass;
-        QCOMPARE(names, (QStringList{"TfrmEntradaSerrada", "TfrmEntradaToros", "TfrmREntrada1", "TfrmFunRural",
-                                     "TfrmREntrada3"}));
+        TfrmPesquisa p(m_dm);
+        const auto row = chooseWith(p, [&] {
+            QCOMPARE(p.Panel2->text(), QStringLiteral("4"));
+            QCOMPARE(p.ComboBox1->currentText(), QStringLiteral("FORNECEDOR"));
+            QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("ARAUJO TORAS"));
+            QTest::keyClicks(p.Edit1, "ma");
+            QCOMPARE(p.Edit1->text(), QStringLiteral("MA"));
+            // "MACIEL..." sorts before "Madeireira..." in the list's order.
+            QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("MACIEL E FILHOS"));
+            QTest::keyClicks(p.Edit1, "dx");
+            QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("Madeireira Nobre"));
+            QTest::keyClick(p.Edit1, Qt::Key_Return);
+        });
+        QVERIFY(!p.isVisible());
+        QVERIFY(row);
+        QCOMPARE(row->text("NOMEFORNECEDOR"), QStringLiteral("Madeireira Nobre"));
+        QCOMPARE(row->text("CPF"), QStringLiteral("52998224725"));
+        QCOMPARE(row->text("CNPJ"), QStringLiteral("22333444000100"));
+        QCOMPARE(row->text("INSCESTADUAL"), QStringLiteral("131000002"));
+        QCOMPARE(row->value("CODIGOFORNECEDOR").toInt(), 2);
+
+        // Enter in the grid chooses too.
+        const auto fromGrid = chooseWith(p, [&] {
+            QTest::keyClicks(p.Edit1, "zeb");
+            p.DBGrid1->setFocus();
+            QTest::keyClick(p.DBGrid1, Qt::Key_Return);
+        });
+        QVERIFY(fromGrid);
+        QCOMPARE(fromGrid->text("NOMEFORNECEDOR"), QStringLiteral("ZEBU MADEIRAS"));
     }
 
-    void logIntakeGetsCpf_locateIgnoresCase()
+    // Esc is "&Retornar": no row, and the supplier list is closed; the client
+    // picker leaves its list open for the caller to decide.
+    void returnGivesNoRow()
     {
-        FakeCaller caller(QStringLiteral("TfrmEntradaToros"),
-                          {"fornecedor", "DBEdit1", "inscricao", "DBEDIT6", "nota"});
-        caller.open();
         TfrmPesquisa p(m_dm);
-        showPicker(p);
-        QCOMPARE(p.Panel2->text(), QStringLiteral("4"));
-        QCOMPARE(p.ComboBox1->currentText(), QStringLiteral("FORNECEDOR"));
-        QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("ARAUJO TORAS"));
-        QTest::keyClicks(p.Edit1, "ma");
-        QCOMPARE(p.Edit1->text(), QStringLiteral("MA"));
-        // "MACIEL..." sorts before "Madeireira..." in the list's order.
-        QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("MACIEL E FILHOS"));
-        QTest::keyClicks(p.Edit1, "d");
-        QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("Madeireira Nobre"));
-        QTest::keyClicks(p.Edit1, "x"); // no match: the row stays
-        QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("Madeireira Nobre"));
-        QTest::keyClick(p.Edit1, Qt::Key_Return);
+        const auto row = chooseWith(p, [&] {
+            QTest::keyClicks(p.Edit1, "zeb");
+            QTest::keyClick(p.Edit1, Qt::Key_Escape);
+        });
         QVERIFY(!p.isVisible());
-        QCOMPARE(caller.text("fornecedor"), QStringLiteral("Madeireira Nobre"));
-        QCOMPARE(caller.text("DBEdit1"), QStringLiteral("52998224725"));
-        QCOMPARE(caller.text("inscricao"), QStringLiteral("131000002"));
-        QCOMPARE(caller.text("DBEDIT6"), QStringLiteral("2"));
-        QCOMPARE(caller.text("nota"), QStringLiteral("antes"));
-
-        // Closed without a choice: the caller's fields stay as they were.
-        showPicker(p);
-        QTest::keyClicks(p.Edit1, "zeb");
-        p.reject(); // Esc
-        QVERIFY(!p.isVisible());
-        QCOMPARE(caller.text("fornecedor"), QStringLiteral("Madeireira Nobre"));
+        QVERIFY(!row);
         QVERIFY(!m_dm->QFornecedor->isActive());
+
+        TfrmPesquisa3 c(m_dm);
+        QVERIFY(!chooseWith(c, [&] { c.BitBtn2->click(); }));
+        QVERIFY(m_dm->QCredor->isActive());
+        m_dm->QCredor->close();
     }
 
-    void sawnIntakeGetsCnpj_andReturnZeroesItsInvoice_servedFirst()
+    // An empty client list still opens; "&Selecionar" gives a row whose
+    // texts are empty, so the caller copies empty texts.
+    void emptyListGivesAnEmptyRow()
     {
-        FakeCaller logs(QStringLiteral("TfrmEntradaToros"),
-                        {"fornecedor", "DBEdit1", "inscricao", "DBEDIT6", "nota"});
-        logs.open();
-        FakeCaller sawn(QStringLiteral("TfrmEntradaSerrada"), {"RAZAO_SOCIAL", "CGC", "INSC_ESTADUAL", "DBEDIT6", "nota"});
-        sawn.open();
-        TfrmPesquisa p(m_dm);
-        showPicker(p);
-        QTest::keyClicks(p.Edit1, "zebu");
-        p.BitBtn1->click();
-        QCOMPARE(sawn.text("RAZAO_SOCIAL"), QStringLiteral("ZEBU MADEIRAS"));
-        QCOMPARE(sawn.text("CGC"), QStringLiteral("11222333000181"));
-        QCOMPARE(sawn.text("DBEDIT6"), QStringLiteral("1"));
-        QCOMPARE(logs.text("fornecedor"), QStringLiteral("antes"));
-
-        showPicker(p);
-        p.BitBtn2->click();
-        QCOMPARE(sawn.text("nota"), QStringLiteral("0"));
-        QCOMPARE(sawn.text("RAZAO_SOCIAL"), QStringLiteral("ZEBU MADEIRAS"));
-
-        // Unmarked, the sawn intake is passed over.
-        widgets::setCallerMark(&sawn, false);
-
-        TfrmPesquisa::Caller entry;
-        QCOMPARE(p.currentCaller(&entry), static_cast<QWidget *>(&logs));
-        QCOMPARE(entry.windowClass, QStringLiteral("TfrmEntradaToros"));
+        TfrmPesquisa3 c(m_dm);
+        const auto row = chooseWith(c, [&] {
+            QCOMPARE(c.Panel2->text(), QStringLiteral("0"));
+            c.BitBtn1->click();
+        });
+        QVERIFY(row);
+        QVERIFY(row->isEmpty());
+        QCOMPARE(row->text("NOMECREDOR"), QString());
     }
 
-    void codeOrderAndRegisteredCaller()
+    // "CÓDIGO" lists by code; the next show is by name again.
+    void codeOrderThenNameAgain()
     {
-        TfrmPesquisa::registerCaller({QStringLiteral("TfrmNovoChamador"),
-                                      {{QStringLiteral("FORNECEDOR"), QStringLiteral("NOMEFORNECEDOR")}},
-                                      QStringLiteral("FORNECEDOR"),
-                                      {}});
-        FakeCaller caller(QStringLiteral("TfrmNovoChamador"), {"FORNECEDOR"});
-        caller.open();
         TfrmPesquisa p(m_dm);
-        showPicker(p);
-        p.ComboBox1->setCurrentIndex(0);
-        emit p.ComboBox1->activated(0);
-        QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("ZEBU MADEIRAS")); // code 1
-        QTest::keyClicks(p.Edit1, "M");
-        QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("Madeireira Nobre")); // code 2
-        p.BitBtn1->click();
-        QCOMPARE(caller.text("FORNECEDOR"), QStringLiteral("Madeireira Nobre"));
-        // Shown again, the list is by name once more.
-        showPicker(p);
-        QCOMPARE(p.ComboBox1->currentText(), QStringLiteral("FORNECEDOR"));
-        QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("ARAUJO TORAS"));
-        p.BitBtn2->click();
+        const auto row = chooseWith(p, [&] {
+            p.ComboBox1->setCurrentIndex(0);
+            emit p.ComboBox1->activated(0);
+            QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("ZEBU MADEIRAS")); // code 1
+            QTest::keyClicks(p.Edit1, "M");
+            QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("Madeireira Nobre")); // code 2
+            p.BitBtn1->click();
+        });
+        QCOMPARE(row->text("NOMEFORNECEDOR"), QStringLiteral("Madeireira Nobre"));
+        chooseWith(p, [&] {
+            QCOMPARE(p.ComboBox1->currentText(), QStringLiteral("FORNECEDOR"));
+            QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("ARAUJO TORAS"));
+            p.BitBtn2->click();
+        });
+    }
+
+    // A window given no picker gets no row and nothing opens.
+    void noPickerGivesNoRow()
+    {
+        widgets::Picker none;
+        QVERIFY(!none.isSet());
+        QVERIFY(!none.choose());
+        auto *p = new TfrmPesquisa(m_dm);
+        const widgets::Picker given = widgets::Picker::of(p);
+        QCOMPARE(given.window(), static_cast<widgets::PickerWindow *>(p));
+        delete p;
+        QVERIFY(!given.choose());
     }
 };
 

@@ -1,0 +1,94 @@
+#include "StockSummary.h"
+
+#include "Connection.h"
+#include "DataError.h"
+#include "DatabaseCreator.h"
+#include "Statement.h"
+#include "Transaction.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+static void initStockResource() { Q_INIT_RESOURCE(schema); }
+
+namespace data {
+
+QStringList StockSummary::script()
+{
+    initStockResource();
+    QFile f(QStringLiteral(":/sql/stock.sql"));
+    if (!f.open(QIODevice::ReadOnly))
+        throw DataError(QStringLiteral("O script do estoque não foi encontrado no programa."));
+    return DatabaseCreator::splitScript(QString::fromUtf8(f.readAll()));
+}
+
+bool StockSummary::isInstalled(Connection *connection)
+{
+    const QVariantList row = firstRow(connection,
+        QStringLiteral("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME = 'YARD_STOCK'"));
+    return !row.isEmpty() && row.first().toInt() > 0;
+}
+
+bool StockSummary::ensureInstalled(Connection *connection)
+{
+    if (isInstalled(connection))
+        return false;
+    // Definitions take effect when committed, so each one commits on its own
+    // before the figures are computed.
+    // Run as written: the procedure bodies' ":NAME" are their own variables,
+    // not values to bind.
+    connection->ensureConnected();
+    QSqlQuery q(connection->database());
+    for (const QString &statement : script())
+        if (!q.exec(statement))
+            throw connection->errorFrom(q.lastError());
+    rebuild(connection);
+    return true;
+}
+
+void StockSummary::rebuild(Connection *connection)
+{
+    Transaction work(connection);
+    execute(connection, QStringLiteral("delete from YARD_STOCK"));
+    execute(connection, QStringLiteral("delete from SAWN_STOCK"));
+    execute(connection, QStringLiteral(
+        "insert into YARD_STOCK (CODIGOESSENCIA, QUANTIDADE) "
+        "select CODIGOESSENCIA, sum(coalesce(QUANTIDADE, 0)) from ENTRADA_TOROS_DISCRIMINACAO "
+        "where SITUACAO = 0 group by CODIGOESSENCIA"));
+    execute(connection, QStringLiteral(
+        "insert into SAWN_STOCK (KIND, CODIGOESSENCIA, CODIGOPRODUTO, QUANTIDADE) "
+        "select 'E', CODIGOESSENCIA, CODIGOPRODUTO, sum(coalesce(QUANTIDADE, 0)) "
+        "from ENTRADA_SERRADA_DISCRIMINACAO group by CODIGOESSENCIA, CODIGOPRODUTO"));
+    execute(connection, QStringLiteral(
+        "insert into SAWN_STOCK (KIND, CODIGOESSENCIA, CODIGOPRODUTO, QUANTIDADE) "
+        "select 'S', CODIGOESSENCIA, CODIGOPRODUTO, sum(coalesce(TOTALM3, 0)) "
+        "from SAIDA_MADEIRAS_DISCRIMINACAO group by CODIGOESSENCIA, CODIGOPRODUTO"));
+    execute(connection, QStringLiteral(
+        "insert into SAWN_STOCK (KIND, CODIGOESSENCIA, PRODUTO, QUANTIDADE) "
+        "select 'P', CODIGOESSENCIA, upper(trim(PRODUTO)), sum(coalesce(QSERRADA, 0)) "
+        "from PRODUCAO group by CODIGOESSENCIA, upper(trim(PRODUTO))"));
+    work.commit();
+}
+
+void StockSummary::fold(Connection *connection)
+{
+    Transaction work(connection);
+    execute(connection, QStringLiteral("execute procedure FOLD_YARD_STOCK"));
+    execute(connection, QStringLiteral("execute procedure FOLD_SAWN_STOCK"));
+    work.commit();
+}
+
+bool StockSummary::tryFold(Connection *connection) noexcept
+{
+    try {
+        if (!connection->isConnected())
+            return false;
+        fold(connection);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace data

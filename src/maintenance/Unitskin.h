@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QListWidget;
+namespace data { class TDM; }
+class QPushButton;
+
+// The skin files of the skin folder: a click puts one on every window at
+// once; "&Retornar" keeps the choice for the next start, the close box
+// does not.
+class TfrmSkin : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TfrmSkin(data::TDM *dm = nullptr, QWidget *parent = nullptr);
+
+    QListWidget *ListBox1;
+    QPushButton *BitBtn1;
+
+    void FormShow();
+    void ListBox1Click();
+    void BitBtn1Click(); // "&Retornar"
+
+    // The listed folder and the full path of the selected file (empty when none).
+    QString folder() const { return m_folder; }
+    QString selectedFile() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void listFolder(const QString &folder);
+    QString m_folder;
+};

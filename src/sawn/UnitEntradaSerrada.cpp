@@ -1,0 +1,428 @@
+#include "UnitEntradaSerrada.h"
+
+#include "UnitEntradaSerradaProdutos.h"
+
+#include "data/UnitDM.h"
+#include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
+#include "widgets/DateEdit.h"
+#include "widgets/FieldWidth.h"
+#include "widgets/NumericEdit.h"
+#include "widgets/Prompter.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using namespace widgets;
+
+namespace {
+
+const QString kLancamento = QStringLiteral("Lançamento");
+const QString kConfirmacao = QStringLiteral("Confirmação");
+
+} // namespace
+
+TfrmEntradaSerrada::TfrmEntradaSerrada(data::TDM *dm_, QWidget *parent)
+    : MovementHeaderWindow(parent), dm(dm_), m_invoices(dm_->IBDatabase1, rules::sawnIntakeTables())
+{
+    setObjectName(QStringLiteral("TfrmEntradaSerrada"));
+    setWindowTitle(QStringLiteral("Entrada/Serrada"));
+    setMovementWindowFlags(this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(titleBanner(QStringLiteral("Entrada de Madeira Serrada")));
+
+    // DADOS FORNECEDOR: the supplier's fields are written by the supplier picker.
+    auto *supplier = new QGroupBox(QStringLiteral("DADOS FORNECEDOR"));
+    auto *sg = new QGridLayout(supplier);
+    auto field = [this](const QString &column) {
+        auto *e = new DBEdit(dm->DESERRADA, column);
+        e->setObjectName(column);
+        return e;
+    };
+    RAZAO_SOCIAL = field(QStringLiteral("RAZAO_SOCIAL"));
+    INSC_ESTADUAL = field(QStringLiteral("INSC_ESTADUAL"));
+    for (DBEdit *e : {RAZAO_SOCIAL, INSC_ESTADUAL}) {
+        e->setEnabled(false);
+        e->setStyleSheet(QStringLiteral("font-weight: bold; color: blue; background: #FFFFE1;"));
+    }
+    CGC = field(QStringLiteral("CGC"));
+    DBEDIT6 = new DBEdit(dm->DESERRADA, QStringLiteral("CODIGOFORNECEDOR"));
+    DBEDIT6->setObjectName(QStringLiteral("DBEDIT6"));
+    CGC->hide();
+    DBEDIT6->hide();
+    nota = new QSpinBox;
+    nota->setObjectName(QStringLiteral("nota"));
+    nota->setRange(0, 999999999);
+    nota->setAlignment(Qt::AlignRight);
+    data = new DateEdit;
+    data->setObjectName(QStringLiteral("data"));
+    data->setDataSource(dm->DESERRADA);
+    data->setDataField(QStringLiteral("DATA_EMISSAO"));
+    fitWidthTo(RAZAO_SOCIAL, QStringLiteral("MADEIREIRA E SERRARIA NOSSA SENHORA APARECIDA LTDA"));
+    fitWidthTo(INSC_ESTADUAL, QStringLiteral("000.000.000.000"));
+    fitWidthTo(nota, QStringLiteral("999999999"));
+    auto pair = [&](int row, int col, const QString &caption, QWidget *w) {
+        auto *label = new QLabel(caption);
+        label->setBuddy(w);
+        sg->addWidget(label, row, col);
+        sg->addWidget(w, row, col + 1);
+    };
+    pair(0, 0, QStringLiteral("Fornecedor"), RAZAO_SOCIAL);
+    pair(0, 2, QStringLiteral("Inscrição Estadual"), INSC_ESTADUAL);
+    pair(1, 0, QStringLiteral("Nota Fiscal"), nota);
+    pair(1, 2, QStringLiteral("Data de Emissão"), data);
+    sg->addWidget(CGC, 2, 0);
+    sg->addWidget(DBEDIT6, 2, 1);
+    sg->setColumnStretch(1, 1);
+    layout->addWidget(supplier);
+
+    // Produtos: the lines of this number and supplier.
+    g = new QGroupBox(QStringLiteral("Produtos "));
+    g->setObjectName(QStringLiteral("g"));
+    auto *gl = new QGridLayout(g);
+    const QVector<DBGrid::Column> columns = {
+        {QStringLiteral("CODDISCRIMINACAO"), QStringLiteral("Cód Prod"), 52},
+        {QStringLiteral("ESSENCIATIPO"), QStringLiteral("Produto"), 143},
+        {QStringLiteral("ESSENCIA"), QStringLiteral("Essência"), 122},
+        {QStringLiteral("QUANTIDADE"), QStringLiteral("Quantidade"), 80},
+        {QStringLiteral("VALUNITARIO"), QStringLiteral("Val Unitário"), 69},
+        {QStringLiteral("VALTOTAL"), QStringLiteral("Val. Total"), 85}};
+    DBGrid2 = new DBGrid;
+    DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
+    DBGrid2->setDataSource(dm->DESDISCRIMINACAO);
+    DBGrid3 = new DBGrid;
+    DBGrid3->setObjectName(QStringLiteral("DBGrid3"));
+    for (DBGrid *grid : {DBGrid2, DBGrid3}) {
+        grid->setColumns(columns);
+        grid->setMinimumHeight(160);
+        grid->setFocusPolicy(Qt::ClickFocus);
+        gl->addWidget(grid, 0, 0, 5, 1);
+    }
+    DBGrid2->hide();
+    BitBtn12 = lineButton(QStringLiteral("Incluir"), QStringLiteral("BitBtn12"), false);
+    BitBtn7 = lineButton(QStringLiteral("Alterar"), QStringLiteral("BitBtn7"), false);
+    BitBtn10 = lineButton(QStringLiteral("Proximo"), QStringLiteral("BitBtn10"), false);
+    BitBtn11 = lineButton(QStringLiteral("Anterior"), QStringLiteral("BitBtn11"), false);
+    int row = 0;
+    for (QPushButton *b : {BitBtn12, BitBtn7, BitBtn10, BitBtn11})
+        gl->addWidget(b, row++, 1);
+    gl->setColumnStretch(0, 1);
+    layout->addWidget(g, 1);
+
+    // NOTA FISCAL: the sums of the lines, not stored.
+    auto *totals = new QGroupBox(QStringLiteral("NOTA FISCAL"));
+    auto *tl = new QHBoxLayout(totals);
+    m3 = new QLabel;
+    m3->setObjectName(QStringLiteral("m3"));
+    valtotal = new QLabel;
+    valtotal->setObjectName(QStringLiteral("valtotal"));
+    for (QLabel *l : {m3, valtotal})
+        l->setStyleSheet(QStringLiteral("font-weight: bold; color: blue;"));
+    tl->addWidget(new QLabel(QStringLiteral("TOTAL M/3....:")));
+    tl->addWidget(m3);
+    tl->addSpacing(30);
+    tl->addWidget(new QLabel(QStringLiteral("TOTAL DA NOTA:")));
+    tl->addWidget(valtotal);
+    tl->addStretch();
+    layout->addWidget(totals);
+
+    auto *bar = new QHBoxLayout;
+    const QVector<QPushButton *> nav =
+        navigator(bar, dm->TESDISCRIMINACAO,
+                  {QStringLiteral("Primeiro Cliente"), QStringLiteral("Cliente Anterior"),
+                   QStringLiteral("Proximo Cliente"), QStringLiteral("Ultimo Cliente")});
+    NavFirst = nav[0];
+    NavPrior = nav[1];
+    NavNext = nav[2];
+    NavLast = nav[3];
+    BitBtn4 = barButton(QStringLiteral("&Incluir"), QStringLiteral("BitBtn4"), QStringLiteral("Incluir Cliente"));
+    BitBtn2 = barButton(QStringLiteral("&Cancelar"), QStringLiteral("BitBtn2"), QStringLiteral("Cancelar Cadastro"));
+    BitBtn1 = barButton(QStringLiteral("&Gravar"), QStringLiteral("BitBtn1"), QStringLiteral("Gravar Cadastro"));
+    BitBtn5 = barButton(QStringLiteral("E&xcluir"), QStringLiteral("BitBtn5"), QStringLiteral("Excluir Cliente"));
+    BitBtn3 = barButton(QStringLiteral("&Retornar"), QStringLiteral("BitBtn3"),
+                        QStringLiteral("Retornar ao Menu Principal"));
+    bar->addStretch();
+    for (QPushButton *b : {BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn3})
+        bar->addWidget(b);
+    layout->addLayout(bar);
+
+    setTabOrder(nota, data);
+
+    auto click = [this](QPushButton *b, void (TfrmEntradaSerrada::*handler)()) {
+        onClick(b, [this, handler] { (this->*handler)(); });
+    };
+    click(BitBtn4, &TfrmEntradaSerrada::BitBtn4Click);
+    click(BitBtn1, &TfrmEntradaSerrada::BitBtn1Click);
+    click(BitBtn2, &TfrmEntradaSerrada::BitBtn2Click);
+    click(BitBtn3, &TfrmEntradaSerrada::BitBtn3Click);
+    click(BitBtn5, &TfrmEntradaSerrada::BitBtn5Click);
+    click(BitBtn12, &TfrmEntradaSerrada::BitBtn12Click);
+    click(BitBtn7, &TfrmEntradaSerrada::BitBtn7Click);
+    onClick(BitBtn10, [this] { stepLines(&data::DataSet::next); });
+    onClick(BitBtn11, [this] { stepLines(&data::DataSet::prior); });
+    onEnter(data, [this] { dataEnter(); });
+    onExit(nota, [this] { notaExit(); });
+
+    setLines(dm->TESDISCRIMINACAO, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"),
+             QStringLiteral("TfrmEntradaSerradaProdutos"));
+    setOwnedDataSets({dm->TESERRADA, dm->TESDISCRIMINACAO, dm->QFornecedor, dm->QEssencia, dm->QSUBPRODUTOS,
+                      dm->QProduto, dm->QMunicipio});
+    setReturnButton(BitBtn3);
+    setIdleState({{BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn3, BitBtn12}, {BitBtn7, BitBtn10, BitBtn11}, {}});
+    setTotalsDisplay(m3, QStringLiteral("#0.000"), valtotal, QStringLiteral("#0.00"));
+    setCountedGroup(g, QStringLiteral("Produtos > "));
+    setLinesGrids(DBGrid2, DBGrid3);
+}
+
+void TfrmEntradaSerrada::FormShow()
+{
+    dm->TESERRADA->close();
+    BitBtn4->setFocus();
+}
+
+rules::InvoiceKey TfrmEntradaSerrada::key() const
+{
+    rules::InvoiceKey k;
+    k.number = nota->value();
+    if (dm->TESERRADA->isActive())
+        k.supplier = dm->TESERRADA->value(QStringLiteral("CODIGOFORNECEDOR"));
+    return k;
+}
+
+TfrmEntradaSerrada::InvoiceFields TfrmEntradaSerrada::invoiceFields() const
+{
+    InvoiceFields f;
+    f.nfNumero = nota->value();
+    f.dataEmissao = data->date();
+    if (dm->TESERRADA->isActive()) {
+        f.codigoFornecedor = dm->TESERRADA->value(QStringLiteral("CODIGOFORNECEDOR"));
+        f.fornecedor = dm->TESERRADA->asString(QStringLiteral("RAZAO_SOCIAL"));
+        f.cpf = dm->TESERRADA->value(QStringLiteral("CGC"));
+        f.inscricao = dm->TESERRADA->asString(QStringLiteral("INSC_ESTADUAL"));
+    }
+    return f;
+}
+
+void TfrmEntradaSerrada::restrictLines()
+{
+    const rules::InvoiceKey k = key();
+    filterLines(k.number, k.supplier);
+}
+
+widgets::LineTotals TfrmEntradaSerrada::lineTotals()
+{
+    const rules::InvoiceTotals totals = m_invoices.totals(key());
+    return {totals.volume, totals.value, totals.lines};
+}
+
+void TfrmEntradaSerrada::setLineSteps(bool enabled)
+{
+    for (QPushButton *b : {BitBtn10, BitBtn11, BitBtn7})
+        b->setEnabled(enabled);
+}
+
+void TfrmEntradaSerrada::BitBtn4Click()
+{
+    if (!partiesExist(dm->QFornecedor, QStringLiteral("Não há Fornecedor(es) Cadastrado(s), Verifíque!"),
+                      QStringLiteral("Entrada")))
+        return;
+    BitBtn4->setEnabled(false);
+    BitBtn12->setEnabled(true);
+    dm->TESERRADA->open();
+    dm->TESERRADA->append();
+    dm->QMunicipio->open();
+    chooseSupplier();
+}
+
+// The supplier's CNPJ goes into the invoice's CGC. Closed without a choice,
+// the number box goes back to 0.
+void TfrmEntradaSerrada::chooseSupplier()
+{
+    const std::optional<PickedRow> row = m_supplierPicker.choose();
+    if (!row) {
+        nota->setValue(0);
+        return;
+    }
+    if (!row->isEmpty()) {
+        writeInto(RAZAO_SOCIAL, row->value(QStringLiteral("NOMEFORNECEDOR")));
+        writeInto(CGC, row->value(QStringLiteral("CNPJ")));
+        writeInto(INSC_ESTADUAL, row->value(QStringLiteral("INSCESTADUAL")));
+        writeInto(DBEDIT6, row->value(QStringLiteral("CODIGOFORNECEDOR")));
+    }
+    nota->setFocus();
+}
+
+void TfrmEntradaSerrada::dataEnter()
+{
+    data->setDate(QDate::currentDate());
+}
+
+void TfrmEntradaSerrada::notaExit()
+{
+    if (lineWindowBusy())
+        return;
+    if (DBEDIT6->text().isEmpty()) {
+        // No supplier yet: start the invoice, or choose its supplier again.
+        if (!dm->TESERRADA->isEditing())
+            BitBtn4Click();
+        else
+            chooseSupplier();
+    }
+    restrictLines();
+    // A header with its supplier takes lines.
+    BitBtn12->setEnabled(!DBEDIT6->text().isEmpty());
+    if (!dm->TESDISCRIMINACAO->isEmpty()) {
+        showLinesGrid(true);
+        setLineSteps(true);
+        showTotals();
+        if (ask(QStringLiteral("Já possui lançamento para o numero de Nota Fiscal informado, do Fornecedor "
+                               "selecionado, Deseja Continuar?"),
+                kConfirmacao, this))
+            return;
+        nota->setFocus();
+    }
+    g->setTitle(QStringLiteral("Produtos > 0"));
+    setLineSteps(false);
+}
+
+void TfrmEntradaSerrada::BitBtn12Click()
+{
+    if (lineWindowBusy())
+        return;
+    if (RAZAO_SOCIAL->text().isEmpty()) {
+        inform(QStringLiteral("Fornecedor deve ser informado!"), kLancamento, this);
+        if (!dm->TESERRADA->isEditing())
+            BitBtn4Click();
+        else
+            chooseSupplier();
+        return;
+    }
+    if (nota->value() == 0) {
+        inform(QStringLiteral("Numero da Nota Fiscal deve ser informada!"), kLancamento, this);
+        nota->setFocus();
+        return;
+    }
+    dm->QProduto->open();
+    restrictLines();
+    dm->TESDISCRIMINACAO->append();
+    auto *w = lineWindow<TfrmEntradaSerradaProdutos>(dm);
+    w->setHeader(this);
+    w->fillInvoiceFields();
+    openLineWindow(w, w->DBEDIT1);
+}
+
+void TfrmEntradaSerrada::BitBtn7Click()
+{
+    if (lineWindowBusy() || !dm->TESDISCRIMINACAO->isActive() || dm->TESDISCRIMINACAO->isEmpty())
+        return;
+    dm->TESDISCRIMINACAO->edit();
+    auto *w = lineWindow<TfrmEntradaSerradaProdutos>(dm);
+    w->setHeader(this);
+    openLineWindow(w, w->DBEDIT1);
+}
+
+void TfrmEntradaSerrada::lineWindowClosed()
+{
+    restrictLines();
+    if (dm->TESDISCRIMINACAO->isEmpty())
+        return;
+    showLinesGrid(true);
+    setLineSteps(true);
+    showTotals();
+}
+
+void TfrmEntradaSerrada::BitBtn5Click()
+{
+    // Nothing listed, nothing to delete.
+    if (!dm->TESDISCRIMINACAO->isActive() || dm->TESDISCRIMINACAO->isEmpty())
+        return;
+    deleteLine();
+}
+
+void TfrmEntradaSerrada::linesChanged()
+{
+    restrictLines();
+    showTotals();
+}
+
+void TfrmEntradaSerrada::BitBtn1Click()
+{
+    // Not while a line is being typed: it belongs to the line window's save.
+    if (lineWindowBusy())
+        return;
+    MovementSave save;
+    save.checks = {
+        {[this] { return RAZAO_SOCIAL->text().isEmpty(); }, QStringLiteral("Fornecedor deve ser informado!"),
+         RAZAO_SOCIAL},
+        {[this] { return nota->value() == 0; }, QStringLiteral("Numero da Nota Fiscal deve ser informado!"), nota},
+        {[this] { return !data->isValidDate(); }, QStringLiteral("Data de Emissão deve ser informada!"), data},
+    };
+    save.confirmText = QStringLiteral("Confirma a Inclusão?");
+    save.declined = [this] { nota->setFocus(); };
+    save.post = [this] {
+        // The header keeps the number it was entered under, so that the
+        // invoice lists and reports can print it.
+        dm->TESERRADA->setValue(QStringLiteral("NF_NUMERO"), nota->value());
+        dm->TESERRADA->post();
+    };
+    save.continueText = QStringLiteral("Continua Lançamento?");
+    save.another = [this] {
+        setLineSteps(false);
+        BitBtn12->setEnabled(false);
+        dm->TESERRADA->append();
+        showLinesGrid(false);
+        dm->TESDISCRIMINACAO->close();
+        chooseSupplier();
+        nota->setFocus();
+    };
+    save.finished = [this] {
+        closeOwnedDataSets();
+        BitBtn4->setEnabled(true);
+        closeWindow(QDialog::Accepted);
+    };
+    runMovementSave(this, save);
+}
+
+void TfrmEntradaSerrada::clearHeader()
+{
+    resetCountedGroup();
+    BitBtn4->setEnabled(true);
+    BitBtn12->setEnabled(false);
+    setLineSteps(false);
+    showLinesGrid(false);
+    nota->setValue(0);
+    m3->clear();
+    valtotal->clear();
+}
+
+void TfrmEntradaSerrada::BitBtn2Click()
+{
+    if (lineWindowBusy())
+        return;
+    // Lines already saved stay stored.
+    dm->TESERRADA->cancel();
+    dm->TESERRADA->close();
+    dm->TESDISCRIMINACAO->cancel();
+    dm->TESDISCRIMINACAO->close();
+    dm->QFornecedor->close();
+    dm->QMunicipio->close();
+    data->clearDate();
+    clearHeader();
+}
+
+void TfrmEntradaSerrada::BitBtn3Click()
+{
+    // An unsaved header is dropped.
+    dm->TESERRADA->cancel();
+    dm->TESDISCRIMINACAO->cancel();
+    dm->TESDISCRIMINACAO->setFiltered(false);
+    closeOwnedDataSets();
+    clearHeader();
+    closeWindow(QDialog::Rejected);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "widgets/MovementWindow.h"
+
+#include <QPointer>
+
+namespace data { class TDM; }
+namespace widgets {
+class DBEdit;
+class DBLookupComboBox;
+class NumericEdit;
+class ZeroPadEdit;
+}
+
+class TfrmEntradaSerrada;
+
+// One product line of a sawn-wood intake invoice: species, product,
+// cubic metres and price. Shown by the intake window without blocking it;
+// each line is posted on its own.
+class TfrmEntradaSerradaProdutos : public widgets::MovementLineWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmEntradaSerradaProdutos(data::TDM *dm, QWidget *parent = nullptr);
+
+    void setHeader(TfrmEntradaSerrada *header) { m_header = header; }
+    // Copies the header's supplier, number and date into the current line.
+    void fillInvoiceFields();
+
+    widgets::ZeroPadEdit *DBEDIT1;
+    widgets::DBLookupComboBox *ESSENCIA, *ESSENCIATIPO;
+    widgets::NumericEdit *QUANTIDADE, *VALUNITARIO, *VALTOTAL;
+    widgets::DBEdit *CODIGOESSENCIA, *SITUACAO, *DATALANCAMENTO, *CODIGOFORNECEDOR, *NFNUMERO, *FORNECEDOR, *CPF,
+        *INSCRICAO;
+    QPushButton *BitBtn1, *BitBtn3;
+
+    void FormShow();
+    void ESSENCIAClick();
+    void ESSENCIATIPOClick();
+    void VALUNITARIOExit();
+    void BitBtn1Click(); // "&Gravar"
+    void BitBtn3Click(); // "&Retornar"
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void FormClose() override;
+
+private:
+    data::TDM *dm;
+    QPointer<TfrmEntradaSerrada> m_header;
+};

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "MovementWindow.h"
+#include "WindowRegistry.h"
+
+#include <QDialog>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
+#include <initializer_list>
+
+class QGroupBox;
+class QHBoxLayout;
+class QPushButton;
+
+namespace data { class DataSet; class Table; }
+
+namespace widgets {
+
+class DBGrid;
+
+// What the database says about the lines of one movement.
+struct LineTotals
+{
+    double volume = 0;
+    double value = 0;
+    int lines = 0;
+};
+
+// The header window of a movement (an invoice, a packing list): one header
+// whose lines carry its number and its party (supplier or client) and are
+// typed one at a time in a line window shown without blocking it.
+//
+// The header holds what every such window does the same way: Esc is its
+// "&Retornar"; it is the pickers' caller from showing to closing; each
+// showing starts from its idle state; its lines are those of one number and
+// one party; its totals are asked of the database and shown; its line
+// buttons leave alone a line still being typed; "&Retornar" closes the data
+// sets it opened. A window built on it adds its fields, checks and messages.
+class MovementHeaderWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit MovementHeaderWindow(QWidget *parent = nullptr);
+
+    // Handlers every header has, named after the event.
+    virtual void FormShow() {}
+    virtual void FormClose();
+
+protected:
+    // Set up by the window's constructor ----------------------------------
+
+    // The lines: their data set, the two columns that link them to the
+    // header, and the class name of the line window that types them.
+    void setLines(data::Table *lines, const QString &numberColumn, const QString &partyColumn,
+                  const QString &lineWindowClass);
+    // The data sets this window opens; "&Retornar" closes them all.
+    void setOwnedDataSets(std::initializer_list<data::DataSet *> sets);
+    // "&Retornar": its click and Esc both run returnClicked(), and only while
+    // it is enabled.
+    void setReturnButton(QPushButton *button) { m_return = button; }
+    void setIdleState(IdleState idle) { m_idle = std::move(idle); }
+    // Where the totals are shown ("#0.00"-style formats); a group whose
+    // caption counts the lines when `countedGroup` is given.
+    void setTotalsDisplay(QWidget *volume, const QString &volumeFormat, QWidget *value, const QString &valueFormat);
+    void setCountedGroup(QGroupBox *group, const QString &prefix);
+    // A grid of the lines, and the empty grid of the same titles shown in
+    // its place while the movement has no line.
+    void setLinesGrids(DBGrid *lines, DBGrid *empty);
+
+    // Buttons ----------------------------------------------------------
+    static QPushButton *barButton(const QString &text, const QString &name, const QString &hint = {});
+    // Disabled until the movement has lines; `tabStop` false keeps it off the Tab chain.
+    static QPushButton *lineButton(const QString &text, const QString &name, bool tabStop);
+    // Runs `handler` on a click, showing what it throws.
+    void onClick(QPushButton *button, std::function<void()> handler);
+    // "|<", "<", ">", ">|" over `rows`, with their hints when given. Moving
+    // through the lines waits for a line being typed.
+    QVector<QPushButton *> navigator(QHBoxLayout *bar, data::DataSet *rows, const QStringList &hints = {});
+    // The line buttons "Proximo" and "Anterior".
+    void stepLines(void (data::DataSet::*step)());
+    // The line delete button: asks, deletes the current line, then
+    // linesChanged(). `keepFocus` takes the focus when the answer is No.
+    void deleteLine(QWidget *keepFocus = nullptr);
+
+    // Behaviour ---------------------------------------------------------
+    // The lines of one number and party, reopened.
+    void filterLines(const QVariant &number, const QVariant &party);
+    // Whether a line is being typed in the line window (it is brought back).
+    bool lineWindowBusy();
+    // Made the first time, then kept for the run.
+    template <typename T, typename DM>
+    T *lineWindow(DM *dm)
+    {
+        auto *w = windows().get<T>();
+        if (!w) {
+            w = new T(dm, this);
+            windows().add(w);
+        }
+        return w;
+    }
+    // Shows the line window above this one; lineWindowClosed() runs when it closes.
+    void openLineWindow(MovementLineWindow *window, QWidget *focus);
+    void showLinesGrid(bool hasLines);
+    // Asks lineTotals() and shows them; the counted group's caption too.
+    LineTotals showTotals();
+    void showTotals(const LineTotals &totals);
+    void resetCountedGroup();
+    void closeOwnedDataSets();
+    // Closes the window for good (not as Esc would).
+    void closeWindow(int result);
+    // Shows a picker of the window list, modally.
+    static void execWindow(const QString &className);
+    // Opens `parties`; when it is empty closes it, warns and returns false.
+    bool partiesExist(data::DataSet *parties, const QString &message, const QString &caption);
+
+    virtual void returnClicked() = 0;
+    virtual LineTotals lineTotals() { return {}; }
+    virtual void lineWindowClosed() {}
+    // After a line was deleted from the header.
+    virtual void linesChanged() {}
+
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+
+    data::Table *lines() const { return m_lines; }
+
+private:
+    data::Table *m_lines = nullptr;
+    QString m_numberColumn, m_partyColumn, m_lineWindowClass;
+    QVector<data::DataSet *> m_owned;
+    QPushButton *m_return = nullptr;
+    IdleState m_idle;
+    QWidget *m_volume = nullptr, *m_value = nullptr;
+    QString m_volumeFormat, m_valueFormat;
+    QGroupBox *m_counted = nullptr;
+    QString m_countPrefix;
+    DBGrid *m_linesGrid = nullptr, *m_emptyGrid = nullptr;
+    bool m_closing = false;
+};
+
+} // namespace widgets
