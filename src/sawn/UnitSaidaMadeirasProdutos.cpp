@@ -23,16 +23,6 @@ namespace {
 
 const QString kTooMuch = QStringLiteral("Total M/3, maior que saldo disponivel, Verifique!");
 
-QLabel *captionPanel(const QString &text, QWidget *buddy)
-{
-    auto *label = new QLabel(text);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Raised);
-    label->setMinimumWidth(150);
-    label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
 
 TfrmSaidaMadeirasProdutos::TfrmSaidaMadeirasProdutos(data::TDM *dm_, QWidget *parent)
@@ -92,12 +82,7 @@ TfrmSaidaMadeirasProdutos::TfrmSaidaMadeirasProdutos(data::TDM *dm_, QWidget *pa
         w->setFocusPolicy(Qt::NoFocus);
 
     auto *layout = new QVBoxLayout(this);
-    auto *banner = new QLabel(QStringLiteral("Lançamento de Produtos"));
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: white; "
-                                         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5a3a1a, stop:1 #a07040);"
-                                         "padding: 10px;"));
-    layout->addWidget(banner);
+    layout->addWidget(titleBanner(QStringLiteral("Lançamento de Produtos")));
     auto *grid = new QGridLayout;
     int row = 0;
     auto add = [&](QLabel *caption, QWidget *field) {

@@ -70,12 +70,7 @@ TfrmromaneioSerradaProdutos::TfrmromaneioSerradaProdutos(data::TDM *dm_, QWidget
     }
 
     auto *layout = new QVBoxLayout(this);
-    auto *banner = new QLabel(QStringLiteral("Lançamento de Produtos"));
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: white; "
-                                         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5a3a1a, stop:1 #a07040);"
-                                         "padding: 10px;"));
-    layout->addWidget(banner);
+    layout->addWidget(titleBanner(QStringLiteral("Lançamento de Produtos")));
     auto *grid = new QGridLayout;
     const QList<QPair<QString, QWidget *>> fields = {
         {QStringLiteral("Código do Produto"), CODPRODUTO}, {QStringLiteral("Essência"), ESSENCIA},
@@ -87,11 +82,7 @@ TfrmromaneioSerradaProdutos::TfrmromaneioSerradaProdutos(data::TDM *dm_, QWidget
     QWidgetList tabOrder;
     int row = 0;
     for (const auto &f : fields) {
-        auto *label = new QLabel(f.first);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Raised);
-        label->setMinimumWidth(150);
-        label->setBuddy(f.second);
+        QLabel *label = captionPanel(f.first, f.second);
         if (f.second == TOTALM3) {
             LabelTotal = label;
             LabelTotal->setObjectName(QStringLiteral("LabelTotal"));

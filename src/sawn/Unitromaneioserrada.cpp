@@ -37,11 +37,7 @@ TfrmRomaneioserrada::TfrmRomaneioserrada(data::TDM *dm_, QWidget *parent)
     setMovementWindowFlags(this);
 
     auto *layout = new QVBoxLayout(this);
-    auto *banner = new QLabel(QStringLiteral("Romaneio de Madeira Serrada"));
-    banner->setAlignment(Qt::AlignCenter);
-    banner->setStyleSheet(QStringLiteral("font-size: 16pt; font-weight: bold; color: white; padding: 10px; "
-                                         "background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5a3a1a, stop:1 #a07040);"));
-    layout->addWidget(banner);
+    layout->addWidget(titleBanner(QStringLiteral("Romaneio de Madeira Serrada")));
 
     auto *client = new QGroupBox(QStringLiteral("Dados Cliente"));
     auto *cg = new QGridLayout(client);
