@@ -37,10 +37,15 @@
 #include "sawn/UnitRRomaneioSerrada.h"
 #include "sawn/UnitRSaida.h"
 #include "sawn/UnitRSaida1.h"
+#include "sawn/UnitSaidaMadeiras.h"
+#include "sawn/UnitSaidaMadeirasProdutos.h"
+#include "sawn/Unitromaneioserrada.h"
+#include "sawn/UnitromaneioSerradaProdutos.h"
 #include "statements/UnitPesquisa1.h"
 #include "statements/UnitPesquisa2.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
+#include "statements/Unitconsultaproduto.h"
 #include "statements/UnitDemo.h"
 #include "statements/UnitfrmFunrural.h"
 #include "maintenance/UnitBackup.h"
@@ -75,6 +80,9 @@ void givePickers(TfrmRomaneiotoro *w) { w->setClientPicker(picker<TfrmPesquisa3>
 void givePickers(TfrmRRomaneioToros *w) { w->setPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmRSaida1 *w) { w->setPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmRRomaneioSerrada *w) { w->setPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmSaidaMadeiras *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmRomaneioserrada *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
+void givePickers(TfrmConsultaProduto *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmProducao *w) { w->setPickers(picker<TfrmPesquisa1>(), picker<TfrmPesquisa2>()); }
 
 template <typename T>
@@ -128,7 +136,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmEntradaTorosProdutos>(),
         window<TfrmEntradaSerrada>(),
         window<TfrmEntradaSerradaProdutos>(),
-        // TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos,
+        window<TfrmSaidaMadeiras>(),
+        window<TfrmSaidaMadeirasProdutos>(),
         window<TfrmConsultaEPatio>(),
         window<TfrmConsultaESerrada>(),
         window<TfrmProducao>(),
@@ -158,8 +167,9 @@ const QVector<WindowEntry> &windowList()
         // RepEntrada2, RepEntrada3, RepRomaneioToros,
         report<RepCredores1>(),
         window<TfrmRRomaneioSerrada>(),
-        // RepRomaneioserrada, TfrmRomaneioserrada,
-        // TfrmromaneioSerradaProdutos,
+        // RepRomaneioserrada,
+        window<TfrmRomaneioserrada>(),
+        window<TfrmromaneioSerradaProdutos>(),
         window<Tfrmsubprodutos>(),
         report<Repsubproduto>(),
         window<TfrmRomaneiotoro>(),
@@ -167,7 +177,7 @@ const QVector<WindowEntry> &windowList()
         window<TfrmRRomaneioToros>(),
         window<TfrmLimparBD>(),
         window<TfrmSkin>(),
-        // TfrmConsultaProduto
+        window<TfrmConsultaProduto>(),
         window<Tfrmconfigbd>(),
     };
     return list;

@@ -18,8 +18,8 @@ PackingListTotals LogPackingList::totals(const PackingListKey &key) const
 {
     const QVariantList row = data::firstRow(
         m_connection,
-        QStringLiteral("select sum(VLTOTAL), sum(TOTALM3), count(*) from ROMANEIO_TORO "
-                       "where NF = :nf and CODEMPRESA = :empresa"),
+        QStringLiteral("select sum(VLTOTAL), sum(TOTALM3), count(*) from %1 "
+                       "where NF = :nf and CODEMPRESA = :empresa").arg(m_table),
         params(key));
     PackingListTotals t;
     if (row.size() == 3) {
@@ -34,7 +34,7 @@ int LogPackingList::remove(const PackingListKey &key)
 {
     data::Transaction work(m_connection);
     const int n = data::execute(m_connection,
-                                QStringLiteral("delete from ROMANEIO_TORO where NF = :nf and CODEMPRESA = :empresa"),
+                                QStringLiteral("delete from %1 where NF = :nf and CODEMPRESA = :empresa").arg(m_table),
                                 params(key));
     work.commit();
     return n;

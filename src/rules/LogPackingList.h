@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QVariant>
 
 namespace data { class Connection; }
@@ -30,14 +31,29 @@ struct PackingListTotals
 class LogPackingList
 {
 public:
-    explicit LogPackingList(data::Connection *connection) : m_connection(connection) {}
+    explicit LogPackingList(data::Connection *connection)
+        : m_connection(connection), m_table(QStringLiteral("ROMANEIO_TORO")) {}
 
     PackingListTotals totals(const PackingListKey &key) const;
     // Deletes every row of the list, all or nothing; returns how many.
     int remove(const PackingListKey &key);
 
+protected:
+    // A packing list of another table with the same key and amount columns.
+    LogPackingList(data::Connection *connection, const QString &table) : m_connection(connection), m_table(table) {}
+
 private:
     data::Connection *m_connection;
+    QString m_table;
+};
+
+// The sawn-wood packing list: the ROMANEIO_SERRADA rows of one number and
+// one client, with the same rules.
+class SawnPackingList : public LogPackingList
+{
+public:
+    explicit SawnPackingList(data::Connection *connection)
+        : LogPackingList(connection, QStringLiteral("ROMANEIO_SERRADA")) {}
 };
 
 } // namespace rules
