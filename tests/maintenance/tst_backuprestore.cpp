@@ -240,10 +240,11 @@ private:
         QCOMPARE(species(f.dm.IBDatabase1), 3);
         QCOMPARE(QDir(f.tdb.dir()).entryList({".*restoring*"}, QDir::Files | QDir::Hidden), QStringList());
 
-        // Alt+R leaves, as in every window; it never starts a restore.
+        // Alt+R leaves, as in every window; a restore of the broken file
+        // would have shown its error box.
         altKey(w.get(), Qt::Key_R);
         QVERIFY(!w->isVisible());
-        QCOMPARE(digest(f.tdb.path()), before);
+        QVERIFY_PROMPTS(f.p);
     }
 };
 
