@@ -9,8 +9,10 @@
 
 namespace widgets {
 
-// The long-lived windows of the run, by class name ("TfrmEssencia"), so a
-// window can reach another (a picker, a line window) without owning it.
+// The long-lived windows of the run, by class name ("TfrmEssencia"): the
+// main window's menus open them by name. Pickers are not reached here but
+// through the handle each window is given (widgets::Picker); a header still
+// finds its line window here.
 // The application registers a factory per window at start-up; a window is
 // made the first time it is asked for and then kept, so start-up costs the
 // same however many windows there are. Tests register what they create.
