@@ -29,11 +29,11 @@ CharCase charCaseOf(const QWidget *w)
     return CharCase::Normal;
 }
 
-QVector<DBGrid::Column> columnsOf(const QStringList &specs)
+QVector<DBGrid::Column> columnsOf(const QStringList &entries)
 {
     QVector<DBGrid::Column> columns;
-    for (const QString &spec : specs) {
-        const QStringList parts = spec.split(QLatin1Char('|'));
+    for (const QString &entry : entries) {
+        const QStringList parts = entry.split(QLatin1Char('|'));
         DBGrid::Column c;
         c.field = parts.value(0);
         c.title = parts.value(1, c.field);
