@@ -1,31 +1,18 @@
 #pragma once
 
-#include "logs/ReportParameterWindow.h"
+#include "logs/PackingListReportWindow.h"
 
 class QComboBox;
-class QLineEdit;
-class QPlainTextEdit;
-class QSpinBox;
 
 // One sawn-wood packing list of a client, printed with the client's address,
-// the observation and the receipt lines (RepRomaneioserrada). The client
-// picker fills the client's code, name and address here.
-class TfrmRRomaneioSerrada : public logs::ReportParameterWindow
+// the observation and the receipt lines (RepRomaneioserrada).
+class TfrmRRomaneioSerrada : public logs::PackingListReportWindow
 {
     Q_OBJECT
 public:
     explicit TfrmRRomaneioSerrada(data::TDM *dm, QWidget *parent = nullptr);
 
-    QLineEdit *FORNECEDOR; // client name
-    QLineEdit *Edit1;      // client code
-    QPushButton *BitBtn4;  // "&P"
-    QSpinBox *nota;        // "Nota Fiscal"
-    QPlainTextEdit *Memo1; // "Observação"
-    QComboBox *ComboBox1;  // "Classificação dos Registros"
-    // Hidden: address, district, city, state, telephone, CNPJ, CPF.
-    QLineEdit *Edit2, *Edit3, *Edit5, *Edit6, *Edit7, *Edit9, *Edit10;
-
-    void FormShow() override;
+    QComboBox *ComboBox1; // "Classificação dos Registros"
 
 protected:
     void picked(const widgets::PickedRow &row) override;

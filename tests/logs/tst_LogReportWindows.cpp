@@ -238,8 +238,8 @@ private slots:
         altKey(w.get(), Qt::Key_P);
         QCOMPARE(w->Edit1->text(), QStringLiteral("7"));
         QCOMPARE(w->FORNECEDOR->text(), QStringLiteral("PEDRO ALVES"));
-        QCOMPARE(w->edit5->text(), QStringLiteral("SINOP"));
-        QCOMPARE(w->edit10->text(), QStringLiteral("52998224725"));
+        QCOMPARE(w->findChild<QLineEdit *>("edit5")->text(), QStringLiteral("SINOP"));
+        QCOMPARE(w->findChild<QLineEdit *>("edit10")->text(), QStringLiteral("52998224725"));
         QCOMPARE(w->focusWidget(), w->nota);
         QVERIFY(focusTo(w->nota));
 
