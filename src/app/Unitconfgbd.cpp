@@ -105,22 +105,28 @@ bool Tfrmconfigbd::connectAtStartup(const std::optional<QString> &database)
     if (!guarded(this, [this] { m_dm->IBDatabase1->open(); }))
         return true; // runs unconnected; every later access tries again
     guarded(this, [this] { data::StockSummary::ensureInstalled(m_dm->IBDatabase1); });
-    data::StockSummary::tryFold(m_dm->IBDatabase1);
-    // Each movement adds a row to the stock summaries; merging them now and
-    // then keeps every stock figure a sum of a few rows.
-    if (!m_foldTimer) {
-        m_foldTimer = new QTimer(this);
-        m_foldTimer->setInterval(10 * 60 * 1000);
-        connect(m_foldTimer, &QTimer::timeout, this,
-                [this] { data::StockSummary::tryFold(m_dm->IBDatabase1); });
-        m_foldTimer->start();
-    }
-
     auto *login = windows().get<TfrmLogin>();
     if (!login)
         return true;
     m_loggedIn = login->exec() == QDialog::Accepted;
+    if (m_loggedIn)
+        startFolding();
     return m_loggedIn;
+}
+
+// Each movement adds a row to the stock summaries; merging them now and then
+// keeps every stock figure a sum of a few rows. The first merge waits for the
+// event loop, so it adds nothing to start-up.
+void Tfrmconfigbd::startFolding()
+{
+    if (m_foldTimer)
+        return;
+    auto fold = [this] { data::StockSummary::tryFold(m_dm->IBDatabase1); };
+    QTimer::singleShot(0, this, fold);
+    m_foldTimer = new QTimer(this);
+    m_foldTimer->setInterval(10 * 60 * 1000);
+    connect(m_foldTimer, &QTimer::timeout, this, fold);
+    m_foldTimer->start();
 }
 
 void Tfrmconfigbd::BitBtn2Click()
