@@ -23,6 +23,8 @@ set(QUELVORA_LAYER_logs statements registers widgets rules reports data taxid co
 set(QUELVORA_LAYER_sawn logs statements registers widgets rules reports data taxid core)
 set(QUELVORA_LAYER_maintenance widgets data core)
 set(QUELVORA_LAYER_app maintenance sawn logs statements registers widgets rules reports data taxid core)
+# Tests only: several workstations on one database server, windows of any layer but app.
+set(QUELVORA_LAYER_server sawn logs statements registers widgets rules reports data taxid core)
 
 # Qt modules per layer: nothing below widgets sees QtWidgets.
 set(QUELVORA_QT_core Core)

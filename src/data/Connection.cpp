@@ -132,6 +132,8 @@ DataError Connection::errorFrom(const QSqlError &error)
     bool numeric = false;
     const int sqlcode = error.nativeErrorCode().toInt(&numeric);
     const DataError::Kind kind = numeric ? DataError::kindOfSqlCode(sqlcode) : DataError::Kind::Other;
+    if (kind == DataError::Kind::ChangedElsewhere)
+        return DataError::changedElsewhere(DataError::Refused::Change, text);
     if (kind != DataError::Kind::Other)
         return DataError(text, kind);
     // A broken link comes as SQLCODE -902, which also covers errors of a

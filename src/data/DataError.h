@@ -15,6 +15,7 @@ public:
         Other,
         UniqueKey,      // a unique index or key refused the row
         ConnectionLost, // the server cannot be reached; the next access connects again
+        ChangedElsewhere, // the row was changed or deleted by someone else since it was read
     };
 
     explicit DataError(const QString &message, Kind kind = Kind::Other)
@@ -25,6 +26,12 @@ public:
     // The kind the engine's SQLCODE names on its own (a lost connection also
     // needs a look at the link: see Connection::errorFrom).
     static Kind kindOfSqlCode(int sqlcode);
+
+    // The refusal of a change (or deletion) of a row that someone else
+    // changed or deleted after it was read; `detail` is the database's text,
+    // when it gave one.
+    enum class Refused { Change, Deletion };
+    static DataError changedElsewhere(Refused what, const QString &detail = {});
 
 private:
     QString m_message;

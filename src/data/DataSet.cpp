@@ -103,6 +103,7 @@ void DataSet::reload()
 
 void DataSet::invalidate()
 {
+    m_stale = false;
     m_pages.clear();
     m_count = -1;
     m_cursor.reset();
@@ -116,7 +117,38 @@ QString DataSet::columnList() const
     QStringList names;
     for (const Field &f : m_fields)
         names << f.name;
+    if (tracksVersions())
+        names << QStringLiteral("RDB$RECORD_VERSION");
     return names.join(QStringLiteral(", "));
+}
+
+bool DataSet::tracksVersions() const
+{
+    return canModify() && !tableName().isEmpty();
+}
+
+DataSet::Row DataSet::readRow(const QSqlQuery &q) const
+{
+    Row r(int(m_fields.size()) + (tracksVersions() ? 1 : 0));
+    for (int i = 0; i < r.size(); ++i)
+        r[i] = q.value(i);
+    return r;
+}
+
+QVariant DataSet::versionOf(const Row &row) const
+{
+    return tracksVersions() ? row.value(m_fields.size()) : QVariant();
+}
+
+void DataSet::relocate(const QVariant &keyValue)
+{
+    invalidate();
+    int pos = keyValue.isNull() ? -1 : positionOfKey(keyValue);
+    if (pos >= 0)
+        loadPageAround(pos, keyValue);
+    if (pos < 0)
+        pos = qMin(m_row, recordCount() - 1);
+    setCurrent(pos);
 }
 
 QString DataSet::orderByClause(bool reversed) const
@@ -247,13 +279,8 @@ void DataSet::fetchPage(int page)
     QSqlQuery q = execQuery(sql, params);
     QVector<Row> rows;
     rows.reserve(PageSize);
-    const int n = m_fields.size();
-    while (q.next()) {
-        Row r(n);
-        for (int i = 0; i < n; ++i)
-            r[i] = q.value(i);
-        rows.push_back(std::move(r));
-    }
+    while (q.next())
+        rows.push_back(readRow(q));
     if (backwards) {
         std::reverse(rows.begin(), rows.end());
     } else {
@@ -607,7 +634,16 @@ void DataSet::cancel()
         return;
     m_modified = false;
     setState(DataSetState::Browse);
-    setCurrent(m_row >= 0 && m_row < recordCount() ? m_row : (recordCount() > 0 ? 0 : -1));
+    if (m_stale) {
+        // A change refused because the row changed elsewhere: show the row
+        // as it is stored now, or its neighbour when it is gone.
+        m_stale = false;
+        const Row *orig = m_row >= 0 ? rowAt(m_row) : nullptr;
+        relocate(orig ? orig->value(fieldIndex(keyField())) : QVariant());
+        emit dataReset();
+    } else {
+        setCurrent(m_row >= 0 && m_row < recordCount() ? m_row : (recordCount() > 0 ? 0 : -1));
+    }
     emit rowChanged();
 }
 
@@ -664,9 +700,19 @@ void DataSet::post()
             params << m_buffer.value(i);
         }
         params << originalKey;
-        const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                .arg(tableName(), sets.join(QStringLiteral(", ")), key);
-        execQuery(sql, params);
+        QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                          .arg(tableName(), sets.join(QStringLiteral(", ")), key);
+        // Only the version the user saw may be replaced: another
+        // workstation's change in between is never silently overwritten.
+        const QVariant version = versionOf(m_buffer);
+        if (!version.isNull()) {
+            sql += QStringLiteral(" AND RDB$RECORD_VERSION = ?");
+            params << version;
+        }
+        if (execQuery(sql, params).numRowsAffected() == 0) {
+            m_stale = true;
+            throw DataError::changedElsewhere(DataError::Refused::Change);
+        }
     }
     m_modified = false;
     m_state = DataSetState::Browse;
@@ -696,7 +742,27 @@ void DataSet::remove()
         throw DataError(QStringLiteral("Não há registro para excluir."));
     const Row *orig = rowAt(m_row);
     const QVariant keyValue = orig ? orig->value(fieldIndex(keyField())) : QVariant();
-    execQuery(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(tableName(), keyField()), {keyValue});
+    const QVariant version = orig ? versionOf(*orig) : QVariant();
+    if (version.isNull()) {
+        execQuery(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(tableName(), keyField()), {keyValue});
+    } else if (execQuery(QStringLiteral("DELETE FROM %1 WHERE %2 = ? AND RDB$RECORD_VERSION = ?")
+                             .arg(tableName(), keyField()),
+                         {keyValue, version})
+                   .numRowsAffected()
+               == 0) {
+        // Gone already is what was asked; changed since it was read is not
+        // deleted unseen: the row is shown as it is now.
+        QSqlQuery still = execQuery(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(tableName(), keyField()),
+                                    {keyValue});
+        if (still.next()) {
+            m_modified = false;
+            setState(DataSetState::Browse);
+            relocate(keyValue);
+            emit dataReset();
+            emit rowChanged();
+            throw DataError::changedElsewhere(DataError::Refused::Deletion);
+        }
+    }
     m_modified = false;
     m_state = DataSetState::Browse;
     invalidate();
@@ -713,14 +779,7 @@ void DataSet::refresh()
         return;
     leaveRow();
     const int keyIndex = fieldIndex(keyField());
-    const QVariant keyValue = keyIndex >= 0 ? m_buffer.value(keyIndex) : QVariant();
-    invalidate();
-    int pos = keyValue.isNull() ? -1 : positionOfKey(keyValue);
-    if (pos >= 0)
-        loadPageAround(pos, keyValue);
-    if (pos < 0)
-        pos = qMin(m_row, recordCount() - 1);
-    setCurrent(pos);
+    relocate(keyIndex >= 0 ? m_buffer.value(keyIndex) : QVariant());
     emit dataReset();
     emit rowChanged();
 }
@@ -1028,13 +1087,8 @@ bool DataSet::loadPageAround(int pos, const QVariant &keyValue)
         }
         sql += orderByClause(reversed);
         QSqlQuery q = execQuery(sql, all);
-        const int cols = int(m_fields.size());
-        while (q.next()) {
-            Row r(cols);
-            for (int i = 0; i < cols; ++i)
-                r[i] = q.value(i);
-            rows.push_back(std::move(r));
-        }
+        while (q.next())
+            rows.push_back(readRow(q));
         return rows;
     };
     // The first order column bounds both walks; NULLs, which it cannot
@@ -1053,9 +1107,7 @@ bool DataSet::loadPageAround(int pos, const QVariant &keyValue)
                             {keyValue});
     if (!q.next())
         return false;
-    Row self(int(m_fields.size()));
-    for (int i = 0; i < self.size(); ++i)
-        self[i] = q.value(i);
+    const Row self = readRow(q);
     QVector<Row> rows;
     rows.reserve(PageSize);
     for (auto it = before.rbegin(); it != before.rend(); ++it)

@@ -173,6 +173,13 @@ private:
     bool loadPageAround(int pos, const QVariant &key);
     int countRows(const QVector<QPair<QString, QVariantList>> &conditions, int cap);
     void setCurrent(int row);
+    // Reads the rows again and makes the row with this key current.
+    void relocate(const QVariant &keyValue);
+    // A table's rows carry the version of each row after their columns, so
+    // that a change or deletion applies only to the version that was read.
+    bool tracksVersions() const;
+    Row readRow(const QSqlQuery &q) const;
+    QVariant versionOf(const Row &row) const;
     void leaveRow();
     void setState(DataSetState state);
     QVariant coerce(const Field &field, const QVariant &value) const;
@@ -187,6 +194,7 @@ private:
     DataSetState m_state = DataSetState::Inactive;
     Row m_buffer;
     bool m_modified = false;
+    bool m_stale = false; // a post was refused: the cached rows are out of date
     QHash<QString, QString> m_formats, m_masks, m_labels; // by upper-case column name
     std::unique_ptr<QSqlQuery> m_cursor; // the running statement of a sequential set
     bool m_cursorDone = false;

@@ -2,9 +2,10 @@
 
 namespace data {
 
-TDM::TDM(QObject *parent)
-    : QObject(parent), IBDatabase1(new Connection(QStringLiteral("IBDatabase1"), this))
+TDM::TDM(QObject *parent, const QString &connectionName)
+    : QObject(parent), IBDatabase1(new Connection(connectionName, this))
 {
+    IBDatabase1->setObjectName(QStringLiteral("IBDatabase1"));
     setObjectName(QStringLiteral("DM"));
     TEssencia = new Table(IBDatabase1, QStringLiteral("ESSENCIA"), QStringLiteral("CODIGO"), this);
     TEssencia->setObjectName(QStringLiteral("TEssencia"));

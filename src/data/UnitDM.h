@@ -14,7 +14,9 @@ class TDM : public QObject
 {
     Q_OBJECT
 public:
-    explicit TDM(QObject *parent = nullptr);
+    // A second data module in one process (a second workstation in the
+    // server tests) needs a connection name of its own.
+    explicit TDM(QObject *parent = nullptr, const QString &connectionName = QStringLiteral("IBDatabase1"));
     ~TDM() override;
 
     Connection *IBDatabase1;

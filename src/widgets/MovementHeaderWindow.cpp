@@ -3,6 +3,7 @@
 #include "DBGrid.h"
 #include "Prompter.h"
 #include "core/Amount.h"
+#include "data/DataError.h"
 #include "data/Table.h"
 
 #include <QGroupBox>
@@ -126,7 +127,15 @@ void MovementHeaderWindow::deleteLine(QWidget *keepFocus)
             keepFocus->setFocus();
         return;
     }
-    m_lines->remove();
+    try {
+        m_lines->remove();
+    } catch (const data::DataError &e) {
+        // Refused because the line changed elsewhere: the totals follow
+        // the line as it is shown now.
+        if (e.kind() == data::DataError::Kind::ChangedElsewhere)
+            linesChanged();
+        throw;
+    }
     linesChanged();
 }
 
