@@ -30,6 +30,8 @@ public:
     static QString serverProgram();
 
 private:
+    void writeConfiguration();
+
     QTemporaryDir m_root;
     QProcess m_process;
     int m_port = 0;
