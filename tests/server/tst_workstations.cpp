@@ -75,7 +75,7 @@ class TestWorkstations : public QObject
     }
     static QString invoices(TDM &dm)
     {
-        return stored(dm, "select list(NF_NUMERO || ':' || (select count(*) from ENTRADA_SERRADA_DISCRIMINACAO l "
+        return stored(dm, "select list(cast(NF_NUMERO as integer) || ':' || (select count(*) from ENTRADA_SERRADA_DISCRIMINACAO l "
                           "where l.NFNUMERO = h.NF_NUMERO and l.CODIGOFORNECEDOR = h.CODIGOFORNECEDOR), ',') "
                           "from (select NF_NUMERO, CODIGOFORNECEDOR from ENTRADA_SERRADA order by NF_NUMERO) h");
     }
@@ -132,7 +132,7 @@ private slots:
         lines->post();
         lines->first();
         lines->remove();
-        QCOMPARE(stored(office.one, "select list(QUANTIDADE, ',') from (select QUANTIDADE from "
+        QCOMPARE(stored(office.one, "select list(Q, ',') from (select cast(QUANTIDADE as integer) Q from "
                                     "ENTRADA_SERRADA_DISCRIMINACAO order by CODDISCRIMINACAO)"),
                  QString("2,30"));
     }
