@@ -54,7 +54,8 @@ struct Worker
         const int rows = data::firstRow(c, "select count(*) from " + table).value(0).toInt();
         if (rows == 0)
             return {};
-        return data::firstRow(c, QStringLiteral("select first 1 skip %1 %2 from %3").arg(pick(rows)).arg(columns, table));
+        return data::firstRow(c, QStringLiteral("select first 1 skip (:n) %1 from %2").arg(columns, table),
+                              {{"n", pick(rows)}});
     }
 
     void newSupplier()
