@@ -2,6 +2,9 @@
 
 #include "core/Amount.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace core {
 
 double logProduct(double length, double diameterX, double diameterY)
@@ -24,8 +27,14 @@ double logDiscount(double gross, double indexPercent)
 
 double netLogVolume(double gross, double discount)
 {
-    return fromTenThousandths(toTenThousandths(gross, AmountRounding::HalfEven)
-                              - toTenThousandths(discount, AmountRounding::HalfEven));
+    // A huge gross less a negative discount (a negative index typed) would
+    // overflow the amount: clamp to its range, as every amount is.
+    constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+    qint64 net = 0;
+    if (__builtin_sub_overflow(toTenThousandths(gross, AmountRounding::HalfEven),
+                               toTenThousandths(discount, AmountRounding::HalfEven), &net))
+        net = gross > discount ? kMax : -kMax;
+    return fromTenThousandths(std::clamp(net, -kMax, kMax));
 }
 
 LogVolume logVolume(double length, double diameterX, double diameterY, double indexPercent)

@@ -49,6 +49,18 @@ private slots:
         QCOMPARE(generalNumber(logDiscount(0.4127, 5)), QString("0,0206")); // 0,020635: no tie
     }
 
+    // A negative index on a huge log: the net volume is clamped to the
+    // amount's range, not wrapped round to a negative figure.
+    void netVolumeStaysInRange()
+    {
+        const double top = 922337203685477.5807;
+        QCOMPARE(netLogVolume(9e14, -9e14), top);
+        QCOMPARE(netLogVolume(-9e14, 9e14), -top);
+        QCOMPARE(netLogVolume(9e14, 1e14), 8e14);
+        const LogVolume v = logVolume(1e6, 1e5, 9e3, -150.0);
+        QVERIFY(v.quantity > 0);
+    }
+
     void lineValueAndTaxes()
     {
         QCOMPARE(generalNumber(lineValue(0.81, 120.00)), QString("97,2"));
