@@ -712,7 +712,7 @@ std::vector<std::pair<double, double>> sampleInvoices(QSqlDatabase bare, int inv
 
 // Inserting log lines one by one, each committed as the intake window
 // commits it, with the stock trigger on and off by turns.
-void measureInsertCost(data::Connection *conn, QSqlDatabase bare)
+void measureInsertCost(data::Connection *conn, QSqlDatabase &bare)
 {
     std::printf("  insert a log line, stock trigger on / off ...");
     std::fflush(stdout);
@@ -724,10 +724,13 @@ void measureInsertCost(data::Connection *conn, QSqlDatabase bare)
         "'BENCH', 0, 4, 50, 60, 55)");
     std::vector<double> on, off;
     double plate = 90000000;
+    // A definition changed while another attachment uses the table waits
+    // for it: the bare attachment stays closed meanwhile.
+    bare.close();
     auto setTrigger = [&](bool active) {
-        exec(bare, QStringLiteral("ALTER TRIGGER AIUD_YARD_STOCK %1").arg(active ? QStringLiteral("ACTIVE")
-                                                                                  : QStringLiteral("INACTIVE")));
-        // The program's attachment must see the change: a fresh attachment.
+        data::execute(conn, QStringLiteral("ALTER TRIGGER AIUD_YARD_STOCK %1")
+                                .arg(active ? QStringLiteral("ACTIVE") : QStringLiteral("INACTIVE")));
+        // Statements prepared from now on see the change in a fresh attachment.
         conn->close();
         conn->open();
     };
@@ -753,6 +756,8 @@ void measureInsertCost(data::Connection *conn, QSqlDatabase bare)
     // Leave the file as it was: the lines and their stock rows go again.
     data::execute(conn, QStringLiteral("delete from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = 99999999"));
     data::StockSummary::fold(conn);
+    if (!bare.open())
+        throw DataError(bare.lastError().text());
     Result r;
     r.name = QStringLiteral("insert one log line (each committed), trigger ON");
     r.oursMedian = median(on);
@@ -767,6 +772,7 @@ void measureInsertCost(data::Connection *conn, QSqlDatabase bare)
 
 int run(const QString &path)
 {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const Shape shape = seededShape(path);
     const int LogLines = shape.lines;
     const int Invoices = shape.invoices();
@@ -951,6 +957,7 @@ int run(const QString &path)
 
     lines->close();
     suppliers->close();
+    dm.closeAll();
     measureInsertCost(conn, bare);
 
     dm.closeAll();
