@@ -177,11 +177,12 @@ Shape seededShape(const QString &path)
         return shape;
     }
     QSqlDatabase db = dm.IBDatabase1->database();
+    // The insert case of a run takes log line numbers after the seeded ones.
     Shape seen;
-    seen.lines = int(generatorValue(db, "GEN_ENTRADA_TOROS_DISC"));
+    seen.lines = int(generatorValue(db, "GEN_ENTRADA_TOROS")) * LinesPerInvoice;
     if (seen.lines > 0 && generatorValue(db, "GEN_FORNECEDOR") == Suppliers
         && generatorValue(db, "GEN_SAIDA_MADEIRAS_DISC") == seen.sawnLines()
-        && generatorValue(db, "GEN_ENTRADA_TOROS") == seen.invoices())
+        && generatorValue(db, "GEN_ENTRADA_TOROS_DISC") >= seen.lines)
         shape = seen;
     dm.IBDatabase1->close();
     return shape;
