@@ -978,21 +978,27 @@ int run(const QString &path)
 // sampled by turns: it must not cost more than twice as much on the large one.
 int scale(const QString &small, const QString &large)
 {
-    std::vector<double> ms[2];
-    double check[2] = {0, 0};
-    for (int side = 0; side < 2; ++side)
-        if (seededShape(side ? large : small).lines == 0) {
-            std::fprintf(stderr, "%s is not a seeded database.\n", qPrintable(side ? large : small));
+    const QString paths[2] = {small, large};
+    int invoiceCount[2];
+    for (int side = 0; side < 2; ++side) {
+        invoiceCount[side] = seededShape(paths[side]).invoices();
+        if (invoiceCount[side] == 0) {
+            std::fprintf(stderr, "%s is not a seeded database.\n", qPrintable(paths[side]));
             return 2;
         }
-    TDM dms[2];
+    }
+    std::vector<double> ms[2];
+    std::unique_ptr<data::Connection> conns[2];
+    std::unique_ptr<Table> tables[2];
     std::vector<std::pair<double, double>> invoices[2];
     for (int side = 0; side < 2; ++side) {
-        dms[side].IBDatabase1->setDatabaseName(side ? large : small);
-        dms[side].IBDatabase1->open();
-        data::SchemaIndexes::ensureInstalled(dms[side].IBDatabase1);
-        QSqlDatabase db = dms[side].IBDatabase1->database();
-        invoices[side] = sampleInvoices(db, seededShape(side ? large : small).invoices());
+        conns[side] = std::make_unique<data::Connection>(QStringLiteral("bench-scale-%1").arg(side));
+        conns[side]->setDatabaseName(paths[side]);
+        conns[side]->open();
+        data::SchemaIndexes::ensureInstalled(conns[side].get());
+        tables[side] = std::make_unique<Table>(conns[side].get(), QStringLiteral("ENTRADA_TOROS_DISCRIMINACAO"),
+                                               QStringLiteral("CODDISCRIMINACAO"));
+        invoices[side] = sampleInvoices(conns[side]->database(), invoiceCount[side]);
     }
     for (int rep = -1; rep < 15; ++rep) {
         for (int k = 0; k < 2; ++k) {
@@ -1000,7 +1006,7 @@ int scale(const QString &small, const QString &large)
             const auto inv = invoices[side][size_t(rep + 1) % invoices[side].size()];
             QElapsedTimer t;
             t.start();
-            check[side] += invoicePage(dms[side].TEntrada_discriminacao, inv.first, inv.second);
+            invoicePage(tables[side].get(), inv.first, inv.second);
             if (rep >= 0)
                 ms[side].push_back(t.nsecsElapsed() / 1e6);
         }
@@ -1009,10 +1015,9 @@ int scale(const QString &small, const QString &large)
     std::printf("first page of an invoice's lines: %.2f ms on %s, %.2f ms on %s, ratio %.2f (at most 2)\n", a,
                 qPrintable(small), b, qPrintable(large), b / a);
     for (int side = 0; side < 2; ++side) {
-        const QString plan = dms[side].IBDatabase1->planOf(invoicePageSql(dms[side].TEntrada_discriminacao));
-        std::printf("  plan: %s\n", qPrintable(plan));
-        dms[side].closeAll();
-        dms[side].IBDatabase1->close();
+        std::printf("  plan: %s\n", qPrintable(conns[side]->planOf(invoicePageSql(tables[side].get()))));
+        tables[side]->close();
+        conns[side]->close();
     }
     if (b > 2 * a) {
         std::printf("FAILED: the page grows with the table.\n");
