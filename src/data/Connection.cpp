@@ -8,6 +8,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlResult>
 
 #include <ibase.h>
 #include <sys/stat.h>
@@ -179,6 +180,27 @@ void Connection::refreshIndexStatistics()
     for (const QString &index : indexes)
         if (!q.exec(QStringLiteral("SET STATISTICS INDEX \"%1\"").arg(index)))
             throw errorFrom(q.lastError());
+}
+
+QString Connection::planOf(const QString &sql)
+{
+    ensureConnected();
+    QSqlQuery q(database());
+    if (!q.prepare(sql))
+        throw errorFrom(q.lastError());
+    // The driver hands out its statement handle as the result's handle().
+    const QVariant h = q.result()->handle();
+    if (!h.isValid() || !h.data() || h.metaType().sizeOf() != qsizetype(sizeof(isc_stmt_handle)))
+        return {};
+    isc_stmt_handle handle = *static_cast<const isc_stmt_handle *>(h.data());
+    char item = isc_info_sql_get_plan;
+    QByteArray buffer(16384, '\0');
+    ISC_STATUS_ARRAY status = {};
+    if (isc_dsql_sql_info(status, &handle, 1, &item, short(buffer.size()), buffer.data())
+        || buffer[0] != isc_info_sql_get_plan)
+        return {};
+    const int length = isc_vax_integer(buffer.constData() + 1, 2);
+    return QString::fromLatin1(buffer.constData() + 3, length).trimmed();
 }
 
 QSqlDatabase Connection::database() const

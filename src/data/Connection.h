@@ -48,6 +48,9 @@ public:
     // from when an index was made (an empty table), and plans on it; the
     // program refreshes it when it ends normally and after bulk loads.
     void refreshIndexStatistics();
+    // The plan the engine chooses for a statement ("PLAN (T ORDER IDX)"),
+    // to tell a page read through an index from a walk of a whole table.
+    QString planOf(const QString &sql);
     QString connectionName() const { return m_connectionName; }
 
     // True when the name has no host part, i.e. the embedded engine opens it.

@@ -26,12 +26,61 @@ void DataSet::ensureConnected() const
     m_connection->ensureConnected();
 }
 
-QSqlQuery DataSet::execQuery(const QString &sql, const QVariantList &params) const
+bool TracedQuery::enabled()
 {
-    // QUELVORA_TRACE_SQL=1 prints each statement with its time, for tuning.
-    static const bool trace = qEnvironmentVariableIntValue("QUELVORA_TRACE_SQL") != 0;
+    static const bool on = qEnvironmentVariableIntValue("QUELVORA_TRACE_SQL") != 0;
+    return on;
+}
+
+TracedQuery::TracedQuery(QSqlQuery &&query, const QString &sql, double executeMs)
+    : QSqlQuery(std::move(query)), m_sql(sql), m_executeMs(executeMs), m_pending(enabled())
+{
+}
+
+TracedQuery::TracedQuery(TracedQuery &&other) noexcept
+    : QSqlQuery(std::move(other)), m_sql(std::move(other.m_sql)), m_executeMs(other.m_executeMs),
+      m_fetchNs(other.m_fetchNs), m_rows(other.m_rows), m_pending(other.m_pending)
+{
+    other.m_pending = false;
+}
+
+TracedQuery::~TracedQuery()
+{
+    report();
+}
+
+bool TracedQuery::next()
+{
+    if (!m_pending)
+        return QSqlQuery::next();
+    QElapsedTimer t;
+    t.start();
+    const bool more = QSqlQuery::next();
+    m_fetchNs += t.nsecsElapsed();
+    if (more)
+        ++m_rows;
+    return more;
+}
+
+void TracedQuery::finish()
+{
+    report();
+    QSqlQuery::finish();
+}
+
+void TracedQuery::report()
+{
+    if (!m_pending)
+        return;
+    m_pending = false;
+    qInfo("%6.1f ms  (execute %.1f, fetch %.1f, %d rows)  %s", m_executeMs + m_fetchNs / 1e6, m_executeMs,
+          m_fetchNs / 1e6, m_rows, qPrintable(m_sql));
+}
+
+TracedQuery DataSet::execQuery(const QString &sql, const QVariantList &params) const
+{
     QElapsedTimer timer;
-    if (trace)
+    if (TracedQuery::enabled())
         timer.start();
     ensureConnected();
     QSqlQuery q(m_connection->database());
@@ -42,9 +91,7 @@ QSqlQuery DataSet::execQuery(const QString &sql, const QVariantList &params) con
         q.addBindValue(v);
     if (!q.exec())
         throw m_connection->errorFrom(q.lastError());
-    if (trace)
-        qInfo("%6.1f ms  %s", timer.nsecsElapsed() / 1e6, qPrintable(sql));
-    return q;
+    return TracedQuery(std::move(q), sql, TracedQuery::enabled() ? timer.nsecsElapsed() / 1e6 : 0);
 }
 
 void DataSet::open()
@@ -194,7 +241,7 @@ int DataSet::recordCount()
         QString sql = QStringLiteral("SELECT COUNT(*) ") + fromClause();
         if (!where.isEmpty())
             sql += QStringLiteral(" WHERE ") + where;
-        QSqlQuery q = execQuery(sql, params);
+        TracedQuery q = execQuery(sql, params);
         m_count = q.next() ? q.value(0).toInt() : 0;
     }
     return m_count;
@@ -205,7 +252,7 @@ void DataSet::fetchSequential(int page)
     if (!m_cursor) {
         QVariantList params;
         const QString sql = statement(params);
-        m_cursor = std::make_unique<QSqlQuery>(execQuery(sql, params));
+        m_cursor = std::make_unique<TracedQuery>(execQuery(sql, params));
         m_cursorDone = false;
         if (m_fields.isEmpty()) {
             const QSqlRecord rec = m_cursor->record();
@@ -276,7 +323,7 @@ void DataSet::fetchPage(int page)
         // One row more than a page tells whether the count is already known.
         sql += QStringLiteral(" ROWS %1 TO %2").arg(from + 1).arg(to + 2);
     }
-    QSqlQuery q = execQuery(sql, params);
+    TracedQuery q = execQuery(sql, params);
     QVector<Row> rows;
     rows.reserve(PageSize);
     while (q.next())
@@ -685,7 +732,7 @@ void DataSet::post()
         if (cols.isEmpty())
             sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(tableName());
         sql += QStringLiteral(" RETURNING ") + key;
-        QSqlQuery q = execQuery(sql, params);
+        TracedQuery q = execQuery(sql, params);
         if (q.next())
             keyValue = q.value(0);
     } else {
@@ -886,7 +933,7 @@ QVariantList DataSet::orderValuesOfKey(const QVariant &keyValue)
         sql += QStringLiteral(" AND (") + where + QLatin1Char(')');
         all += params;
     }
-    QSqlQuery q = execQuery(sql, all);
+    TracedQuery q = execQuery(sql, all);
     if (!q.next())
         return {};
     QVariantList vals;
@@ -915,7 +962,7 @@ int DataSet::countRows(const QVector<QPair<QString, QVariantList>> &conditions, 
     const QString sql = cap < 0 ? QStringLiteral("SELECT COUNT(*) ") + fromClause() + QStringLiteral(" WHERE ") + cond
                                 : QStringLiteral("SELECT COUNT(*) FROM (SELECT FIRST %1 1 AS X ").arg(cap + 1)
                                       + fromClause() + QStringLiteral(" WHERE ") + cond + QStringLiteral(") C");
-    QSqlQuery q = execQuery(sql, all);
+    TracedQuery q = execQuery(sql, all);
     return q.next() ? q.value(0).toInt() : 0;
 }
 
@@ -1039,7 +1086,7 @@ bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions o
         condParams += params;
     }
     sql += orderByClause(false);
-    QSqlQuery q = execQuery(sql, condParams);
+    TracedQuery q = execQuery(sql, condParams);
     if (!q.next())
         return false;
     const QVariant keyValue = q.value(0);
@@ -1086,7 +1133,7 @@ bool DataSet::loadPageAround(int pos, const QVariant &keyValue)
             all += params;
         }
         sql += orderByClause(reversed);
-        QSqlQuery q = execQuery(sql, all);
+        TracedQuery q = execQuery(sql, all);
         while (q.next())
             rows.push_back(readRow(q));
         return rows;
@@ -1102,7 +1149,7 @@ bool DataSet::loadPageAround(int pos, const QVariant &keyValue)
                                   wantAfter, false);
     if (after.size() < wantAfter || (m_count < 0 && after.size() < PageSize - wantBefore - 1))
         return false;
-    QSqlQuery q = execQuery(QStringLiteral("SELECT ") + columnList() + QLatin1Char(' ') + fromClause()
+    TracedQuery q = execQuery(QStringLiteral("SELECT ") + columnList() + QLatin1Char(' ') + fromClause()
                                 + QStringLiteral(" WHERE ") + keyField() + QStringLiteral(" = ?"),
                             {keyValue});
     if (!q.next())

@@ -11,9 +11,35 @@
 
 #include <memory>
 
-class QSqlQuery;
+#include <QSqlQuery>
 
 namespace data {
+
+// The result of a dataset's statement. With QUELVORA_TRACE_SQL=1 it prints,
+// when done with, the time to prepare and execute the statement and the time
+// spent fetching its rows: the engine does most of a sort or a count while
+// the first row is fetched, so execution alone says little.
+class TracedQuery : public QSqlQuery
+{
+public:
+    TracedQuery(QSqlQuery &&query, const QString &sql, double executeMs);
+    TracedQuery(TracedQuery &&other) noexcept;
+    TracedQuery(const TracedQuery &) = delete;
+    TracedQuery &operator=(const TracedQuery &) = delete;
+    ~TracedQuery();
+    bool next();
+    void finish();
+
+    static bool enabled();
+
+private:
+    void report();
+    QString m_sql;
+    double m_executeMs = 0;
+    qint64 m_fetchNs = 0;
+    int m_rows = 0;
+    bool m_pending = false;
+};
 
 class Connection;
 
@@ -153,7 +179,7 @@ protected:
     void setFieldsFrom(const QVector<Field> &fields);
     // The columns of a table, with types, sizes and NOT NULL, from the catalogue.
     QVector<Field> readTableFields(const QString &tableName) const;
-    QSqlQuery execQuery(const QString &sql, const QVariantList &params) const;
+    TracedQuery execQuery(const QString &sql, const QVariantList &params) const;
     void ensureConnected() const;
 
 private:
@@ -196,7 +222,7 @@ private:
     bool m_modified = false;
     bool m_stale = false; // a post was refused: the cached rows are out of date
     QHash<QString, QString> m_formats, m_masks, m_labels; // by upper-case column name
-    std::unique_ptr<QSqlQuery> m_cursor; // the running statement of a sequential set
+    std::unique_ptr<TracedQuery> m_cursor; // the running statement of a sequential set
     bool m_cursorDone = false;
     int m_countCap = 5000;
 };

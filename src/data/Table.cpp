@@ -43,7 +43,7 @@ QString bindNamed(const QString &sql, const QVariantMap &params, QVariantList &v
 
 QVector<Field> DataSet::readTableFields(const QString &tableName) const
 {
-    QSqlQuery q = execQuery(QStringLiteral(
+    TracedQuery q = execQuery(QStringLiteral(
         "SELECT TRIM(rf.RDB$FIELD_NAME), f.RDB$FIELD_TYPE, COALESCE(f.RDB$CHARACTER_LENGTH, 0), "
         "COALESCE(rf.RDB$NULL_FLAG, f.RDB$NULL_FLAG, 0) "
         "FROM RDB$RELATION_FIELDS rf JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
@@ -173,7 +173,7 @@ QVector<DataSet::Order> Table::orderTerms() const
     QVector<Order> terms;
     if (!m_indexName.isEmpty()) {
         if (m_indexOrder.isEmpty()) {
-            QSqlQuery q = execQuery(QStringLiteral(
+            TracedQuery q = execQuery(QStringLiteral(
                 "SELECT TRIM(s.RDB$FIELD_NAME), COALESCE(i.RDB$INDEX_TYPE, 0), i.RDB$EXPRESSION_SOURCE "
                 "FROM RDB$INDICES i LEFT JOIN RDB$INDEX_SEGMENTS s ON s.RDB$INDEX_NAME = i.RDB$INDEX_NAME "
                 "WHERE i.RDB$INDEX_NAME = ? ORDER BY s.RDB$FIELD_POSITION"), {m_indexName.toUpper()});
@@ -208,7 +208,7 @@ bool Table::uniqueOrder(const QVector<Order> &terms) const
     if (terms.isEmpty())
         return false;
     if (!m_uniqueLoaded) {
-        QSqlQuery q = execQuery(QStringLiteral(
+        TracedQuery q = execQuery(QStringLiteral(
             "SELECT TRIM(i.RDB$INDEX_NAME), TRIM(s.RDB$FIELD_NAME) FROM RDB$INDICES i "
             "JOIN RDB$INDEX_SEGMENTS s ON s.RDB$INDEX_NAME = i.RDB$INDEX_NAME "
             "WHERE i.RDB$RELATION_NAME = ? AND i.RDB$UNIQUE_FLAG = 1 "
@@ -287,7 +287,7 @@ void Query::prepareOpen()
     }
     const QString table = m.captured(1).toUpper();
     // The row's identity: a column with a unique index of its own.
-    QSqlQuery q = execQuery(QStringLiteral(
+    TracedQuery q = execQuery(QStringLiteral(
         "SELECT TRIM(s.RDB$FIELD_NAME), (SELECT COUNT(*) FROM RDB$INDEX_SEGMENTS x WHERE x.RDB$INDEX_NAME = i.RDB$INDEX_NAME) "
         "FROM RDB$INDICES i JOIN RDB$INDEX_SEGMENTS s ON s.RDB$INDEX_NAME = i.RDB$INDEX_NAME "
         "WHERE i.RDB$RELATION_NAME = ? AND i.RDB$UNIQUE_FLAG = 1"), {table});
