@@ -124,22 +124,13 @@ TfrmEntradaTorosProdutos::TfrmEntradaTorosProdutos(data::TDM *dm_, QWidget *pare
     setTabOrder(VALUNITARIO, ALIQICMS);
     setTabOrder(ALIQICMS, VALTOTAL);
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
-    connect(ESSENCIA, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { ESSENCIAClick(); }); });
+    setUpLines(dm->TEntrada_discriminacao, DBEDIT1, BitBtn1, BitBtn3);
+    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODIGOESSENCIA"));
     onEnter(INDICE, [this] { INDICEEnter(); });
     onExit(INDICE, [this] { INDICEExit(); });
     onEnter(VALUNITARIO, [this] { VALUNITARIOEnter(); });
     onExit(VALUNITARIO, [this] { VALUNITARIOExit(); });
-    onExit(ALIQICMS, [this] { ALIQICMSExit(); });
-}
-
-void TfrmEntradaTorosProdutos::showEvent(QShowEvent *event)
-{
-    MovementLineWindow::showEvent(event);
-    if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
+    savesOnLeaving(ALIQICMS);
 }
 
 void TfrmEntradaTorosProdutos::FormShow()
@@ -147,8 +138,7 @@ void TfrmEntradaTorosProdutos::FormShow()
     auto *lines = dm->TEntrada_discriminacao;
     if (m_header && lines->isEditing())
         lines->setValue(QStringLiteral("DATALANCAMENTO"), core::dateFromText(m_header->data_text()));
-    dm->QEssencia->setSql(QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    dm->QEssencia->open();
+    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
 }
 
 void TfrmEntradaTorosProdutos::fillInvoiceFields()
@@ -163,11 +153,6 @@ void TfrmEntradaTorosProdutos::fillInvoiceFields()
     lines->setValue(QStringLiteral("FORNECEDOR"), f.fornecedor);
     lines->setValue(QStringLiteral("CPF"), f.cpf);
     lines->setValue(QStringLiteral("INSCRICAO"), f.inscricao);
-}
-
-void TfrmEntradaTorosProdutos::ESSENCIAClick()
-{
-    dm->TEntrada_discriminacao->setValue(QStringLiteral("CODIGOESSENCIA"), ESSENCIA->listValue(QStringLiteral("CODIGO")));
 }
 
 void TfrmEntradaTorosProdutos::INDICEEnter()
@@ -198,50 +183,26 @@ void TfrmEntradaTorosProdutos::VALUNITARIOExit()
     writeComputed(dm->TEntrada_discriminacao, QStringLiteral("VALTOTAL"), VALTOTAL, core::lineValue(QUANTIDADE->value(), VALUNITARIO->value()));
 }
 
-void TfrmEntradaTorosProdutos::ALIQICMSExit()
-{
-    BitBtn1Click();
-}
-
 void TfrmEntradaTorosProdutos::BitBtn1Click()
 {
-    const QString lancamento = QStringLiteral("Lançamento");
-    MovementSave save;
-    save.checks = {
-        {[this] { return DBEDIT1->text() == QStringLiteral("000000"); },
-         QStringLiteral("Código do Produto deve ser informao!"), DBEDIT1},
-        {[this] { return !ESSENCIA->hasSelection(); }, QStringLiteral("Essência deve ser informada!"), ESSENCIA},
-        {[this] { return DBComboBox1->currentText().trimmed().isEmpty(); },
-         QStringLiteral("Unidade deve ser informada!"), DBComboBox1},
-        {[this] { return COMPRIMENTO->isZero(); }, QStringLiteral("Comprimento deve ser informao!"), COMPRIMENTO},
-        {[this] { return DIAMETRO->isZero(); }, QStringLiteral("Diametro[x] deve ser informao!"), DIAMETRO},
-        {[this] { return QUANTIDADE->isZero(); }, QStringLiteral("Quantidade deve ser informada!"), QUANTIDADE},
-        {[this] { return VALUNITARIO->isZero(); }, QStringLiteral("Valor Unitário deve ser informado!"), VALUNITARIO},
-    };
-    save.confirmText = QStringLiteral("Confirma Lançamento?");
-    save.post = [this] {
-        auto *lines = dm->TEntrada_discriminacao;
-        lines->setValue(QStringLiteral("SITUACAO"), 0);
-        lines->post();
-    };
-    save.continueText = QStringLiteral("Insere Outro Produto para esta Nota Fiscal?");
-    save.another = [this] {
-        dm->TEntrada_discriminacao->append();
-        fillInvoiceFields();
-        DBEDIT1->setFocus();
-    };
-    save.finished = [this] { close(); };
-    runMovementSave(this, save);
+    saveLine({{[this] { return DBEDIT1->text() == QStringLiteral("000000"); },
+               QStringLiteral("Código do Produto deve ser informao!"), DBEDIT1},
+              chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+              unitChosen(DBComboBox1),
+              notZero(COMPRIMENTO, QStringLiteral("Comprimento deve ser informao!")),
+              notZero(DIAMETRO, QStringLiteral("Diametro[x] deve ser informao!")),
+              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+              notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
+             [this] {
+                 auto *lines = dm->TEntrada_discriminacao;
+                 lines->setValue(QStringLiteral("SITUACAO"), 0);
+                 lines->post();
+             },
+             QStringLiteral("Insere Outro Produto para esta Nota Fiscal?"), [this] { fillInvoiceFields(); });
 }
 
 void TfrmEntradaTorosProdutos::BitBtn3Click()
 {
     INDICE->setValue(0);
     close();
-}
-
-void TfrmEntradaTorosProdutos::FormClose()
-{
-    // A line not saved with "&Gravar" goes with the window.
-    dm->TEntrada_discriminacao->cancel();
 }

@@ -43,19 +43,13 @@ public:
     widgets::NumericEdit *m3, *desconto;
     QPushButton *BitBtn1, *BitBtn3;
 
-    void FormShow();
-    void ESSENCIAClick();
+    void FormShow() override;
     void INDICEEnter();
     void INDICEExit();
     void VALUNITARIOEnter();
     void VALUNITARIOExit();
-    void ALIQICMSExit();
-    void BitBtn1Click(); // "&Gravar"
-    void BitBtn3Click(); // "&Retornar"
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void FormClose() override;
+    void BitBtn1Click() override; // "&Gravar"
+    void BitBtn3Click() override; // "&Retornar"
 
 private:
     data::TDM *dm;

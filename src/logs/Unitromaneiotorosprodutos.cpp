@@ -1,7 +1,5 @@
 #include "Unitromaneiotorosprodutos.h"
 
-#include "Unitromaneiotoro.h"
-
 #include "core/Dates.h"
 #include "core/Formats.h"
 #include "core/LogVolume.h"
@@ -25,7 +23,7 @@
 using namespace widgets;
 
 TfrmRomaneiotorosprodutos::TfrmRomaneiotorosprodutos(data::TDM *dm_, QWidget *parent)
-    : MovementLineWindow(parent), dm(dm_)
+    : PackingListLineWindow(parent), dm(dm_)
 {
     setObjectName(QStringLiteral("TfrmRomaneiotorosprodutos"));
     setWindowTitle(QStringLiteral("Produtos"));
@@ -96,30 +94,15 @@ TfrmRomaneiotorosprodutos::TfrmRomaneiotorosprodutos(data::TDM *dm_, QWidget *pa
     layout->addLayout(grid);
     layout->addLayout(saveReturnButtons(BitBtn1, BitBtn3));
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
-    connect(ESSENCIA, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { ESSENCIAClick(); }); });
+    setUpLines(dm->TROMANEIOTORO, DBEDIT1, BitBtn1, BitBtn3);
+    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODESSENCIA"));
     onExit(INDICE, [this] { INDICEExit(); });
     onExit(VALUNITARIO, [this] { VALUNITARIOExit(); });
 }
 
-void TfrmRomaneiotorosprodutos::showEvent(QShowEvent *event)
-{
-    MovementLineWindow::showEvent(event);
-    if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
-}
-
 void TfrmRomaneiotorosprodutos::FormShow()
 {
-    dm->QEssencia->setSql(QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    dm->QEssencia->open();
-}
-
-void TfrmRomaneiotorosprodutos::ESSENCIAClick()
-{
-    dm->TROMANEIOTORO->setValue(QStringLiteral("CODESSENCIA"), ESSENCIA->listValue(QStringLiteral("CODIGO")));
+    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
 }
 
 void TfrmRomaneiotorosprodutos::writeRow(const QString &column, double value)
@@ -143,51 +126,22 @@ void TfrmRomaneiotorosprodutos::VALUNITARIOExit()
 
 void TfrmRomaneiotorosprodutos::BitBtn1Click()
 {
-    MovementSave save;
-    save.checks = {
-        {[this] { return !ESSENCIA->hasSelection(); }, QStringLiteral("Essência deve ser informada!"), ESSENCIA},
-        {[this] { return DBComboBox1->currentText().trimmed().isEmpty(); },
-         QStringLiteral("Unidade deve ser informada!"), DBComboBox1},
-        {[this] { return COMPRIMENTO->isZero(); }, QStringLiteral("Comprimento deve ser informao!"), COMPRIMENTO},
-        {[this] { return DIAMETRO->isZero(); }, QStringLiteral("Diametro[x] deve ser informao!"), DIAMETRO},
-        {[this] { return QUANTIDADE->isZero(); }, QStringLiteral("Quantidade deve ser informada!"), QUANTIDADE},
-        {[this] { return VALUNITARIO->isZero(); }, QStringLiteral("Valor Unitário deve ser informado!"), VALUNITARIO},
-    };
-    save.confirmText = QStringLiteral("Confirma Lançamento?");
-    save.post = [this] {
-        auto *t = dm->TROMANEIOTORO;
-        if (m_header) {
-            // The list loaded in the header, the one its grid shows.
-            const rules::PackingListKey list = m_header->listKey();
-            t->setValue(QStringLiteral("NF"), list.number);
-            t->setValue(QStringLiteral("DATA"), m_header->data->date());
-            t->setValue(QStringLiteral("CODEMPRESA"), list.client);
-        }
-        t->post();
-        if (m_header)
-            m_header->setRowCountCaption();
-    };
-    save.continueText = QStringLiteral("Insere Outro Produto para este Cliente?");
-    save.another = [this] {
-        dm->TROMANEIOTORO->append();
-        DBEDIT1->setFocus();
-    };
-    save.finished = [this] {
-        dm->TROMANEIOTORO->setFiltered(false);
-        dm->TROMANEIOTORO->close();
-        close();
-    };
-    runMovementSave(this, save);
+    saveLine({chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+              unitChosen(DBComboBox1),
+              notZero(COMPRIMENTO, QStringLiteral("Comprimento deve ser informao!")),
+              notZero(DIAMETRO, QStringLiteral("Diametro[x] deve ser informao!")),
+              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+              notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
+             [this] { postToList(dm->TROMANEIOTORO); }, QStringLiteral("Insere Outro Produto para este Cliente?"), {},
+             [this] {
+                 dm->TROMANEIOTORO->setFiltered(false);
+                 dm->TROMANEIOTORO->close();
+                 close();
+             });
 }
 
 void TfrmRomaneiotorosprodutos::BitBtn3Click()
 {
     dm->QEssencia->close();
     close();
-}
-
-void TfrmRomaneiotorosprodutos::FormClose()
-{
-    // A row not saved goes with the window.
-    dm->TROMANEIOTORO->cancel();
 }

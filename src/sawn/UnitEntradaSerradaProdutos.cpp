@@ -87,20 +87,13 @@ TfrmEntradaSerradaProdutos::TfrmEntradaSerradaProdutos(data::TDM *dm_, QWidget *
     setTabOrder(ESSENCIATIPO, QUANTIDADE);
     setTabOrder(QUANTIDADE, VALUNITARIO);
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
-    connect(ESSENCIA, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { ESSENCIAClick(); }); });
-    connect(ESSENCIATIPO, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { ESSENCIATIPOClick(); }); });
-    onExit(VALUNITARIO, [this] { VALUNITARIOExit(); });
-}
-
-void TfrmEntradaSerradaProdutos::showEvent(QShowEvent *event)
-{
-    MovementLineWindow::showEvent(event);
-    if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
+    setUpLines(dm->TESDISCRIMINACAO, DBEDIT1, BitBtn1, BitBtn3);
+    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODIGOESSENCIA"));
+    writesCode(ESSENCIATIPO, QStringLiteral("GRAUIND"), QStringLiteral("CODIGOPRODUTO"));
+    savesOnLeaving(VALUNITARIO, [this] {
+        writeComputed(dm->TESDISCRIMINACAO, QStringLiteral("VALTOTAL"), VALTOTAL,
+                      core::lineValue(QUANTIDADE->value(), VALUNITARIO->value()));
+    });
 }
 
 void TfrmEntradaSerradaProdutos::FormShow()
@@ -108,10 +101,8 @@ void TfrmEntradaSerradaProdutos::FormShow()
     auto *lines = dm->TESDISCRIMINACAO;
     if (m_header && lines->isEditing())
         lines->setValue(QStringLiteral("DATALANCAMENTO"), m_header->invoiceFields().dataEmissao);
-    dm->QEssencia->setSql(QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    dm->QEssencia->open();
-    dm->QSUBPRODUTOS->setSql(QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
-    dm->QSUBPRODUTOS->open();
+    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
+    reopen(dm->QSUBPRODUTOS, QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
 }
 
 void TfrmEntradaSerradaProdutos::fillInvoiceFields()
@@ -128,59 +119,19 @@ void TfrmEntradaSerradaProdutos::fillInvoiceFields()
     lines->setValue(QStringLiteral("INSCRICAO"), f.inscricao);
 }
 
-void TfrmEntradaSerradaProdutos::ESSENCIAClick()
-{
-    dm->TESDISCRIMINACAO->setValue(QStringLiteral("CODIGOESSENCIA"), ESSENCIA->listValue(QStringLiteral("CODIGO")));
-}
-
-void TfrmEntradaSerradaProdutos::ESSENCIATIPOClick()
-{
-    dm->TESDISCRIMINACAO->setValue(QStringLiteral("CODIGOPRODUTO"), ESSENCIATIPO->listValue(QStringLiteral("GRAUIND")));
-}
-
-void TfrmEntradaSerradaProdutos::VALUNITARIOExit()
-{
-    writeComputed(dm->TESDISCRIMINACAO, QStringLiteral("VALTOTAL"), VALTOTAL,
-                  core::lineValue(QUANTIDADE->value(), VALUNITARIO->value()));
-    BitBtn1Click();
-}
-
 void TfrmEntradaSerradaProdutos::BitBtn1Click()
 {
     // Only a line being typed is saved (the window may have been left open).
     if (!dm->TESDISCRIMINACAO->isEditing())
         return;
-    MovementSave save;
-    save.checks = {
-        {[this] { return !ESSENCIA->hasSelection(); }, QStringLiteral("Essência deve ser informada!"), ESSENCIA},
-        {[this] { return !ESSENCIATIPO->hasSelection(); }, QStringLiteral("Produto deve ser informado!"),
-         ESSENCIATIPO},
-        {[this] { return QUANTIDADE->isZero(); }, QStringLiteral("Quantidade deve ser informada!"), QUANTIDADE},
-        {[this] { return VALUNITARIO->isZero(); }, QStringLiteral("Valor Unitário deve ser informado!"), VALUNITARIO},
-    };
-    save.confirmText = QStringLiteral("Confirma Lançamento?");
-    save.post = [this] {
-        auto *lines = dm->TESDISCRIMINACAO;
-        lines->setValue(QStringLiteral("SITUACAO"), 0);
-        lines->post();
-    };
-    save.continueText = QStringLiteral("Insere Outro Produto para esta Nota Fiscal?");
-    save.another = [this] {
-        dm->TESDISCRIMINACAO->append();
-        fillInvoiceFields();
-        DBEDIT1->setFocus();
-    };
-    save.finished = [this] { close(); };
-    runMovementSave(this, save);
-}
-
-void TfrmEntradaSerradaProdutos::BitBtn3Click()
-{
-    close();
-}
-
-void TfrmEntradaSerradaProdutos::FormClose()
-{
-    // A line not saved with "&Gravar" goes with the window.
-    dm->TESDISCRIMINACAO->cancel();
+    saveLine({chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+              chosen(ESSENCIATIPO, QStringLiteral("Produto deve ser informado!")),
+              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+              notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
+             [this] {
+                 auto *lines = dm->TESDISCRIMINACAO;
+                 lines->setValue(QStringLiteral("SITUACAO"), 0);
+                 lines->post();
+             },
+             QStringLiteral("Insere Outro Produto para esta Nota Fiscal?"), [this] { fillInvoiceFields(); });
 }

@@ -34,16 +34,8 @@ public:
         *INSCRICAO;
     QPushButton *BitBtn1, *BitBtn3;
 
-    void FormShow();
-    void ESSENCIAClick();
-    void ESSENCIATIPOClick();
-    void VALUNITARIOExit();
-    void BitBtn1Click(); // "&Gravar"
-    void BitBtn3Click(); // "&Retornar"
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void FormClose() override;
+    void FormShow() override;
+    void BitBtn1Click() override; // "&Gravar"
 
 private:
     data::TDM *dm;

@@ -119,31 +119,17 @@ TfrmSaidaMadeirasProdutos::TfrmSaidaMadeirasProdutos(data::TDM *dm_, QWidget *pa
     m_totals = new SawnLineTotals(dm->TSaida_Discriminacao, QStringLiteral("VALUNITARIO"), QStringLiteral("VALTOTAL"), this);
     m_totals->showTotalIn(TOTALM3, LabelTotal, SALDO);
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
-    connect(ESSENCIA, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { ESSENCIAClick(); }); });
-    connect(ESSENCIATIPO, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { ESSENCIATIPOClick(); }); });
-    onEnter(QUANTIDADE, [this] { QUANTIDADEEnter(); });
-    onExit(ALIQICMS, [this] { ALIQICMSExit(); });
-}
-
-void TfrmSaidaMadeirasProdutos::showEvent(QShowEvent *event)
-{
-    MovementLineWindow::showEvent(event);
-    if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
+    setUpLines(dm->TSaida_Discriminacao, CODIGOPRODUTO, BitBtn1, BitBtn3);
+    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODIGOESSENCIA"), [this] { computeBalance(); });
+    writesCode(ESSENCIATIPO, QStringLiteral("GRAUIND"), QStringLiteral("CODIGOPRODUTO"), [this] { computeBalance(); });
+    countsPieces(QUANTIDADE, QStringLiteral("QUANTIDADE"));
+    savesOnLeaving(ALIQICMS);
 }
 
 void TfrmSaidaMadeirasProdutos::FormShow()
 {
-    dm->QEssencia->close();
-    dm->QEssencia->setSql(QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    dm->QEssencia->open();
-    dm->QSUBPRODUTOS->close();
-    dm->QSUBPRODUTOS->setSql(QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
-    dm->QSUBPRODUTOS->open();
+    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
+    reopen(dm->QSUBPRODUTOS, QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
     if (dm->TSaida_Discriminacao->isEditing() && m_invoice.emission.isValid())
         dm->TSaida_Discriminacao->setValue(QStringLiteral("DATALANCAMENTO"), m_invoice.emission);
 }
@@ -196,30 +182,6 @@ void TfrmSaidaMadeirasProdutos::computeBalance()
     SALDO->setValue(m_balance.balance);
 }
 
-void TfrmSaidaMadeirasProdutos::ESSENCIAClick()
-{
-    dm->TSaida_Discriminacao->setValue(QStringLiteral("CODIGOESSENCIA"), ESSENCIA->listValue(QStringLiteral("CODIGO")));
-    computeBalance();
-}
-
-void TfrmSaidaMadeirasProdutos::ESSENCIATIPOClick()
-{
-    dm->TSaida_Discriminacao->setValue(QStringLiteral("CODIGOPRODUTO"), ESSENCIATIPO->listValue(QStringLiteral("GRAUIND")));
-    computeBalance();
-}
-
-void TfrmSaidaMadeirasProdutos::QUANTIDADEEnter()
-{
-    if (dm->TSaida_Discriminacao->isEditing())
-        dm->TSaida_Discriminacao->setValue(QStringLiteral("QUANTIDADE"), 1);
-    QUANTIDADE->selectAll();
-}
-
-void TfrmSaidaMadeirasProdutos::ALIQICMSExit()
-{
-    BitBtn1Click();
-}
-
 void TfrmSaidaMadeirasProdutos::BitBtn1Click()
 {
     auto *lines = dm->TSaida_Discriminacao;
@@ -227,46 +189,37 @@ void TfrmSaidaMadeirasProdutos::BitBtn1Click()
         return;
     // The volume checked and stored is the one of the figures as they stand.
     m_totals->recompute();
-    MovementSave save;
-    save.checks = {
-        {[this] { return !ESSENCIA->hasSelection(); }, QStringLiteral("Essência deve ser informada!"), ESSENCIA},
-        {[this] { return !ESSENCIATIPO->hasSelection(); }, QStringLiteral("Essência Tipo deve ser informada!"),
-         ESSENCIATIPO},
-        {[this] { return UNIDADE->currentText().trimmed().isEmpty(); }, QStringLiteral("Unidade deve ser informada!"),
-         UNIDADE},
-        {[this] { return QUANTIDADE->isZero(); }, QStringLiteral("Quantidade deve ser informada!"), QUANTIDADE},
-        {[this] { return VALUNITARIO->isZero(); }, QStringLiteral("Valor Unitário deve ser informado!"), VALUNITARIO},
-        {[this] {
-             computeBalance();
-             return core::exceedsBalance(dm->TSaida_Discriminacao->asDouble(QStringLiteral("TOTALM3")),
-                                         m_balance.balance);
-         },
-         kTooMuch, QUANTIDADE},
-    };
-    save.confirmText = QStringLiteral("Confirma Lançamento?");
-    save.post = [this, lines] {
-        // Checked again with the post: what others sold meanwhile counts.
-        const bool posted = m_sale.postChecked(lines->value(QStringLiteral("CODIGOESSENCIA")),
-                                               lines->value(QStringLiteral("CODIGOPRODUTO")),
-                                               lines->asDouble(QStringLiteral("TOTALM3")), [lines] { lines->post(); },
-                                               &m_balance);
-        if (!posted) {
-            SALDO->setValue(m_balance.balance);
-            throw data::DataError(kTooMuch);
-        }
-    };
-    save.continueText = QStringLiteral("Insere Outro Produto para este Vendedor?");
-    save.another = [this, lines] {
-        lines->append();
-        clearBalance();
-        fillInvoiceFields();
-        CODIGOPRODUTO->setFocus();
-    };
-    save.finished = [this] {
-        clearBalance();
-        close();
-    };
-    runMovementSave(this, save);
+    saveLine({chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+              chosen(ESSENCIATIPO, QStringLiteral("Essência Tipo deve ser informada!")),
+              unitChosen(UNIDADE),
+              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+              notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!")),
+              {[this] {
+                   computeBalance();
+                   return core::exceedsBalance(dm->TSaida_Discriminacao->asDouble(QStringLiteral("TOTALM3")),
+                                               m_balance.balance);
+               },
+               kTooMuch, QUANTIDADE}},
+             [this, lines] {
+                 // Checked again with the post: what others sold meanwhile counts.
+                 const bool posted = m_sale.postChecked(lines->value(QStringLiteral("CODIGOESSENCIA")),
+                                                        lines->value(QStringLiteral("CODIGOPRODUTO")),
+                                                        lines->asDouble(QStringLiteral("TOTALM3")),
+                                                        [lines] { lines->post(); }, &m_balance);
+                 if (!posted) {
+                     SALDO->setValue(m_balance.balance);
+                     throw data::DataError(kTooMuch);
+                 }
+             },
+             QStringLiteral("Insere Outro Produto para este Vendedor?"),
+             [this] {
+                 clearBalance();
+                 fillInvoiceFields();
+             },
+             [this] {
+                 clearBalance();
+                 close();
+             });
 }
 
 void TfrmSaidaMadeirasProdutos::BitBtn3Click()

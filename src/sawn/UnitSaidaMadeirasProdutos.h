@@ -59,16 +59,11 @@ public:
     QLabel *LabelTotal;
     QPushButton *BitBtn1, *BitBtn3;
 
-    void FormShow();
-    void ESSENCIAClick();
-    void ESSENCIATIPOClick();
-    void QUANTIDADEEnter();
-    void ALIQICMSExit();
-    void BitBtn1Click(); // "&Gravar"
-    void BitBtn3Click(); // "&Retornar"
+    void FormShow() override;
+    void BitBtn1Click() override; // "&Gravar"
+    void BitBtn3Click() override; // "&Retornar"
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void FormClose() override;
 
 private:

@@ -19,7 +19,7 @@
 using namespace widgets;
 
 TfrmromaneioSerradaProdutos::TfrmromaneioSerradaProdutos(data::TDM *dm_, QWidget *parent)
-    : MovementLineWindow(parent), dm(dm_)
+    : PackingListLineWindow(parent), dm(dm_)
 {
     setObjectName(QStringLiteral("TfrmromaneioSerradaProdutos"));
     setWindowTitle(QStringLiteral("Produtos"));
@@ -105,59 +105,17 @@ TfrmromaneioSerradaProdutos::TfrmromaneioSerradaProdutos(data::TDM *dm_, QWidget
     m_totals = new SawnLineTotals(dm->TROMANEIOSERRADA, QStringLiteral("VLUNITARIO"), QStringLiteral("VLTOTAL"), this);
     m_totals->showTotalIn(TOTALM3, LabelTotal);
 
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
-    connect(ESSENCIA, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { ESSENCIAClick(); }); });
-    connect(PRODUTO, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { PRODUTOClick(); }); });
-    onEnter(QUANTIDADE, [this] { QUANTIDADEEnter(); });
-    onExit(VLUNITARIO, [this] { VLUNITARIOExit(); });
-}
-
-void TfrmromaneioSerradaProdutos::setHeader(std::function<Target()> target, std::function<void()> posted)
-{
-    m_target = std::move(target);
-    m_posted = std::move(posted);
-}
-
-void TfrmromaneioSerradaProdutos::showEvent(QShowEvent *event)
-{
-    MovementLineWindow::showEvent(event);
-    if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
+    setUpLines(dm->TROMANEIOSERRADA, CODPRODUTO, BitBtn1, BitBtn3);
+    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODESSENCIA"));
+    writesCode(PRODUTO, QStringLiteral("GRAUIND"), QStringLiteral("CODSUBPRODUTO"));
+    countsPieces(QUANTIDADE, QStringLiteral("QUANTIDADE"));
+    savesOnLeaving(VLUNITARIO);
 }
 
 void TfrmromaneioSerradaProdutos::FormShow()
 {
-    dm->QEssencia->close();
-    dm->QEssencia->setSql(QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    dm->QEssencia->open();
-    dm->QSUBPRODUTOS->close();
-    dm->QSUBPRODUTOS->setSql(QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
-    dm->QSUBPRODUTOS->open();
-}
-
-void TfrmromaneioSerradaProdutos::ESSENCIAClick()
-{
-    dm->TROMANEIOSERRADA->setValue(QStringLiteral("CODESSENCIA"), ESSENCIA->listValue(QStringLiteral("CODIGO")));
-}
-
-void TfrmromaneioSerradaProdutos::PRODUTOClick()
-{
-    dm->TROMANEIOSERRADA->setValue(QStringLiteral("CODSUBPRODUTO"), PRODUTO->listValue(QStringLiteral("GRAUIND")));
-}
-
-void TfrmromaneioSerradaProdutos::QUANTIDADEEnter()
-{
-    if (dm->TROMANEIOSERRADA->isEditing())
-        dm->TROMANEIOSERRADA->setValue(QStringLiteral("QUANTIDADE"), 1);
-    QUANTIDADE->selectAll();
-}
-
-void TfrmromaneioSerradaProdutos::VLUNITARIOExit()
-{
-    BitBtn1Click();
+    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
+    reopen(dm->QSUBPRODUTOS, QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
 }
 
 void TfrmromaneioSerradaProdutos::BitBtn1Click()
@@ -166,48 +124,21 @@ void TfrmromaneioSerradaProdutos::BitBtn1Click()
     if (!t->isEditing())
         return;
     m_totals->recompute();
-    MovementSave save;
-    save.checks = {
-        {[this] { return !ESSENCIA->hasSelection(); }, QStringLiteral("Essência deve ser informada!"), ESSENCIA},
-        {[this] { return !PRODUTO->hasSelection(); }, QStringLiteral("Essência Tipo deve ser informada!"), PRODUTO},
-        {[this] { return UNIDADE->currentText().trimmed().isEmpty(); }, QStringLiteral("Unidade deve ser informada!"),
-         UNIDADE},
-        {[this] { return QUANTIDADE->isZero(); }, QStringLiteral("Quantidade deve ser informada!"), QUANTIDADE},
-        {[this] { return VLUNITARIO->isZero(); }, QStringLiteral("Valor Unitário deve ser informado!"), VLUNITARIO},
-    };
-    save.confirmText = QStringLiteral("Confirma Lançamento?");
-    save.post = [this, t] {
-        if (m_target) {
-            const Target target = m_target();
-            t->setValue(QStringLiteral("NF"), target.list.number);
-            t->setValue(QStringLiteral("DATA"), target.date.isValid() ? QVariant(target.date) : QVariant());
-            t->setValue(QStringLiteral("CODEMPRESA"), target.list.client);
-        }
-        t->post();
-        if (m_posted)
-            m_posted();
-    };
-    save.continueText = QStringLiteral("Insere Outro Produto para este Cliente?");
-    save.another = [this, t] {
-        t->append();
-        CODPRODUTO->setFocus();
-    };
-    save.finished = [this, t] {
-        t->setFiltered(false);
-        t->close();
-        close();
-    };
-    runMovementSave(this, save);
+    saveLine({chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+              chosen(PRODUTO, QStringLiteral("Essência Tipo deve ser informada!")),
+              unitChosen(UNIDADE),
+              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+              notZero(VLUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
+             [this, t] { postToList(t); }, QStringLiteral("Insere Outro Produto para este Cliente?"), {},
+             [this, t] {
+                 t->setFiltered(false);
+                 t->close();
+                 close();
+             });
 }
 
 void TfrmromaneioSerradaProdutos::BitBtn3Click()
 {
     dm->QSUBPRODUTOS->close();
     close();
-}
-
-void TfrmromaneioSerradaProdutos::FormClose()
-{
-    // A row not saved goes with the window.
-    dm->TROMANEIOSERRADA->cancel();
 }

@@ -269,8 +269,8 @@ private slots:
         Fixture f;
         TfrmRRomaneioToros report(&f.dm);
         f.givePickers(&report);
-        widgets::windows().add(&report);
         auto list = f.open<TfrmRomaneiotoro>();
+        list->setReportWindows(widgets::existingWindow(&report), {});
         QString shown;
         QTimer::singleShot(150, [&] {
             if (QWidget *w = QApplication::activeModalWidget()) {

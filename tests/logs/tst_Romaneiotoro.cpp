@@ -46,8 +46,8 @@ class TestRomaneiotoro : public QObject
             w = std::make_unique<TfrmRomaneiotoro>(&dm);
             line = new TfrmRomaneiotorosprodutos(&dm, w.get());
             picker = new TfrmPesquisa3(&dm, w.get());
-            for (QWidget *x : std::initializer_list<QWidget *>{w.get(), line})
-                widgets::windows().add(x);
+            widgets::windows().add(w.get());
+            w->setLineWindow(line);
             w->setClientPicker(widgets::Picker::of(picker));
             w->show();
         }

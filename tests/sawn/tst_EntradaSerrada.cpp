@@ -67,8 +67,9 @@ class TestEntradaSerrada : public QObject
             w = std::make_unique<TfrmEntradaSerrada>(&dm);
             line = new TfrmEntradaSerradaProdutos(&dm, w.get());
             picker = new TfrmPesquisa(&dm, w.get());
-            for (QWidget *x : std::initializer_list<QWidget *>{w.get(), line, picker})
+            for (QWidget *x : std::initializer_list<QWidget *>{w.get(), picker})
                 widgets::windows().add(x);
+            w->setLineWindow(line);
             w->setSupplierPicker(widgets::Picker::of(picker));
             w->resize(900, 600);
             w->show();

@@ -33,8 +33,7 @@ public:
         for (QWidget *w : std::initializer_list<QWidget *>{field, group, volume, value, include, back})
             layout->addWidget(w);
         onClick(back, [this] { returnClicked(); });
-        setLines(dm->TESDISCRIMINACAO, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"),
-                 QStringLiteral("Lines"));
+        setLines(dm->TESDISCRIMINACAO, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"));
         setOwnedDataSets({dm->TESDISCRIMINACAO, dm->QFornecedor});
         setReturnButton(back);
         setIdleState({{field, back}, {include}, {}});
@@ -185,8 +184,7 @@ private slots:
         QCOMPARE(dm.TESDISCRIMINACAO->recordCount(), 1);
 
         MovementLineWindow lineWindow(&w);
-        lineWindow.setObjectName(QStringLiteral("Lines"));
-        windows().add(QStringLiteral("Lines"), &lineWindow);
+        w.setLineWindow(&lineWindow);
         dm.TESDISCRIMINACAO->append();
         lineWindow.showFor(&w, nullptr);
         w.activateWindow();
@@ -195,7 +193,6 @@ private slots:
         QVERIFY(dm.TESDISCRIMINACAO->isEditing());
         dm.TESDISCRIMINACAO->cancel();
         QCOMPARE(dm.TESDISCRIMINACAO->recordCount(), 1);
-        windows().remove(QStringLiteral("Lines"));
         QVERIFY(p.done());
     }
 };
