@@ -229,7 +229,6 @@ void MovementHeaderWindow::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     guarded(this, [this] {
-        setCallerMark(this, true);
         m_idle.apply();
         showLinesGrid(false);
         FormShow();
@@ -248,9 +247,6 @@ void MovementHeaderWindow::done(int result)
     QDialog::done(result);
 }
 
-void MovementHeaderWindow::FormClose()
-{
-    setCallerMark(this, false);
-}
+void MovementHeaderWindow::FormClose() {}
 
 } // namespace widgets

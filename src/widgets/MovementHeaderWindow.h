@@ -33,8 +33,7 @@ struct LineTotals
 // typed one at a time in a line window shown without blocking it.
 //
 // The header holds what every such window does the same way: Esc is its
-// "&Retornar"; it is the pickers' caller from showing to closing; each
-// showing starts from its idle state; its lines are those of one number and
+// "&Retornar"; each showing starts from its idle state; its lines are those of one number and
 // one party; its totals are asked of the database and shown; its line
 // buttons leave alone a line still being typed; "&Retornar" closes the data
 // sets it opened. A window built on it adds its fields, checks and messages.

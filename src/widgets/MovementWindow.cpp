@@ -72,16 +72,6 @@ void IdleState::apply() const
         w->hide();
 }
 
-void setCallerMark(QWidget *window, bool marked)
-{
-    window->setProperty("Tag", marked ? 1 : 0);
-}
-
-bool hasCallerMark(const QWidget *window)
-{
-    return window && window->isVisible() && window->property("Tag").toInt() == 1;
-}
-
 QHBoxLayout *MovementLineWindow::saveReturnButtons(QPushButton *&save, QPushButton *&back)
 {
     auto *buttons = new QHBoxLayout;

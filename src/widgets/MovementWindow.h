@@ -70,11 +70,6 @@ struct IdleState
     void apply() const;
 };
 
-// The caller mark of the pickers: a window that uses a picker sets it while
-// it is shown ("Tag" 1) and clears it when it closes.
-void setCallerMark(QWidget *window, bool marked);
-bool hasCallerMark(const QWidget *window);
-
 // A line window: shown by its header without blocking it. `closed` is
 // emitted however it was closed (button, Esc, close()), after FormClose.
 // It holds what the line windows do alike: "&Gravar" and "&Retornar", the

@@ -140,7 +140,6 @@ private slots:
     {
         Fixture f;
         QVERIFY(f.w->BitBtn4->hasFocus());
-        QVERIFY(widgets::hasCallerMark(f.w.get()));
         f.newInvoice(QStringLiteral("MADEIREIRA ALFA"), QStringLiteral("123"));
         QCOMPARE(f.w->data->date(), QDate::currentDate());
         QCOMPARE(f.w->g->title(), QStringLiteral("Produtos > 0"));
@@ -168,7 +167,6 @@ private slots:
         altKey(Qt::Key_G);
         QVERIFY_PROMPTS(f.p);
         QVERIFY(!f.w->isVisible());
-        QVERIFY(!widgets::hasCallerMark(f.w.get()));
 
         QCOMPARE(f.scalar("select count(*) from ENTRADA_SERRADA").toInt(), 1);
         QCOMPARE(f.scalar("select NF_NUMERO from ENTRADA_SERRADA").toInt(), 123);
