@@ -2,22 +2,17 @@
 
 #include "PackingListWindow.h"
 
+#include "ui_Unitromaneiotorosprodutos.h"
+
 namespace data { class TDM; }
 namespace widgets { class DBComboBox; class DBEdit; class DBLookupComboBox; class NumericEdit; class ZeroPadEdit; }
 
 // One log of a packing list, its volume from length, diameter and index.
-class TfrmRomaneiotorosprodutos : public logs::PackingListLineWindow
+class TfrmRomaneiotorosprodutos : public logs::PackingListLineWindow, public Ui::TfrmRomaneiotorosprodutos
 {
     Q_OBJECT
 public:
     explicit TfrmRomaneiotorosprodutos(data::TDM *dm, QWidget *parent = nullptr);
-
-    widgets::ZeroPadEdit *DBEDIT1;
-    widgets::DBLookupComboBox *ESSENCIA;
-    widgets::DBEdit *DBEdit5;
-    widgets::DBComboBox *DBComboBox1;
-    widgets::NumericEdit *COMPRIMENTO, *DIAMETRO, *INDICE, *QUANTIDADE, *VALUNITARIO, *VALTOTAL;
-    QPushButton *BitBtn1, *BitBtn3;
 
     void FormShow() override;
     void INDICEExit();

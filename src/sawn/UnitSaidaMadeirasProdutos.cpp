@@ -8,6 +8,7 @@
 #include "widgets/DBEdit.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/NumericEdit.h"
+#include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
 
 #include <QGridLayout>
@@ -28,93 +29,15 @@ const QString kTooMuch = QStringLiteral("Total M/3, maior que saldo disponivel, 
 TfrmSaidaMadeirasProdutos::TfrmSaidaMadeirasProdutos(data::TDM *dm_, QWidget *parent)
     : MovementLineWindow(parent), dm(dm_), m_sale(dm_->IBDatabase1)
 {
-    setObjectName(QStringLiteral("TfrmSaidaMadeirasProdutos"));
-    setWindowTitle(QStringLiteral("Produtos"));
-    data::DataSource *lines = dm->DSSaida_Discriminacao;
-    auto numeric = [&](const QString &column, int decimals) { return makeNumericEdit(column, lines, column, decimals); };
-
-    CODDISCRIMINACAO = numeric(QStringLiteral("CODDISCRIMINACAO"), 0);
-    CODDISCRIMINACAO->setReadOnly(true);
-    CODIGOPRODUTO = new ZeroPadEdit(nullptr, 6);
-    CODIGOPRODUTO->setObjectName(QStringLiteral("CODIGOPRODUTO"));
-    CODIGOPRODUTO->setDataSource(lines);
-    CODIGOPRODUTO->setDataField(QStringLiteral("CODIGOPRODUTO"));
-    ESSENCIA = new DBLookupComboBox;
-    ESSENCIA->setObjectName(QStringLiteral("ESSENCIA"));
+    setupUi(this);
     ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
-    ESSENCIA->setDataSource(lines);
-    ESSENCIA->setDataField(QStringLiteral("ESSENCIA"));
     ESSENCIA->setDropDownOnEnter(true);
-    ESSENCIATIPO = new DBLookupComboBox;
-    ESSENCIATIPO->setObjectName(QStringLiteral("ESSENCIATIPO"));
     ESSENCIATIPO->setListSource(dm->QSUBPRODUTOS, QStringLiteral("NOMEGRAU"), QStringLiteral("NOMEGRAU"));
-    ESSENCIATIPO->setDataSource(lines);
-    ESSENCIATIPO->setDataField(QStringLiteral("ESSENCIATIPO"));
     ESSENCIATIPO->setDropDownOnEnter(true);
-    SITUACAO_TRIBUTARIA = new DBEdit(lines, QStringLiteral("SITUACAO_TRIBUTARIA"));
-    SITUACAO_TRIBUTARIA->setObjectName(QStringLiteral("SITUACAO_TRIBUTARIA"));
-    UNIDADE = new DBComboBox;
-    UNIDADE->setObjectName(QStringLiteral("UNIDADE"));
-    UNIDADE->addItems({QStringLiteral("M/3"), QStringLiteral("KG"), QStringLiteral("M/2"), QStringLiteral("MM"),
-                       QStringLiteral("UM"), QStringLiteral("PC")});
-    UNIDADE->setCurrentIndex(-1);
-    UNIDADE->setDataSource(lines);
-    UNIDADE->setDataField(QStringLiteral("UNIDADE"));
-    SALDO = new NumericEdit(nullptr, 4);
-    SALDO->setObjectName(QStringLiteral("SALDO"));
+    FormBinder::bind(this, dm->DSSaida_Discriminacao);
     SALDO->setThousands(false);
-    SALDO->setReadOnly(true);
-    QUANTIDADE = numeric(QStringLiteral("QUANTIDADE"), 0);
     // Whole pieces: no decimal separator.
     QUANTIDADE->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), QUANTIDADE));
-    COMPRIMENTO = numeric(QStringLiteral("COMPRIMENTO"), 2);
-    LARGURA = numeric(QStringLiteral("LARGURA"), 2);
-    EXPESSURA = numeric(QStringLiteral("EXPESSURA"), 3);
-    TOTALM3 = numeric(QStringLiteral("TOTALM3"), 4);
-    TOTALM3->setReadOnly(true);
-    VALUNITARIO = numeric(QStringLiteral("VALUNITARIO"), 2);
-    ALIQICMS = numeric(QStringLiteral("ALIQICMS"), 2);
-    VALTOTAL = numeric(QStringLiteral("VALTOTAL"), 2);
-    VALTOTAL->setReadOnly(true);
-    for (NumericEdit *e : {TOTALM3, VALTOTAL})
-        e->setStyleSheet(QStringLiteral("font-weight: bold; color: blue; background: #FFFFE1;"));
-    for (QWidget *w : std::initializer_list<QWidget *>{CODDISCRIMINACAO, SALDO, TOTALM3, VALTOTAL})
-        w->setFocusPolicy(Qt::NoFocus);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(titleBanner(QStringLiteral("Lançamento de Produtos")));
-    auto *grid = new QGridLayout;
-    int row = 0;
-    auto add = [&](QLabel *caption, QWidget *field) {
-        grid->addWidget(caption, row, 0);
-        grid->addWidget(field, row, 1);
-        ++row;
-    };
-    const QList<QPair<QString, QWidget *>> fields = {
-        {QStringLiteral("Código Lançamento"), CODDISCRIMINACAO}, {QStringLiteral("Código do Produto"), CODIGOPRODUTO},
-        {QStringLiteral("Essência"), ESSENCIA}, {QStringLiteral("Produto"), ESSENCIATIPO},
-        {QStringLiteral("Situação Tributária"), SITUACAO_TRIBUTARIA}, {QStringLiteral("Unidade"), UNIDADE},
-        {QStringLiteral("Saldo Disponivel"), SALDO}, {QStringLiteral("Quantidade"), QUANTIDADE},
-        {QStringLiteral("Comprimento"), COMPRIMENTO}, {QStringLiteral("Largura"), LARGURA},
-        {QStringLiteral("Expessura"), EXPESSURA}, {QStringLiteral("Total"), TOTALM3},
-        {QStringLiteral("Valor Unitário"), VALUNITARIO}, {QStringLiteral("Aliquota ICMS"), ALIQICMS},
-        {QStringLiteral("Valor Total"), VALTOTAL}};
-    QWidgetList tabOrder;
-    for (const auto &f : fields) {
-        QLabel *caption = captionPanel(f.first, f.second);
-        if (f.second == TOTALM3) {
-            LabelTotal = caption;
-            LabelTotal->setObjectName(QStringLiteral("LabelTotal"));
-        }
-        add(caption, f.second);
-        if (f.second->focusPolicy() != Qt::NoFocus)
-            tabOrder << f.second;
-    }
-    grid->setColumnMinimumWidth(1, 220);
-    layout->addLayout(grid);
-    for (int i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    layout->addLayout(saveReturnButtons(BitBtn1, BitBtn3));
 
     m_totals = new SawnLineTotals(dm->TSaida_Discriminacao, QStringLiteral("VALUNITARIO"), QStringLiteral("VALTOTAL"), this);
     m_totals->showTotalIn(TOTALM3, LabelTotal, SALDO);

@@ -2,6 +2,8 @@
 
 #include "logs/PackingListWindow.h"
 
+#include "ui_UnitromaneioSerradaProdutos.h"
+
 class QLabel;
 class SawnLineTotals;
 
@@ -10,19 +12,11 @@ namespace widgets { class DBComboBox; class DBEdit; class DBLookupComboBox; clas
 
 // One line of a sawn-wood packing list: species, sub-product, unit, pieces
 // and dimensions give its area or volume and its value.
-class TfrmromaneioSerradaProdutos : public logs::PackingListLineWindow
+class TfrmromaneioSerradaProdutos : public logs::PackingListLineWindow, public Ui::TfrmromaneioSerradaProdutos
 {
     Q_OBJECT
 public:
     explicit TfrmromaneioSerradaProdutos(data::TDM *dm, QWidget *parent = nullptr);
-
-    widgets::ZeroPadEdit *CODPRODUTO;
-    widgets::DBLookupComboBox *ESSENCIA, *PRODUTO;
-    widgets::DBEdit *CODESSENCIA, *CODSUBPRODUTO;
-    widgets::DBComboBox *UNIDADE;
-    widgets::NumericEdit *QUANTIDADE, *COMPRIMENTO, *LARGURA, *EXPESSURA, *TOTALM3, *VLUNITARIO, *VLTOTAL;
-    QLabel *LabelTotal;
-    QPushButton *BitBtn1, *BitBtn3;
 
     void FormShow() override;
     void BitBtn1Click() override; // "&Gravar"
