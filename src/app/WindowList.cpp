@@ -55,6 +55,7 @@
 #include "widgets/ReportPreview.h"
 #include "widgets/ReportWindow.h"
 #include "widgets/WindowRegistry.h"
+#include "widgets/WindowSource.h"
 
 namespace app {
 
@@ -85,12 +86,38 @@ void givePickers(TfrmRomaneioserrada *w) { w->setClientPicker(picker<TfrmPesquis
 void givePickers(TfrmConsultaProduto *w) { w->setClientPicker(picker<TfrmPesquisa3>()); }
 void givePickers(TfrmProducao *w) { w->setPickers(picker<TfrmPesquisa1>(), picker<TfrmPesquisa2>()); }
 
+// A window of the list as another window reaches it: made when first opened.
+template <typename W>
+widgets::WindowSource made()
+{
+    return [] { return static_cast<QWidget *>(widgets::windows().get<W>()); };
+}
+
+// The other windows a window opens (its line window, its report): handed
+// over here, so that no window looks another up by name.
+template <typename T>
+void giveWindows(T *) {}
+void giveWindows(TfrmEntradaToros *w) { w->setLineWindow(made<TfrmEntradaTorosProdutos>()); }
+void giveWindows(TfrmEntradaSerrada *w) { w->setLineWindow(made<TfrmEntradaSerradaProdutos>()); }
+void giveWindows(TfrmSaidaMadeiras *w) { w->setLineWindow(made<TfrmSaidaMadeirasProdutos>()); }
+void giveWindows(TfrmRomaneiotoro *w)
+{
+    w->setLineWindow(made<TfrmRomaneiotorosprodutos>());
+    w->setReportWindows(made<TfrmRRomaneioToros>(), made<TfrmManutencao1>());
+}
+void giveWindows(TfrmRomaneioserrada *w)
+{
+    w->setLineWindow(made<TfrmromaneioSerradaProdutos>());
+    w->setReportWindows(made<TfrmRRomaneioSerrada>(), made<TfrmManutencao1>());
+}
+
 template <typename T>
 WindowEntry window()
 {
     return {T::staticMetaObject.className(), [](data::TDM *dm, QWidget *parent) -> QWidget * {
                 T *w = new T(dm, parent);
                 givePickers(w);
+                giveWindows(w);
                 return w;
             }};
 }

@@ -36,7 +36,6 @@ ReportParameterWindow::ReportParameterWindow(data::TDM *dm_, const QString &obje
 
 ReportParameterWindow::PickerRow ReportParameterWindow::pickerRow(const QString &title)
 {
-    m_hasPickerRow = true;
     PickerRow row;
     row.box = new QGroupBox(title);
     auto *l = new QHBoxLayout(row.box);
@@ -94,18 +93,8 @@ void ReportParameterWindow::BitBtn3Click()
 void ReportParameterWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        if (m_hasPickerRow)
-            setCallerMark(this, true);
+    if (!event->spontaneous())
         FormShow();
-    }
-}
-
-void ReportParameterWindow::done(int result)
-{
-    if (m_hasPickerRow)
-        setCallerMark(this, false);
-    QDialog::done(result);
 }
 
 void ReportParameterWindow::reject()

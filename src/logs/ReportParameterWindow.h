@@ -21,7 +21,7 @@ namespace logs {
 // What every report parameter window shares: the button row (print,
 // "&Vizualizar", "&Retornar" also on Esc), running the report with the
 // "nothing found" message, and, for a window that fills itself through a
-// picker, the "&P" row that opens it and the caller mark while it is shown.
+// picker, the "&P" row that opens it.
 // A window keeps its own fields, checks and parameters, and writes the row
 // the picker hands back into its own fields (picked()).
 class ReportParameterWindow : public QDialog
@@ -68,13 +68,11 @@ protected:
     bool run(const QString &report, const QVariantMap &params, ReportOutput output);
 
     void showEvent(QShowEvent *event) override;
-    void done(int result) override;
     void reject() override; // Esc is "&Retornar"
 
     data::TDM *dm;
 
 private:
-    bool m_hasPickerRow = false;
     widgets::Picker m_picker;
 };
 

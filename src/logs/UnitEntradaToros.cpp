@@ -59,8 +59,7 @@ TfrmEntradaToros::TfrmEntradaToros(data::TDM *dm_, QWidget *parent)
     setWindowTitle(QStringLiteral("Entrada/Toros"));
     setMovementWindowFlags(this);
     buildUi();
-    setLines(dm->TEntrada_discriminacao, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"),
-             QStringLiteral("TfrmEntradaTorosProdutos"));
+    setLines(dm->TEntrada_discriminacao, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"));
     setOwnedDataSets({dm->TEntrada, dm->TEntrada_discriminacao, dm->TEntrada1, dm->TEntradaDiscriminacao1,
                       dm->QFornecedor, dm->QEssencia, dm->QMunicipio});
     setReturnButton(BitBtn3);

@@ -1,7 +1,5 @@
 #include "Unitromaneiotorosprodutos.h"
 
-#include "Unitromaneiotoro.h"
-
 #include "core/Dates.h"
 #include "core/Formats.h"
 #include "core/LogVolume.h"
@@ -11,6 +9,7 @@
 #include "widgets/NumericEdit.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/NumericEdit.h"
+#include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
 
 #include <QGridLayout>
@@ -25,101 +24,24 @@
 using namespace widgets;
 
 TfrmRomaneiotorosprodutos::TfrmRomaneiotorosprodutos(data::TDM *dm_, QWidget *parent)
-    : MovementLineWindow(parent), dm(dm_)
+    : PackingListLineWindow(parent), dm(dm_)
 {
-    setObjectName(QStringLiteral("TfrmRomaneiotorosprodutos"));
-    setWindowTitle(QStringLiteral("Produtos"));
-    data::DataSource *rows = dm->DS_ROMANEIOTORO;
-    auto numeric = [&](const QString &name, const QString &column, int decimals) {
-        return makeNumericEdit(name, rows, column, decimals);
-    };
-    DBEDIT1 = new ZeroPadEdit(nullptr, 6);
-    DBEDIT1->setObjectName(QStringLiteral("DBEDIT1"));
-    DBEDIT1->setDataSource(rows);
-    DBEDIT1->setDataField(QStringLiteral("CODPRODUTO"));
-    ESSENCIA = new DBLookupComboBox;
-    ESSENCIA->setObjectName(QStringLiteral("ESSENCIA"));
+    setupUi(this);
     ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
-    ESSENCIA->setDataSource(rows);
-    ESSENCIA->setDataField(QStringLiteral("ESSENCIA"));
     ESSENCIA->setDropDownOnEnter(true);
-    DBEdit5 = new DBEdit(rows, QStringLiteral("CODESSENCIA"));
-    DBEdit5->setObjectName(QStringLiteral("DBEdit5"));
-    DBEdit5->hide();
-    DBComboBox1 = new DBComboBox;
-    DBComboBox1->setObjectName(QStringLiteral("DBComboBox1"));
-    DBComboBox1->addItems({QStringLiteral("M/3"), QStringLiteral("KG"), QStringLiteral("M/2"), QStringLiteral("MM"),
-                           QStringLiteral("UM")});
-    DBComboBox1->setCurrentIndex(-1);
-    DBComboBox1->setDataSource(rows);
-    DBComboBox1->setDataField(QStringLiteral("UNIDADE"));
-    COMPRIMENTO = numeric(QStringLiteral("COMPRIMENTO"), QStringLiteral("COMPRIMENTO"), 2);
-    DIAMETRO = numeric(QStringLiteral("DIAMETRO"), QStringLiteral("LARGURA"), 2);
-    INDICE = numeric(QStringLiteral("INDICE"), QString(), 3);
+    FormBinder::bind(this, dm->DS_ROMANEIOTORO);
     INDICE->setThousands(false);
     INDICE->setValue(core::kPackingListIndex); // kept as last typed for the rest of the run
-    INDICE->setStyleSheet(QStringLiteral("font-weight: bold; color: blue;"));
-    QUANTIDADE = numeric(QStringLiteral("QUANTIDADE"), QStringLiteral("TOTALM3"), 4);
-    QUANTIDADE->setReadOnly(true);
-    QUANTIDADE->setFocusPolicy(Qt::ClickFocus);
-    QUANTIDADE->setStyleSheet(QStringLiteral("font-weight: bold; color: blue; background: #FFFFE1;"));
-    VALUNITARIO = numeric(QStringLiteral("VALUNITARIO"), QStringLiteral("VLUNITARIO"), 2);
-    VALTOTAL = numeric(QStringLiteral("VALTOTAL"), QStringLiteral("VLTOTAL"), 2);
-    VALTOTAL->setFocusPolicy(Qt::ClickFocus);
-    VALTOTAL->setStyleSheet(QStringLiteral("background: #FFFFE1;"));
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(titleBanner(QStringLiteral("Lançamento de Produtos")));
-    auto *grid = new QGridLayout;
-    int row = 0;
-    auto add = [&](const QString &caption, QWidget *field) {
-        auto *label = new QLabel(caption);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Raised);
-        label->setMinimumWidth(150);
-        label->setBuddy(field);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
-        ++row;
-    };
-    add(QStringLiteral("Código do Produto"), DBEDIT1);
-    add(QStringLiteral("Essência"), ESSENCIA);
-    add(QStringLiteral("Unidade"), DBComboBox1);
-    add(QStringLiteral("Comprimento"), COMPRIMENTO);
-    add(QStringLiteral("Diametro"), DIAMETRO);
-    add(QStringLiteral("Indice > 7,854"), INDICE);
-    add(QStringLiteral("Total [M/3]"), QUANTIDADE);
-    add(QStringLiteral("Valor Unitário"), VALUNITARIO);
-    add(QStringLiteral("Valor Total"), VALTOTAL);
-    grid->addWidget(DBEdit5, row, 1);
-    grid->setColumnMinimumWidth(1, 220);
-    layout->addLayout(grid);
-    layout->addLayout(saveReturnButtons(BitBtn1, BitBtn3));
-
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
-    connect(ESSENCIA, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { ESSENCIAClick(); }); });
+    setUpLines(dm->TROMANEIOTORO, DBEDIT1, BitBtn1, BitBtn3);
+    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODESSENCIA"));
     onExit(INDICE, [this] { INDICEExit(); });
     onExit(VALUNITARIO, [this] { VALUNITARIOExit(); });
 }
 
-void TfrmRomaneiotorosprodutos::showEvent(QShowEvent *event)
-{
-    MovementLineWindow::showEvent(event);
-    if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
-}
-
 void TfrmRomaneiotorosprodutos::FormShow()
 {
-    dm->QEssencia->setSql(QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    dm->QEssencia->open();
-}
-
-void TfrmRomaneiotorosprodutos::ESSENCIAClick()
-{
-    dm->TROMANEIOTORO->setValue(QStringLiteral("CODESSENCIA"), ESSENCIA->listValue(QStringLiteral("CODIGO")));
+    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
 }
 
 void TfrmRomaneiotorosprodutos::writeRow(const QString &column, double value)
@@ -143,51 +65,22 @@ void TfrmRomaneiotorosprodutos::VALUNITARIOExit()
 
 void TfrmRomaneiotorosprodutos::BitBtn1Click()
 {
-    MovementSave save;
-    save.checks = {
-        {[this] { return !ESSENCIA->hasSelection(); }, QStringLiteral("Essência deve ser informada!"), ESSENCIA},
-        {[this] { return DBComboBox1->currentText().trimmed().isEmpty(); },
-         QStringLiteral("Unidade deve ser informada!"), DBComboBox1},
-        {[this] { return COMPRIMENTO->isZero(); }, QStringLiteral("Comprimento deve ser informao!"), COMPRIMENTO},
-        {[this] { return DIAMETRO->isZero(); }, QStringLiteral("Diametro[x] deve ser informao!"), DIAMETRO},
-        {[this] { return QUANTIDADE->isZero(); }, QStringLiteral("Quantidade deve ser informada!"), QUANTIDADE},
-        {[this] { return VALUNITARIO->isZero(); }, QStringLiteral("Valor Unitário deve ser informado!"), VALUNITARIO},
-    };
-    save.confirmText = QStringLiteral("Confirma Lançamento?");
-    save.post = [this] {
-        auto *t = dm->TROMANEIOTORO;
-        if (m_header) {
-            // The list loaded in the header, the one its grid shows.
-            const rules::PackingListKey list = m_header->listKey();
-            t->setValue(QStringLiteral("NF"), list.number);
-            t->setValue(QStringLiteral("DATA"), m_header->data->date());
-            t->setValue(QStringLiteral("CODEMPRESA"), list.client);
-        }
-        t->post();
-        if (m_header)
-            m_header->setRowCountCaption();
-    };
-    save.continueText = QStringLiteral("Insere Outro Produto para este Cliente?");
-    save.another = [this] {
-        dm->TROMANEIOTORO->append();
-        DBEDIT1->setFocus();
-    };
-    save.finished = [this] {
-        dm->TROMANEIOTORO->setFiltered(false);
-        dm->TROMANEIOTORO->close();
-        close();
-    };
-    runMovementSave(this, save);
+    saveLine({chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+              unitChosen(DBComboBox1),
+              notZero(COMPRIMENTO, QStringLiteral("Comprimento deve ser informao!")),
+              notZero(DIAMETRO, QStringLiteral("Diametro[x] deve ser informao!")),
+              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+              notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
+             [this] { postToList(dm->TROMANEIOTORO); }, QStringLiteral("Insere Outro Produto para este Cliente?"), {},
+             [this] {
+                 dm->TROMANEIOTORO->setFiltered(false);
+                 dm->TROMANEIOTORO->close();
+                 close();
+             });
 }
 
 void TfrmRomaneiotorosprodutos::BitBtn3Click()
 {
     dm->QEssencia->close();
     close();
-}
-
-void TfrmRomaneiotorosprodutos::FormClose()
-{
-    // A row not saved goes with the window.
-    dm->TROMANEIOTORO->cancel();
 }

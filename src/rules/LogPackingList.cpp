@@ -40,4 +40,9 @@ int LogPackingList::remove(const PackingListKey &key)
     return n;
 }
 
+bool LogPackingList::noneAtAll() const
+{
+    return data::firstRow(m_connection, QStringLiteral("select first 1 1 from %1").arg(m_table)).isEmpty();
+}
+
 } // namespace rules

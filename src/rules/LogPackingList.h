@@ -37,6 +37,8 @@ public:
     PackingListTotals totals(const PackingListKey &key) const;
     // Deletes every row of the list, all or nothing; returns how many.
     int remove(const PackingListKey &key);
+    // Whether the table holds no list at all.
+    bool noneAtAll() const;
 
 protected:
     // A packing list of another table with the same key and amount columns.

@@ -170,8 +170,7 @@ TfrmEntradaSerrada::TfrmEntradaSerrada(data::TDM *dm_, QWidget *parent)
     onEnter(data, [this] { dataEnter(); });
     onExit(nota, [this] { notaExit(); });
 
-    setLines(dm->TESDISCRIMINACAO, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"),
-             QStringLiteral("TfrmEntradaSerradaProdutos"));
+    setLines(dm->TESDISCRIMINACAO, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"));
     setOwnedDataSets({dm->TESERRADA, dm->TESDISCRIMINACAO, dm->QFornecedor, dm->QEssencia, dm->QSUBPRODUTOS,
                       dm->QProduto, dm->QMunicipio});
     setReturnButton(BitBtn3);

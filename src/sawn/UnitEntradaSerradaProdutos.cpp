@@ -7,6 +7,7 @@
 #include "widgets/DBEdit.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/NumericEdit.h"
+#include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
 
 #include <QGridLayout>
@@ -21,86 +22,19 @@ using namespace widgets;
 TfrmEntradaSerradaProdutos::TfrmEntradaSerradaProdutos(data::TDM *dm_, QWidget *parent)
     : MovementLineWindow(parent), dm(dm_)
 {
-    setObjectName(QStringLiteral("TfrmEntradaSerradaProdutos"));
-    setWindowTitle(QStringLiteral("Produtos"));
-    data::DataSource *lines = dm->DESDISCRIMINACAO;
-    auto hidden = [&](const QString &column) {
-        auto *e = new DBEdit(lines, column);
-        e->setObjectName(column);
-        e->hide();
-        return e;
-    };
-    DBEDIT1 = new ZeroPadEdit(nullptr, 6);
-    DBEDIT1->setObjectName(QStringLiteral("DBEDIT1"));
-    DBEDIT1->setDataSource(lines);
-    DBEDIT1->setDataField(QStringLiteral("CODIGOPRODUTO"));
-    ESSENCIA = new DBLookupComboBox;
-    ESSENCIA->setObjectName(QStringLiteral("ESSENCIA"));
+    setupUi(this);
     ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
-    ESSENCIA->setDataSource(lines);
-    ESSENCIA->setDataField(QStringLiteral("ESSENCIA"));
     ESSENCIA->setDropDownOnEnter(true);
-    ESSENCIATIPO = new DBLookupComboBox;
-    ESSENCIATIPO->setObjectName(QStringLiteral("ESSENCIATIPO"));
     ESSENCIATIPO->setListSource(dm->QSUBPRODUTOS, QStringLiteral("NOMEGRAU"), QStringLiteral("NOMEGRAU"));
-    ESSENCIATIPO->setDataSource(lines);
-    ESSENCIATIPO->setDataField(QStringLiteral("ESSENCIATIPO"));
-    QUANTIDADE = makeNumericEdit(QStringLiteral("QUANTIDADE"), lines, QStringLiteral("QUANTIDADE"), 4);
-    VALUNITARIO = makeNumericEdit(QStringLiteral("VALUNITARIO"), lines, QStringLiteral("VALUNITARIO"), 2);
-    VALTOTAL = makeNumericEdit(QStringLiteral("VALTOTAL"), lines, QStringLiteral("VALTOTAL"), 2);
-    VALTOTAL->setFocusPolicy(Qt::ClickFocus); // computed: no tab stop
-    VALTOTAL->setStyleSheet(QStringLiteral("background: #FFFFE1;"));
-    CODIGOESSENCIA = hidden(QStringLiteral("CODIGOESSENCIA"));
-    SITUACAO = hidden(QStringLiteral("SITUACAO"));
-    DATALANCAMENTO = hidden(QStringLiteral("DATALANCAMENTO"));
-    CODIGOFORNECEDOR = hidden(QStringLiteral("CODIGOFORNECEDOR"));
-    NFNUMERO = hidden(QStringLiteral("NFNUMERO"));
-    FORNECEDOR = hidden(QStringLiteral("FORNECEDOR"));
-    CPF = hidden(QStringLiteral("CPF"));
-    INSCRICAO = hidden(QStringLiteral("INSCRICAO"));
+    FormBinder::bind(this, dm->DESDISCRIMINACAO);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(titleBanner(QStringLiteral("Lançamento de Produtos")));
-    auto *grid = new QGridLayout;
-    int row = 0;
-    for (const auto &[caption, field] :
-         std::initializer_list<std::pair<QString, QWidget *>>{{QStringLiteral("Código do Produto"), DBEDIT1},
-                                                               {QStringLiteral("Essência"), ESSENCIA},
-                                                               {QStringLiteral("Produto"), ESSENCIATIPO},
-                                                               {QStringLiteral("Quantidade"), QUANTIDADE},
-                                                               {QStringLiteral("Valor Unitário"), VALUNITARIO},
-                                                               {QStringLiteral("Valor Total"), VALTOTAL}}) {
-        grid->addWidget(captionPanel(caption, field), row, 0);
-        grid->addWidget(field, row, 1);
-        ++row;
-    }
-    grid->setColumnMinimumWidth(1, 220);
-    layout->addLayout(grid);
-    auto *hiddenRow = new QHBoxLayout;
-    for (QWidget *w : std::initializer_list<QWidget *>{CODIGOESSENCIA, SITUACAO, DATALANCAMENTO, CODIGOFORNECEDOR,
-                                                       NFNUMERO, FORNECEDOR, CPF, INSCRICAO})
-        hiddenRow->addWidget(w);
-    layout->addLayout(hiddenRow);
-    layout->addLayout(saveReturnButtons(BitBtn1, BitBtn3));
-    setTabOrder(DBEDIT1, ESSENCIA);
-    setTabOrder(ESSENCIA, ESSENCIATIPO);
-    setTabOrder(ESSENCIATIPO, QUANTIDADE);
-    setTabOrder(QUANTIDADE, VALUNITARIO);
-
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
-    connect(ESSENCIA, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { ESSENCIAClick(); }); });
-    connect(ESSENCIATIPO, QOverload<int>::of(&QComboBox::activated), this,
-            [this] { guarded(this, [this] { ESSENCIATIPOClick(); }); });
-    onExit(VALUNITARIO, [this] { VALUNITARIOExit(); });
-}
-
-void TfrmEntradaSerradaProdutos::showEvent(QShowEvent *event)
-{
-    MovementLineWindow::showEvent(event);
-    if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
+    setUpLines(dm->TESDISCRIMINACAO, DBEDIT1, BitBtn1, BitBtn3);
+    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODIGOESSENCIA"));
+    writesCode(ESSENCIATIPO, QStringLiteral("GRAUIND"), QStringLiteral("CODIGOPRODUTO"));
+    savesOnLeaving(VALUNITARIO, [this] {
+        writeComputed(dm->TESDISCRIMINACAO, QStringLiteral("VALTOTAL"), VALTOTAL,
+                      core::lineValue(QUANTIDADE->value(), VALUNITARIO->value()));
+    });
 }
 
 void TfrmEntradaSerradaProdutos::FormShow()
@@ -108,10 +42,8 @@ void TfrmEntradaSerradaProdutos::FormShow()
     auto *lines = dm->TESDISCRIMINACAO;
     if (m_header && lines->isEditing())
         lines->setValue(QStringLiteral("DATALANCAMENTO"), m_header->invoiceFields().dataEmissao);
-    dm->QEssencia->setSql(QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    dm->QEssencia->open();
-    dm->QSUBPRODUTOS->setSql(QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
-    dm->QSUBPRODUTOS->open();
+    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
+    reopen(dm->QSUBPRODUTOS, QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
 }
 
 void TfrmEntradaSerradaProdutos::fillInvoiceFields()
@@ -128,59 +60,19 @@ void TfrmEntradaSerradaProdutos::fillInvoiceFields()
     lines->setValue(QStringLiteral("INSCRICAO"), f.inscricao);
 }
 
-void TfrmEntradaSerradaProdutos::ESSENCIAClick()
-{
-    dm->TESDISCRIMINACAO->setValue(QStringLiteral("CODIGOESSENCIA"), ESSENCIA->listValue(QStringLiteral("CODIGO")));
-}
-
-void TfrmEntradaSerradaProdutos::ESSENCIATIPOClick()
-{
-    dm->TESDISCRIMINACAO->setValue(QStringLiteral("CODIGOPRODUTO"), ESSENCIATIPO->listValue(QStringLiteral("GRAUIND")));
-}
-
-void TfrmEntradaSerradaProdutos::VALUNITARIOExit()
-{
-    writeComputed(dm->TESDISCRIMINACAO, QStringLiteral("VALTOTAL"), VALTOTAL,
-                  core::lineValue(QUANTIDADE->value(), VALUNITARIO->value()));
-    BitBtn1Click();
-}
-
 void TfrmEntradaSerradaProdutos::BitBtn1Click()
 {
     // Only a line being typed is saved (the window may have been left open).
     if (!dm->TESDISCRIMINACAO->isEditing())
         return;
-    MovementSave save;
-    save.checks = {
-        {[this] { return !ESSENCIA->hasSelection(); }, QStringLiteral("Essência deve ser informada!"), ESSENCIA},
-        {[this] { return !ESSENCIATIPO->hasSelection(); }, QStringLiteral("Produto deve ser informado!"),
-         ESSENCIATIPO},
-        {[this] { return QUANTIDADE->isZero(); }, QStringLiteral("Quantidade deve ser informada!"), QUANTIDADE},
-        {[this] { return VALUNITARIO->isZero(); }, QStringLiteral("Valor Unitário deve ser informado!"), VALUNITARIO},
-    };
-    save.confirmText = QStringLiteral("Confirma Lançamento?");
-    save.post = [this] {
-        auto *lines = dm->TESDISCRIMINACAO;
-        lines->setValue(QStringLiteral("SITUACAO"), 0);
-        lines->post();
-    };
-    save.continueText = QStringLiteral("Insere Outro Produto para esta Nota Fiscal?");
-    save.another = [this] {
-        dm->TESDISCRIMINACAO->append();
-        fillInvoiceFields();
-        DBEDIT1->setFocus();
-    };
-    save.finished = [this] { close(); };
-    runMovementSave(this, save);
-}
-
-void TfrmEntradaSerradaProdutos::BitBtn3Click()
-{
-    close();
-}
-
-void TfrmEntradaSerradaProdutos::FormClose()
-{
-    // A line not saved with "&Gravar" goes with the window.
-    dm->TESDISCRIMINACAO->cancel();
+    saveLine({chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+              chosen(ESSENCIATIPO, QStringLiteral("Produto deve ser informado!")),
+              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+              notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
+             [this] {
+                 auto *lines = dm->TESDISCRIMINACAO;
+                 lines->setValue(QStringLiteral("SITUACAO"), 0);
+                 lines->post();
+             },
+             QStringLiteral("Insere Outro Produto para esta Nota Fiscal?"), [this] { fillInvoiceFields(); });
 }

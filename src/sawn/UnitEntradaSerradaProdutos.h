@@ -2,6 +2,8 @@
 
 #include "widgets/MovementWindow.h"
 
+#include "ui_UnitEntradaSerradaProdutos.h"
+
 #include <QPointer>
 
 namespace data { class TDM; }
@@ -17,7 +19,7 @@ class TfrmEntradaSerrada;
 // One product line of a sawn-wood intake invoice: species, product,
 // cubic metres and price. Shown by the intake window without blocking it;
 // each line is posted on its own.
-class TfrmEntradaSerradaProdutos : public widgets::MovementLineWindow
+class TfrmEntradaSerradaProdutos : public widgets::MovementLineWindow, public Ui::TfrmEntradaSerradaProdutos
 {
     Q_OBJECT
 public:
@@ -27,23 +29,9 @@ public:
     // Copies the header's supplier, number and date into the current line.
     void fillInvoiceFields();
 
-    widgets::ZeroPadEdit *DBEDIT1;
-    widgets::DBLookupComboBox *ESSENCIA, *ESSENCIATIPO;
-    widgets::NumericEdit *QUANTIDADE, *VALUNITARIO, *VALTOTAL;
-    widgets::DBEdit *CODIGOESSENCIA, *SITUACAO, *DATALANCAMENTO, *CODIGOFORNECEDOR, *NFNUMERO, *FORNECEDOR, *CPF,
-        *INSCRICAO;
-    QPushButton *BitBtn1, *BitBtn3;
 
-    void FormShow();
-    void ESSENCIAClick();
-    void ESSENCIATIPOClick();
-    void VALUNITARIOExit();
-    void BitBtn1Click(); // "&Gravar"
-    void BitBtn3Click(); // "&Retornar"
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void FormClose() override;
+    void FormShow() override;
+    void BitBtn1Click() override; // "&Gravar"
 
 private:
     data::TDM *dm;

@@ -13,6 +13,7 @@
 #include "widgets/MovementWindow.h"
 #include "widgets/NumericEdit.h"
 #include "widgets/Prompter.h"
+#include "widgets/UpperCaseValidator.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -184,14 +185,9 @@ void TfrmProducao::buildUi()
     onEnter(PRODUTO, [this] { guarded(this, [this] { PRODUTOEnter(); }); });
     PRODUTO->installEventFilter(this);
     KeyNavigator::leaveEnterTo(PRODUTO);
-    connect(Edit1, &QLineEdit::textEdited, this, [this](const QString &t) {
-        if (t != t.toUpper()) {
-            const int pos = Edit1->cursorPosition();
-            Edit1->setText(t.toUpper());
-            Edit1->setCursorPosition(pos);
-        }
-        guarded(this, [this] { Edit1Change(Edit1->text()); });
-    });
+    UpperCaseValidator::install(Edit1);
+    connect(Edit1, &QLineEdit::textEdited, this,
+            [this](const QString &t) { guarded(this, [this, t] { Edit1Change(t); }); });
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
         if (m_switchingTab)
             return;

@@ -67,8 +67,7 @@ TfrmSaidaMadeiras::TfrmSaidaMadeiras(data::TDM *dm_, QWidget *parent)
     layout->addWidget(PageControl1);
     buildBar(layout);
 
-    setLines(dm->TSaida_Discriminacao, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"),
-             QStringLiteral("TfrmSaidaMadeirasProdutos"));
+    setLines(dm->TSaida_Discriminacao, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"));
     setOwnedDataSets({dm->TSaida, dm->TSaida_Discriminacao, dm->TSaida1, dm->TSaida_Discriminacao1, dm->QCredor,
                       dm->QEssencia, dm->QMunicipio});
     setReturnButton(BitBtn3);

@@ -4,6 +4,8 @@
 #include "rules/SawnSale.h"
 #include "widgets/MovementWindow.h"
 
+#include "ui_UnitSaidaMadeirasProdutos.h"
+
 #include <QDate>
 #include <QVariant>
 
@@ -34,7 +36,7 @@ struct SaleLineInvoice
 // pieces and dimensions give the area or volume (TOTALM3) and the value; a
 // line whose TOTALM3 is more than the balance of its species and product is
 // refused. Shown by the invoice window without blocking it.
-class TfrmSaidaMadeirasProdutos : public widgets::MovementLineWindow
+class TfrmSaidaMadeirasProdutos : public widgets::MovementLineWindow, public Ui::TfrmSaidaMadeirasProdutos
 {
     Q_OBJECT
 public:
@@ -48,27 +50,12 @@ public:
     const rules::SawnBalance &balance() const { return m_balance; }
     bool balanceKnown() const { return m_balanceKnown; }
 
-    widgets::NumericEdit *CODDISCRIMINACAO;
-    widgets::ZeroPadEdit *CODIGOPRODUTO;
-    widgets::DBLookupComboBox *ESSENCIA, *ESSENCIATIPO;
-    widgets::DBEdit *SITUACAO_TRIBUTARIA;
-    widgets::DBComboBox *UNIDADE;
-    widgets::NumericEdit *SALDO;
-    widgets::NumericEdit *QUANTIDADE, *COMPRIMENTO, *LARGURA, *EXPESSURA, *TOTALM3, *VALUNITARIO, *ALIQICMS,
-        *VALTOTAL;
-    QLabel *LabelTotal;
-    QPushButton *BitBtn1, *BitBtn3;
 
-    void FormShow();
-    void ESSENCIAClick();
-    void ESSENCIATIPOClick();
-    void QUANTIDADEEnter();
-    void ALIQICMSExit();
-    void BitBtn1Click(); // "&Gravar"
-    void BitBtn3Click(); // "&Retornar"
+    void FormShow() override;
+    void BitBtn1Click() override; // "&Gravar"
+    void BitBtn3Click() override; // "&Retornar"
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void FormClose() override;
 
 private:

@@ -136,16 +136,9 @@ void TfrmConsultaProduto::showEvent(QShowEvent *event)
         guarded(this, [this] { FormShow(); });
 }
 
-void TfrmConsultaProduto::hideEvent(QHideEvent *event)
-{
-    if (!event->spontaneous())
-        setCallerMark(this, false);
-    QDialog::hideEvent(event);
-}
 
 void TfrmConsultaProduto::FormShow()
 {
-    setCallerMark(this, true);
     dm->TEssencia->close();
     dm->TEssencia->setIndexFieldNames(QStringLiteral("ESSENCIA"));
     dm->TEssencia->open();

@@ -45,7 +45,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
 
 private:
     void showTotals(const rules::InvoiceTotals &totals);

@@ -116,7 +116,6 @@ void TfrmFunRural::showEvent(QShowEvent *event)
 
 void TfrmFunRural::FormShow()
 {
-    setCallerMark(this, true);
     DateEdit1->clearDate();
     DateEdit2->clearDate();
     essencia->clear();
@@ -124,11 +123,6 @@ void TfrmFunRural::FormShow()
     DateEdit1->setFocus();
 }
 
-void TfrmFunRural::done(int result)
-{
-    setCallerMark(this, false);
-    QDialog::done(result);
-}
 
 void TfrmFunRural::CheckBox1Click()
 {

@@ -40,7 +40,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void done(int result) override;
     void reject() override;
 
 private:

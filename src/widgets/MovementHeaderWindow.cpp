@@ -29,13 +29,18 @@ void showText(QWidget *w, const QString &text)
 
 MovementHeaderWindow::MovementHeaderWindow(QWidget *parent) : QDialog(parent) {}
 
-void MovementHeaderWindow::setLines(data::Table *lines, const QString &numberColumn, const QString &partyColumn,
-                                    const QString &lineWindowClass)
+void MovementHeaderWindow::setLines(data::Table *lines, const QString &numberColumn, const QString &partyColumn)
 {
     m_lines = lines;
     m_numberColumn = numberColumn;
     m_partyColumn = partyColumn;
-    m_lineWindowClass = lineWindowClass;
+}
+
+MovementLineWindow *MovementHeaderWindow::lineWindow()
+{
+    if (!m_lineWindow && m_lineSource)
+        m_lineWindow = qobject_cast<MovementLineWindow *>(m_lineSource());
+    return m_lineWindow;
 }
 
 void MovementHeaderWindow::setOwnedDataSets(std::initializer_list<data::DataSet *> sets)
@@ -93,23 +98,30 @@ QVector<QPushButton *> MovementHeaderWindow::navigator(QHBoxLayout *bar, data::D
     const QStringList texts = {QStringLiteral("|<"), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral(">|")};
     const QStringList names = {QStringLiteral("NavFirst"), QStringLiteral("NavPrior"), QStringLiteral("NavNext"),
                                QStringLiteral("NavLast")};
-    void (data::DataSet::*steps[])() = {&data::DataSet::first, &data::DataSet::prior, &data::DataSet::next,
-                                        &data::DataSet::last};
     QVector<QPushButton *> buttons;
     for (int i = 0; i < 4; ++i) {
         QPushButton *b = barButton(texts[i], names[i], hints.value(i));
         b->setFixedWidth(34);
         bar->addWidget(b);
+        buttons << b;
+    }
+    navigate(buttons, rows);
+    return buttons;
+}
+
+void MovementHeaderWindow::navigate(const QVector<QPushButton *> &buttons, data::DataSet *rows)
+{
+    void (data::DataSet::*steps[])() = {&data::DataSet::first, &data::DataSet::prior, &data::DataSet::next,
+                                        &data::DataSet::last};
+    for (int i = 0; i < 4 && i < buttons.size(); ++i) {
         auto step = steps[i];
-        onClick(b, [this, rows, step] {
+        onClick(buttons[i], [this, rows, step] {
             // Moving off a line being typed would post it unchecked.
             if (rows == m_lines && lineWindowBusy())
                 return;
             (rows->*step)();
         });
-        buttons << b;
     }
-    return buttons;
 }
 
 void MovementHeaderWindow::stepLines(void (data::DataSet::*step)())
@@ -151,7 +163,8 @@ void MovementHeaderWindow::filterLines(const QVariant &number, const QVariant &p
 
 bool MovementHeaderWindow::lineWindowBusy()
 {
-    return widgets::lineWindowBusy(qobject_cast<QDialog *>(windows().existing(m_lineWindowClass)), m_lines);
+    // A line window never asked for is not showing.
+    return widgets::lineWindowBusy(m_lineWindow.data(), m_lines);
 }
 
 void MovementHeaderWindow::openLineWindow(MovementLineWindow *window, QWidget *focus)
@@ -203,10 +216,10 @@ void MovementHeaderWindow::closeWindow(int result)
     m_closing = false;
 }
 
-void MovementHeaderWindow::execWindow(const QString &className)
+void MovementHeaderWindow::execWindow(const WindowSource &window)
 {
-    if (auto *window = qobject_cast<QDialog *>(windows().find(className)))
-        window->exec();
+    if (auto *dialog = qobject_cast<QDialog *>(window ? window() : nullptr))
+        dialog->exec();
 }
 
 bool MovementHeaderWindow::partiesExist(data::DataSet *parties, const QString &message, const QString &caption)
@@ -225,7 +238,6 @@ void MovementHeaderWindow::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     guarded(this, [this] {
-        setCallerMark(this, true);
         m_idle.apply();
         showLinesGrid(false);
         FormShow();
@@ -244,9 +256,6 @@ void MovementHeaderWindow::done(int result)
     QDialog::done(result);
 }
 
-void MovementHeaderWindow::FormClose()
-{
-    setCallerMark(this, false);
-}
+void MovementHeaderWindow::FormClose() {}
 
 } // namespace widgets

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "MovementWindow.h"
-#include "WindowRegistry.h"
+#include "WindowSource.h"
 
 #include <QDialog>
 #include <QString>
@@ -33,8 +33,7 @@ struct LineTotals
 // typed one at a time in a line window shown without blocking it.
 //
 // The header holds what every such window does the same way: Esc is its
-// "&Retornar"; it is the pickers' caller from showing to closing; each
-// showing starts from its idle state; its lines are those of one number and
+// "&Retornar"; each showing starts from its idle state; its lines are those of one number and
 // one party; its totals are asked of the database and shown; its line
 // buttons leave alone a line still being typed; "&Retornar" closes the data
 // sets it opened. A window built on it adds its fields, checks and messages.
@@ -44,6 +43,15 @@ class MovementHeaderWindow : public QDialog
 public:
     explicit MovementHeaderWindow(QWidget *parent = nullptr);
 
+    // The line window that types the lines, given by whoever makes the
+    // windows; without one the header makes its own when first needed.
+    void setLineWindow(WindowSource source) { m_lineSource = std::move(source); }
+    void setLineWindow(MovementLineWindow *window)
+    {
+        setLineWindow(existingWindow(window));
+        m_lineWindow = window;
+    }
+
     // Handlers every header has, named after the event.
     virtual void FormShow() {}
     virtual void FormClose();
@@ -51,10 +59,9 @@ public:
 protected:
     // Set up by the window's constructor ----------------------------------
 
-    // The lines: their data set, the two columns that link them to the
-    // header, and the class name of the line window that types them.
-    void setLines(data::Table *lines, const QString &numberColumn, const QString &partyColumn,
-                  const QString &lineWindowClass);
+    // The lines: their data set and the two columns that link them to the
+    // header.
+    void setLines(data::Table *lines, const QString &numberColumn, const QString &partyColumn);
     // The data sets this window opens; "&Retornar" closes them all.
     void setOwnedDataSets(std::initializer_list<data::DataSet *> sets);
     // "&Retornar": its click and Esc both run returnClicked(), and only while
@@ -78,6 +85,8 @@ protected:
     // "|<", "<", ">", ">|" over `rows`, with their hints when given. Moving
     // through the lines waits for a line being typed.
     QVector<QPushButton *> navigator(QHBoxLayout *bar, data::DataSet *rows, const QStringList &hints = {});
+    // The same four buttons laid out in a form.
+    void navigate(const QVector<QPushButton *> &buttons, data::DataSet *rows);
     // The line buttons "Proximo" and "Anterior".
     void stepLines(void (data::DataSet::*step)());
     // The line delete button: asks, deletes the current line, then
@@ -89,17 +98,15 @@ protected:
     void filterLines(const QVariant &number, const QVariant &party);
     // Whether a line is being typed in the line window (it is brought back).
     bool lineWindowBusy();
-    // Made the first time, then kept for the run.
+    // The line window given, or one of type T made now and kept.
     template <typename T, typename DM>
     T *lineWindow(DM *dm)
     {
-        auto *w = windows().get<T>();
-        if (!w) {
-            w = new T(dm, this);
-            windows().add(w);
-        }
-        return w;
+        if (!m_lineSource)
+            setLineWindow(new T(dm, this));
+        return qobject_cast<T *>(lineWindow());
     }
+    MovementLineWindow *lineWindow();
     // Shows the line window above this one; lineWindowClosed() runs when it closes.
     void openLineWindow(MovementLineWindow *window, QWidget *focus);
     void showLinesGrid(bool hasLines);
@@ -110,8 +117,8 @@ protected:
     void closeOwnedDataSets();
     // Closes the window for good (not as Esc would).
     void closeWindow(int result);
-    // Shows a picker of the window list, modally.
-    static void execWindow(const QString &className);
+    // Shows the window given, modally.
+    static void execWindow(const WindowSource &window);
     // Opens `parties`; when it is empty closes it, warns and returns false.
     bool partiesExist(data::DataSet *parties, const QString &message, const QString &caption);
 
@@ -128,7 +135,9 @@ protected:
 
 private:
     data::Table *m_lines = nullptr;
-    QString m_numberColumn, m_partyColumn, m_lineWindowClass;
+    QString m_numberColumn, m_partyColumn;
+    WindowSource m_lineSource;
+    QPointer<MovementLineWindow> m_lineWindow; // once asked for
     QVector<data::DataSet *> m_owned;
     QPushButton *m_return = nullptr;
     IdleState m_idle;

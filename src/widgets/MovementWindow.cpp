@@ -1,9 +1,11 @@
 #include "MovementWindow.h"
 
+#include "LookupCombo.h"
 #include "NumericEdit.h"
 #include "Prompter.h"
 #include "core/Formats.h"
 #include "data/DataSet.h"
+#include "data/Table.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -14,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVariant>
 
 namespace widgets {
@@ -67,112 +70,6 @@ void IdleState::apply() const
     }
     for (QWidget *w : hidden)
         w->hide();
-}
-
-void setCallerMark(QWidget *window, bool marked)
-{
-    window->setProperty("Tag", marked ? 1 : 0);
-}
-
-bool hasCallerMark(const QWidget *window)
-{
-    return window && window->isVisible() && window->property("Tag").toInt() == 1;
-}
-
-namespace {
-
-// Which control of each window was last entered. A window switch (a message
-// box, a picker, a drop-down list) takes the focus out of the window and
-// gives it back without leaving or entering anything; but when the program
-// moved the focus while the window was inactive, the control that holds it
-// when the window is active again has arrived there, and is entered.
-class EnteredControls : public QObject
-{
-public:
-    static EnteredControls &instance()
-    {
-        static EnteredControls tracker;
-        if (!tracker.m_installed && qApp) {
-            qApp->installEventFilter(&tracker);
-            tracker.m_installed = true;
-        }
-        return tracker;
-    }
-
-    // Whether the focus-in now being delivered to `control` is an arrival.
-    bool arrived(const QWidget *control) const { return m_lastIn == control && m_lastArrival; }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        const QEvent::Type type = event->type();
-        if ((type != QEvent::FocusIn && type != QEvent::FocusOut) || !watched->isWidgetType())
-            return false;
-        auto *control = static_cast<QWidget *>(watched);
-        QPointer<QWidget> &entered = m_entered[control->window()];
-        if (type == QEvent::FocusIn) {
-            // Back from a pop-up (a drop-down list) is always a return.
-            const auto reason = static_cast<QFocusEvent *>(event)->reason();
-            m_lastIn = control;
-            m_lastArrival = entered != control && reason != Qt::PopupFocusReason;
-            entered = control;
-        } else if (!isWindowSwitch(static_cast<QFocusEvent *>(event)->reason()) && entered == control) {
-            entered = nullptr;
-        }
-        return false;
-    }
-
-    static bool isWindowSwitch(Qt::FocusReason reason)
-    {
-        return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
-    }
-
-private:
-    EnteredControls() = default;
-
-    QHash<const QWidget *, QPointer<QWidget>> m_entered; // by window
-    QPointer<QWidget> m_lastIn;
-    bool m_lastArrival = false;
-    bool m_installed = false;
-};
-
-class FocusHook : public QObject
-{
-public:
-    FocusHook(QWidget *control, QEvent::Type type, std::function<void()> action)
-        : QObject(control), m_type(type), m_action(std::move(action))
-    {
-        EnteredControls::instance();
-        control->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != m_type)
-            return false;
-        auto *control = static_cast<QWidget *>(watched);
-        const bool step = m_type == QEvent::FocusIn
-                              ? EnteredControls::instance().arrived(control)
-                              : !EnteredControls::isWindowSwitch(static_cast<QFocusEvent *>(event)->reason());
-        if (step && control->window()->isVisible())
-            guarded(control->window(), m_action);
-        return false;
-    }
-
-private:
-    QEvent::Type m_type;
-    std::function<void()> m_action;
-};
-
-} // namespace
-
-void onEnter(QWidget *control, std::function<void()> action)
-{
-    new FocusHook(control, QEvent::FocusIn, std::move(action));
-}
-
-void onExit(QWidget *control, std::function<void()> action)
-{
-    new FocusHook(control, QEvent::FocusOut, std::move(action));
 }
 
 QHBoxLayout *MovementLineWindow::saveReturnButtons(QPushButton *&save, QPushButton *&back)
@@ -257,6 +154,106 @@ void MovementLineWindow::showFor(QWidget *header, QWidget *focus, std::function<
     activateWindow();
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
+}
+
+void MovementLineWindow::setUpLines(data::DataSet *rows, QWidget *firstField, QPushButton *save, QPushButton *back)
+{
+    m_rows = rows;
+    m_firstField = firstField;
+    connect(save, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
+    connect(back, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
+}
+
+void MovementLineWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        guarded(this, [this] { FormShow(); });
+}
+
+void MovementLineWindow::BitBtn3Click()
+{
+    close();
+}
+
+void MovementLineWindow::FormClose()
+{
+    if (m_rows)
+        m_rows->cancel();
+}
+
+void MovementLineWindow::writesCode(DBLookupComboBox *list, const QString &listColumn, const QString &column,
+                                    std::function<void()> then)
+{
+    connect(list, QOverload<int>::of(&QComboBox::activated), this, [this, list, listColumn, column, then] {
+        guarded(this, [&] {
+            m_rows->setValue(column, list->listValue(listColumn));
+            if (then)
+                then();
+        });
+    });
+}
+
+void MovementLineWindow::countsPieces(NumericEdit *edit, const QString &column)
+{
+    onEnter(edit, [this, edit, column] {
+        if (m_rows->isEditing())
+            m_rows->setValue(column, 1);
+        edit->selectAll();
+    });
+}
+
+void MovementLineWindow::savesOnLeaving(QWidget *field, std::function<void()> first)
+{
+    onExit(field, [this, first] {
+        if (first)
+            first();
+        BitBtn1Click();
+    });
+}
+
+void MovementLineWindow::reopen(data::DataSet *list, const QString &sql)
+{
+    list->close();
+    if (auto *query = qobject_cast<data::Query *>(list))
+        query->setSql(sql);
+    list->open();
+}
+
+SaveCheck MovementLineWindow::chosen(DBLookupComboBox *list, const QString &message)
+{
+    return {[list] { return !list->hasSelection(); }, message, list};
+}
+
+SaveCheck MovementLineWindow::unitChosen(QComboBox *unit)
+{
+    return {[unit] { return unit->currentText().trimmed().isEmpty(); }, QStringLiteral("Unidade deve ser informada!"),
+            unit};
+}
+
+SaveCheck MovementLineWindow::notZero(NumericEdit *edit, const QString &message)
+{
+    return {[edit] { return edit->isZero(); }, message, edit};
+}
+
+SaveOutcome MovementLineWindow::saveLine(QVector<SaveCheck> checks, std::function<void()> post,
+                                         const QString &continueText, std::function<void()> newRow,
+                                         std::function<void()> finished)
+{
+    MovementSave save;
+    save.checks = std::move(checks);
+    save.confirmText = QStringLiteral("Confirma Lançamento?");
+    save.post = std::move(post);
+    save.continueText = continueText;
+    save.another = [this, newRow] {
+        m_rows->append();
+        if (newRow)
+            newRow();
+        if (m_firstField)
+            m_firstField->setFocus();
+    };
+    save.finished = finished ? std::move(finished) : std::function<void()>([this] { close(); });
+    return runMovementSave(this, save);
 }
 
 void MovementLineWindow::writeComputed(data::DataSet *rows, const QString &column, NumericEdit *edit, double value)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "FocusHook.h"
+
 #include <QDialog>
 
+class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -16,6 +19,7 @@ namespace data { class DataSet; }
 
 namespace widgets {
 
+class DBLookupComboBox;
 class NumericEdit;
 
 // The movement windows (invoices, packing lists) share one shape: a header
@@ -66,13 +70,12 @@ struct IdleState
     void apply() const;
 };
 
-// The caller mark of the pickers: a window that uses a picker sets it while
-// it is shown ("Tag" 1) and clears it when it closes.
-void setCallerMark(QWidget *window, bool marked);
-bool hasCallerMark(const QWidget *window);
-
 // A line window: shown by its header without blocking it. `closed` is
 // emitted however it was closed (button, Esc, close()), after FormClose.
+// It holds what the line windows do alike: "&Gravar" and "&Retornar", the
+// opening steps on each show, the save of a line, a pending row dropped on
+// closing, lists whose choice writes a code, the pieces field set to 1 on
+// entering, and the last field whose leaving saves.
 class MovementLineWindow : public QDialog
 {
     Q_OBJECT
@@ -84,12 +87,47 @@ public:
     // once, when this showing ends.
     void showFor(QWidget *header, QWidget *focus, std::function<void()> onClosed = {});
 
+    // The field a new row starts in ("Código do Produto").
+    QWidget *firstField() const { return m_firstField; }
+
+    virtual void FormShow() {}
+    virtual void BitBtn1Click() {} // "&Gravar"
+    virtual void BitBtn3Click();   // "&Retornar": closes
+
 signals:
     void closed();
 
 protected:
-    // What the window does whenever it closes, before the header hears of it.
-    virtual void FormClose() {}
+    // The rows typed here, the field a new row starts in, and the two
+    // buttons, which run BitBtn1Click() and BitBtn3Click().
+    void setUpLines(data::DataSet *rows, QWidget *firstField, QPushButton *save, QPushButton *back);
+    data::DataSet *rows() const { return m_rows; }
+
+    // What the window does whenever it closes, before the header hears of
+    // it: a row not saved goes with the window.
+    virtual void FormClose();
+
+    // Choosing in `list` writes the chosen entry's `listColumn` into the
+    // row's `column`, then runs `then`.
+    void writesCode(DBLookupComboBox *list, const QString &listColumn, const QString &column,
+                    std::function<void()> then = {});
+    // Entering `edit` (a count of pieces) puts 1 into its column and selects it.
+    void countsPieces(NumericEdit *edit, const QString &column);
+    // Leaving `field` runs `first` (a computed amount), then the save.
+    void savesOnLeaving(QWidget *field, std::function<void()> first = {});
+    // Reopens a list query with its SQL.
+    static void reopen(data::DataSet *list, const QString &sql);
+
+    // The checks every line window has, each with its message.
+    static SaveCheck chosen(DBLookupComboBox *list, const QString &message);
+    static SaveCheck unitChosen(QComboBox *unit);
+    static SaveCheck notZero(NumericEdit *edit, const QString &message);
+
+    // The save of a line: its checks, "Confirma Lançamento?", the post,
+    // then `continueText`: Yes appends a row, runs `newRow` and goes to the
+    // first field; No runs `finished`, or closes the window.
+    SaveOutcome saveLine(QVector<SaveCheck> checks, std::function<void()> post, const QString &continueText,
+                         std::function<void()> newRow = {}, std::function<void()> finished = {});
 
     // A computed amount: the column receives it as written in the general
     // number format, so it is stored unrounded; with no row being typed the
@@ -99,10 +137,14 @@ protected:
     // The line windows' button row: "&Gravar" (BitBtn1) and "&Retornar" (BitBtn3).
     QHBoxLayout *saveReturnButtons(QPushButton *&save, QPushButton *&back);
 
+    void showEvent(QShowEvent *event) override;
+
 private:
     void windowFinished();
 
     QMetaObject::Connection m_onClosed;
+    data::DataSet *m_rows = nullptr;
+    QWidget *m_firstField = nullptr;
 };
 
 // True while `window` is shown with a row of `rows` being typed; the window
@@ -119,15 +161,5 @@ void setMovementWindowFlags(QDialog *window);
 QLabel *titleBanner(const QString &text);
 // A raised caption to the left of its field, as the line windows show them.
 QLabel *captionPanel(const QString &text, QWidget *buddy);
-
-// Runs an action when a control takes or loses the focus (the windows'
-// "entering" and "leaving" events). The leave action runs before the
-// control's own focus-out handling (its text is as typed), the enter
-// action once it holds the focus. The focus arriving however it comes (Tab,
-// a click, the program moving it while a box or a picker was up) enters the
-// control; only the focus coming back with its window to the control that
-// already held it does not.
-void onEnter(QWidget *control, std::function<void()> action);
-void onExit(QWidget *control, std::function<void()> action);
 
 } // namespace widgets

@@ -1,5 +1,7 @@
 #include "PickerWindow.h"
 
+#include "UpperCaseValidator.h"
+
 #include "data/Table.h"
 #include "widgets/DBEdit.h"
 #include "widgets/KeyNavigation.h"
@@ -108,14 +110,8 @@ PickerWindow::PickerWindow(const Setup &setup, QWidget *parent)
     bottom->addWidget(GroupBox2);
     outer->addLayout(bottom);
 
-    connect(Edit1, &QLineEdit::textEdited, this, [this](const QString &t) {
-        if (t != t.toUpper()) {
-            const int pos = Edit1->cursorPosition();
-            Edit1->setText(t.toUpper());
-            Edit1->setCursorPosition(pos);
-        }
-        Edit1Change(Edit1->text());
-    });
+    UpperCaseValidator::install(Edit1);
+    connect(Edit1, &QLineEdit::textEdited, this, &PickerWindow::Edit1Change);
     connect(Edit1, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
     connect(DBGrid1, &DBGrid::rowActivated, BitBtn1, &QPushButton::click);
     connect(ComboBox1, QOverload<int>::of(&QComboBox::activated), this, &PickerWindow::ComboBox1Change);

@@ -1,5 +1,7 @@
 #include "RegisterWindow.h"
 
+#include "FocusHook.h"
+
 #include "DBEdit.h"
 #include "DBNavigator.h"
 #include "FormBinder.h"
@@ -441,14 +443,12 @@ void RegisterWindow::switchPageQuietly(QWidget *page)
 
 void RegisterWindow::onExit(QWidget *field, std::function<void()> action)
 {
-    m_exitActions.insert(field, std::move(action));
-    field->installEventFilter(this);
+    widgets::onExit(field, std::move(action));
 }
 
 void RegisterWindow::onEnter(QWidget *field, std::function<void()> action)
 {
-    m_enterActions.insert(field, std::move(action));
-    field->installEventFilter(this);
+    widgets::onEnter(field, std::move(action));
 }
 
 void RegisterWindow::dropDownOnTyping(QComboBox *list)
@@ -480,19 +480,7 @@ void RegisterWindow::showEvent(QShowEvent *event)
 
 bool RegisterWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && !m_inExit) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Only a move to another control of this window counts as leaving.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            auto it = m_exitActions.constFind(watched);
-            if (it != m_exitActions.constEnd()) {
-                const auto action = *it;
-                m_inExit = true;
-                guarded(this, action);
-                m_inExit = false;
-            }
-        }
-    } else if (event->type() == QEvent::KeyPress && m_dropOnTyping.contains(watched)) {
+    if (event->type() == QEvent::KeyPress && m_dropOnTyping.contains(watched)) {
         auto *list = static_cast<QComboBox *>(watched);
         auto *key = static_cast<QKeyEvent *>(event);
         if (!key->text().isEmpty() && key->text().at(0).isPrint() && !list->view()->isVisible()) {
@@ -501,15 +489,6 @@ bool RegisterWindow::eventFilter(QObject *watched, QEvent *event)
             QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
             QApplication::sendEvent(list->view(), &again);
             return true;
-        }
-    } else if (event->type() == QEvent::FocusIn) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            auto it = m_enterActions.constFind(watched);
-            if (it != m_enterActions.constEnd()) {
-                const auto action = *it;
-                guarded(this, action);
-            }
         }
     }
     return QDialog::eventFilter(watched, event);

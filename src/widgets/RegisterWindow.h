@@ -191,10 +191,8 @@ protected:
     // The search tab built from the description, if any.
     const SearchPage &search() const { return m_search; }
 
-    // Runs ACTION when FIELD loses the focus to another control of this
-    // window (what "leaving a field" means in the step lists).
+    // The windows' entering and leaving of a field (widgets/FocusHook.h).
     void onExit(QWidget *field, std::function<void()> action);
-    // Runs ACTION when FIELD receives the focus.
     void onEnter(QWidget *field, std::function<void()> action);
     // A list that drops down as soon as a letter is typed in it.
     void dropDownOnTyping(QComboBox *list);
@@ -236,10 +234,7 @@ private:
     RecordNavigator *m_navigator;
     QVector<QPushButton *> m_buttons;
     QHash<QComboBox *, QVector<QPair<QString, QString>>> m_orders;
-    QHash<QObject *, std::function<void()>> m_exitActions;
-    QHash<QObject *, std::function<void()>> m_enterActions;
     QList<QObject *> m_dropOnTyping;
-    bool m_inExit = false;
 };
 
 } // namespace widgets

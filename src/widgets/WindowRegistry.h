@@ -10,9 +10,9 @@
 namespace widgets {
 
 // The long-lived windows of the run, by class name ("TfrmEssencia"): the
-// main window's menus open them by name. Pickers are not reached here but
-// through the handle each window is given (widgets::Picker); a header still
-// finds its line window here.
+// main window's menus open them by name. Windows never look each other up
+// here: each is handed the pickers and windows it opens (widgets::Picker,
+// widgets::WindowSource) by the window list.
 // The application registers a factory per window at start-up; a window is
 // made the first time it is asked for and then kept, so start-up costs the
 // same however many windows there are. Tests register what they create.

@@ -183,7 +183,7 @@ private slots:
         TfrmEntradaToros w(&dm);
         auto *line = new TfrmEntradaTorosProdutos(&dm, &w);
         widgets::windows().add(&w);
-        widgets::windows().add(line);
+        w.setLineWindow(line);
         w.show();
         check(&w, "TfrmEntradaToros");
         w.PageControl1->setCurrentIndex(1);
@@ -203,7 +203,7 @@ private slots:
         TfrmRomaneiotoro w(&dm);
         auto *line = new TfrmRomaneiotorosprodutos(&dm, &w);
         widgets::windows().add(&w);
-        widgets::windows().add(line);
+        w.setLineWindow(line);
         w.show();
         check(&w, "TfrmRomaneiotoro");
         line->showFor(&w, line->DBEDIT1);

@@ -48,7 +48,7 @@ class TestEntradaToros : public QObject
             w = std::make_unique<TfrmEntradaToros>(&dm);
             line = new TfrmEntradaTorosProdutos(&dm, w.get());
             widgets::windows().add(w.get());
-            widgets::windows().add(line);
+            w->setLineWindow(line);
             w->resize(1200, 700);
             w->show();
         }

@@ -137,7 +137,6 @@ private slots:
         Fixture f;
         auto w = f.open<TfrmREntrada1>();
         QCOMPARE(QApplication::focusWidget(), w->BitBtn4);
-        QVERIFY(widgets::hasCallerMark(w.get()));
 
         f.p.info("Fornecedor deve ser informado!", kInfo);
         altKey(w.get(), Qt::Key_V);
@@ -198,7 +197,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         altKey(w.get(), Qt::Key_R);
         QVERIFY(!w->isVisible());
-        QVERIFY(!widgets::hasCallerMark(w.get()));
         QVERIFY(w->Edit1->text().isEmpty());
         QVERIFY(w->FORNECEDOR->text().isEmpty());
         QCOMPARE(w->nota1->value(), 0);
@@ -269,8 +267,8 @@ private slots:
         Fixture f;
         TfrmRRomaneioToros report(&f.dm);
         f.givePickers(&report);
-        widgets::windows().add(&report);
         auto list = f.open<TfrmRomaneiotoro>();
+        list->setReportWindows(widgets::existingWindow(&report), {});
         QString shown;
         QTimer::singleShot(150, [&] {
             if (QWidget *w = QApplication::activeModalWidget()) {

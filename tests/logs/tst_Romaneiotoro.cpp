@@ -11,6 +11,7 @@
 #include "widgets/NumericEdit.h"
 #include "widgets/WindowRegistry.h"
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,8 +47,8 @@ class TestRomaneiotoro : public QObject
             w = std::make_unique<TfrmRomaneiotoro>(&dm);
             line = new TfrmRomaneiotorosprodutos(&dm, w.get());
             picker = new TfrmPesquisa3(&dm, w.get());
-            for (QWidget *x : std::initializer_list<QWidget *>{w.get(), line})
-                widgets::windows().add(x);
+            widgets::windows().add(w.get());
+            w->setLineWindow(line);
             w->setClientPicker(widgets::Picker::of(picker));
             w->show();
         }
@@ -156,6 +157,9 @@ private slots:
         f.chooseClient("SERRARIA ALFA", 9);
         QVERIFY_PROMPTS(f.p);
         QCOMPARE(f.w->nota->value(), 0);
+        // The grid follows the number: list 0 of this client has no row.
+        QCOMPARE(f.w->g->title(), QString("Produtos > 0"));
+        QVERIFY(!f.w->BitBtn7->isEnabled());
         f.p.question("Já possui lançamento para o numero de Nota Fiscal informado, do Cliente selecionado, Deseja Continuar?",
                      "Confirmação", true);
         f.w->nota->setValue(9);
@@ -171,10 +175,19 @@ private slots:
         f.p.error("Não há Lançamento(s) para ser(em) excluído(s), Verífique!", "Pesquisa");
         f.w->BitBtn6->click();
         QVERIFY_PROMPTS(f.p);
-        // "Relatório" needs the company data first.
+        // "Relatório" needs the company data first: the company window it
+        // was given opens.
+        QDialog company;
+        f.w->setReportWindows({}, widgets::existingWindow(&company));
+        bool opened = false;
+        QTimer::singleShot(0, &company, [&] {
+            opened = company.isVisible();
+            company.reject();
+        });
         f.p.info("Parametros da Empresa não informados, Verífique!", "Informação");
         f.w->BitBtn4->click();
         QVERIFY_PROMPTS(f.p);
+        QVERIFY(opened);
     }
 
     // A row typed in the line window joins the list the header shows: while

@@ -1,6 +1,4 @@
-#include "ReportData.h"
-#include "ReportTestKit.h"
-#include "TestDatabase.h"
+#include "ReportFixture.h"
 
 #include "data/Connection.h"
 #include "reports/ReportDocument.h"
@@ -15,50 +13,17 @@
 #include <QtTest>
 
 using reports::ReportDocument;
+using reporttest::period;
 
 // The intake and packing-list reports on a small fixed database.
 class TestLogReports : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : reporttest::ReportFixture
     {
-        TestDatabase tdb;
-        data::Connection conn{QStringLiteral("logreports")};
-        reporttest::FixedClock clock;
-        Fixture()
-        {
-            conn.setDatabaseName(tdb.path());
-            conn.open();
-            reportdata::fill(&conn);
-        }
-
-        QStringList lines(const reports::ReportDefinition &def)
-        {
-            ReportDocument doc(def, &conn);
-            doc.layoutAll();
-            QStringList all;
-            for (int i = 0; i < doc.pageCount(); ++i)
-                all += doc.pageLines(i);
-            return all;
-        }
-
-        QString text(const reports::ReportDefinition &def)
-        {
-            QString error;
-            const QString t = reporttest::reportText(def, &conn, &error);
-            [&] { QVERIFY2(error.isEmpty(), qPrintable(error)); }();
-            return t;
-        }
+        Fixture() : ReportFixture(QStringLiteral("logreports")) {}
     };
-
-    static QVariantMap period(const QDate &from, const QDate &to, const QString &order = {})
-    {
-        QVariantMap p{{QStringLiteral("INICIO"), from}, {QStringLiteral("FIM"), to}};
-        if (!order.isEmpty())
-            p.insert(QStringLiteral("ORDEM"), order);
-        return p;
-    }
 
     static QVariantMap invoice(int supplier, int number)
     {

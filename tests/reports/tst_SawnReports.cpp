@@ -1,6 +1,4 @@
-#include "ReportData.h"
-#include "ReportTestKit.h"
-#include "TestDatabase.h"
+#include "ReportFixture.h"
 
 #include "data/Connection.h"
 #include "reports/ReportDocument.h"
@@ -15,22 +13,17 @@
 #include <QtTest>
 
 using reports::ReportDocument;
+using reporttest::period;
 
 // The production reports on a small fixed database.
 class TestSawnReports : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : reporttest::ReportFixture
     {
-        TestDatabase tdb;
-        data::Connection conn{QStringLiteral("sawnreports")};
-        reporttest::FixedClock clock;
-        Fixture()
+        Fixture() : ReportFixture(QStringLiteral("sawnreports"))
         {
-            conn.setDatabaseName(tdb.path());
-            conn.open();
-            reportdata::fill(&conn);
             // Species 1 CEDRINHO, 2 IPE. Four March days, one row in April.
             made(40, 1, "CEDRINHO", QDateTime(QDate(2026, 3, 2), QTime(0, 0)), 2.5, 0.625, 300);
             made(41, 2, "IPE", QDateTime(QDate(2026, 3, 3), QTime(0, 0)), 1.2, 0.3, 180);
@@ -88,33 +81,7 @@ class TestSawnReports : public QObject
                                             "QTORA, QSERRADA, VALTORA) VALUES (?, ?, ?, 'VIGA', ?, ?, ?, ?)"),
                              {plate, species, name, day, log, sawn, value});
         }
-
-        QStringList lines(const reports::ReportDefinition &def)
-        {
-            ReportDocument doc(def, &conn);
-            doc.layoutAll();
-            QStringList all;
-            for (int i = 0; i < doc.pageCount(); ++i)
-                all += doc.pageLines(i);
-            return all;
-        }
-
-        QString text(const reports::ReportDefinition &def)
-        {
-            QString error;
-            const QString t = reporttest::reportText(def, &conn, &error);
-            [&] { QVERIFY2(error.isEmpty(), qPrintable(error)); }();
-            return t;
-        }
     };
-
-    static QVariantMap period(const QDate &from, const QDate &to, const QString &order = {})
-    {
-        QVariantMap p{{QStringLiteral("INICIO"), from}, {QStringLiteral("FIM"), to}};
-        if (!order.isEmpty())
-            p.insert(QStringLiteral("ORDEM"), order);
-        return p;
-    }
 
     static QStringList between(const QStringList &lines, const QString &first, int count)
     {

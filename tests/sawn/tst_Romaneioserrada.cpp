@@ -43,7 +43,7 @@ class TestRomaneioserrada : public QObject
             line = new TfrmromaneioSerradaProdutos(&dm, w.get());
             picker = new TfrmPesquisa3(&dm, w.get());
             widgets::windows().add(w.get());
-            widgets::windows().add(line);
+            w->setLineWindow(line);
             widgets::windows().add(picker);
             w->setClientPicker(widgets::Picker::of(picker));
             w->show();
@@ -181,7 +181,7 @@ private slots:
         Fixture f;
         QDialog report;
         report.setObjectName("TfrmRRomaneioSerrada");
-        widgets::windows().add("TfrmRRomaneioSerrada", &report);
+        f.w->setReportWindows(widgets::existingWindow(&report), {});
         bool opened = false;
         f.p.info("Parametros da Empresa não informados, Verífique!", "Informação");
         f.w->BitBtn4->click();

@@ -49,7 +49,7 @@ class TestSaidaMadeiras : public QObject
             line = new TfrmSaidaMadeirasProdutos(&dm, w.get());
             picker = new TfrmPesquisa3(&dm, w.get());
             widgets::windows().add(w.get());
-            widgets::windows().add(line);
+            w->setLineWindow(line);
             widgets::windows().add(picker);
             w->setClientPicker(widgets::Picker::of(picker));
             w->resize(1200, 760);

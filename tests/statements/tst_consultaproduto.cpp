@@ -182,7 +182,6 @@ private slots:
         QVERIFY(f.w->FORNECEDOR->text().isEmpty());
         QVERIFY(f.w->Edit2->text().isEmpty());
         QCOMPARE(f.w->nota->value(), 0);
-        QCOMPARE(f.w->property("Tag").toInt(), 0);
         QVERIFY(!f.dm.TSaida_Discriminacao->isActive());
         QVERIFY_PROMPTS(f.p);
     }

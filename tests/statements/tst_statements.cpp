@@ -235,7 +235,6 @@ private:
 
         auto w = f.open<TfrmFunRural>();
         QCOMPARE(w->windowTitle(), QStringLiteral("Consulta FunRural"));
-        QVERIFY(widgets::hasCallerMark(w.get()));
         QCOMPARE(QApplication::focusWidget(), w->DateEdit1);
         QVERIFY(!w->SpeedButton1->isEnabled());
 
@@ -291,7 +290,6 @@ private:
 
         altKey(w.get(), Qt::Key_R);
         QVERIFY(!w->isVisible());
-        QVERIFY(!widgets::hasCallerMark(w.get()));
         QVERIFY(!f.dm.TEntrada->isActive());
         QVERIFY(w->ESTOQUE->text().isEmpty());
     }

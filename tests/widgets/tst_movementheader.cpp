@@ -33,8 +33,7 @@ public:
         for (QWidget *w : std::initializer_list<QWidget *>{field, group, volume, value, include, back})
             layout->addWidget(w);
         onClick(back, [this] { returnClicked(); });
-        setLines(dm->TESDISCRIMINACAO, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"),
-                 QStringLiteral("Lines"));
+        setLines(dm->TESDISCRIMINACAO, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"));
         setOwnedDataSets({dm->TESDISCRIMINACAO, dm->QFornecedor});
         setReturnButton(back);
         setIdleState({{field, back}, {include}, {}});
@@ -100,7 +99,6 @@ private slots:
         Header w(&dm);
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QVERIFY(hasCallerMark(&w));
         QVERIFY(!w.include->isEnabled());
 
         w.back->setEnabled(false);
@@ -115,14 +113,11 @@ private slots:
         QTest::keyClick(&w, Qt::Key_Escape);
         QCOMPARE(w.returns, 1);
         QVERIFY(!w.isVisible());
-        QVERIFY(!hasCallerMark(&w));
-        QCOMPARE(w.property("Tag").toInt(), 0);
         QVERIFY(!dm.QFornecedor->isActive());
 
         // What was left enabled or disabled does not survive a new showing.
         w.back->setEnabled(false);
         w.show();
-        QVERIFY(hasCallerMark(&w));
         QVERIFY(w.back->isEnabled());
         QVERIFY(w.field->isEnabled());
         QVERIFY(!w.include->isEnabled());
@@ -185,8 +180,7 @@ private slots:
         QCOMPARE(dm.TESDISCRIMINACAO->recordCount(), 1);
 
         MovementLineWindow lineWindow(&w);
-        lineWindow.setObjectName(QStringLiteral("Lines"));
-        windows().add(QStringLiteral("Lines"), &lineWindow);
+        w.setLineWindow(&lineWindow);
         dm.TESDISCRIMINACAO->append();
         lineWindow.showFor(&w, nullptr);
         w.activateWindow();
@@ -195,7 +189,6 @@ private slots:
         QVERIFY(dm.TESDISCRIMINACAO->isEditing());
         dm.TESDISCRIMINACAO->cancel();
         QCOMPARE(dm.TESDISCRIMINACAO->recordCount(), 1);
-        windows().remove(QStringLiteral("Lines"));
         QVERIFY(p.done());
     }
 };
