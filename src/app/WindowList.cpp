@@ -5,6 +5,7 @@
 // in the list. A window that does not exist yet is simply left out, and the
 // main window's menu item for it stays disabled until it is here.
 #include "app/UnitAtualizacao.h"
+#include "app/UnitCoeficiente.h"
 #include "app/UnitInfo.h"
 #include "app/UnitLogin.h"
 #include "app/UnitSobre.h"
@@ -31,6 +32,8 @@
 #include "sawn/UnitEntradaSerradaProdutos.h"
 #include "sawn/UnitConsultaESerrada.h"
 #include "sawn/UnitConsultaProducao.h"
+#include "sawn/UnitConsultaRendimento.h"
+#include "sawn/UnitRRendimento.h"
 #include "sawn/UnitProducao.h"
 #include "sawn/UnitRProducao.h"
 #include "sawn/UnitRProducao1.h"
@@ -174,6 +177,9 @@ const QVector<WindowEntry> &windowList()
         window<TfrmSkin>(),
         window<TfrmConsultaProduto>(),
         window<Tfrmconfigbd>(),
+        window<TfrmConsultaRendimento>(),
+        window<TfrmRRendimento>(),
+        window<TfrmCoeficiente>(),
     };
     return list;
 }

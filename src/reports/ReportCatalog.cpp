@@ -12,6 +12,7 @@
 #include "UnitRepMunicipio.h"
 #include "UnitRepProducao.h"
 #include "UnitRepProducao1.h"
+#include "UnitRepRendimento.h"
 #include "UnitRepProduto.h"
 #include "UnitRepRomaneioToros.h"
 #include "UnitRepRomaneioserrada.h"
@@ -32,6 +33,7 @@ QVector<ReportEntry> catalogEntries()
         repRomaneioTorosEntry(),
         repProducaoEntry(),
         repProducao1Entry(),
+        repRendimentoEntry(),
         repSaidaEntry(),
         repSaida1Entry(),
         repRomaneioserradaEntry(),
