@@ -2,6 +2,7 @@
 
 #include "UnitRepCredores.h"
 #include "UnitRepCredoresCompleto.h"
+#include "UnitRepDeclarado.h"
 #include "UnitRepEntrada.h"
 #include "UnitRepEntrada1.h"
 #include "UnitRepEntrada2.h"
@@ -34,6 +35,7 @@ QVector<ReportEntry> catalogEntries()
         repProducaoEntry(),
         repProducao1Entry(),
         repRendimentoEntry(),
+        repDeclaradoEntry(),
         repSaidaEntry(),
         repSaida1Entry(),
         repRomaneioserradaEntry(),

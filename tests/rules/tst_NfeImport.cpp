@@ -4,6 +4,7 @@
 #include "data/Statement.h"
 #include "data/Transaction.h"
 #include "data/UnitDM.h"
+#include "rules/DeclaredVolume.h"
 #include "rules/NfeImport.h"
 
 #include <QtTest>
@@ -133,6 +134,35 @@ private slots:
         QCOMPARE(header.value("FRETE").toString(), QStringLiteral("DESTINATÁRIO"));
         QCOMPARE(header.value("VALOR_TOTAL_NOTA").toDouble(), 10560.0);
         QCOMPARE(header.value("CGC").toDouble(), 12345678909.0);
+    }
+
+    void declaredAgainstMeasuredPerInvoice()
+    {
+        TestDatabase tdb;
+        data::TDM dm;
+        data::Connection *c = dm.IBDatabase1;
+        c->setDatabaseName(tdb.path());
+        for (int supplier : {1, 2}) {
+            data::execute(c, "insert into ENTRADA_TOROS (NF_NUMERO, CODIGOFORNECEDOR, RAZAO_SOCIAL, DATA_EMISSAO) "
+                             "values (77, :s, :n, :d)",
+                          {{"s", supplier}, {"n", supplier == 1 ? "B SERRARIA" : "A MADEIRAS"},
+                           {"d", QDateTime(QDate(2026, 11, 30), QTime(0, 0))}});
+            data::execute(c, "insert into NFE_TOROS (CODIGOFORNECEDOR, NF_NUMERO, VOLUME_DECLARADO) values (:s, 77, 30)",
+                          {{"s", supplier}});
+        }
+        for (double v : {10.0, 9.5, 9.0})
+            data::execute(c, "insert into ENTRADA_TOROS_DISCRIMINACAO (NFNUMERO, CODIGOFORNECEDOR, QUANTIDADE, "
+                             "SITUACAO, CPF) values (77, 1, :q, 0, 0)", {{"q", v}});
+        const auto all = rules::declaredVersusMeasured(c, QDate(2026, 11, 1), QDate(2026, 11, 30));
+        QCOMPARE(all.size(), 2);
+        QCOMPARE(all[0].supplierName, QStringLiteral("A MADEIRAS"));
+        QCOMPARE(all[0].measured, 0.0);
+        QCOMPARE(all[1].declared, 30.0);
+        QCOMPARE(all[1].measured, 28.5);
+        QCOMPARE(all[1].issued, QDate(2026, 11, 30));
+        const auto one = rules::declaredVersusMeasured(c, QDate(2026, 11, 1), QDate(2026, 11, 30), 1);
+        QCOMPARE(one.size(), 1);
+        QVERIFY(rules::declaredVersusMeasured(c, QDate(2026, 10, 1), QDate(2026, 10, 31)).isEmpty());
     }
 };
 
