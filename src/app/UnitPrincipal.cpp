@@ -428,6 +428,8 @@ void TfrmPrincipal::buildMenus()
             show("TfrmConsultaProduto"), {}, queryIcon);
     addItem(m, QStringLiteral("&Rendimento da Produção"), need({"TfrmConsultaRendimento"}),
             show("TfrmConsultaRendimento"), {}, queryIcon);
+    addItem(m, QStringLiteral("Volume Declarado x &Medido"), need({"TfrmConsultaDeclarado"}),
+            show("TfrmConsultaDeclarado"), {}, queryIcon);
     m->addSeparator();
     addItem(m, QStringLiteral("&Demonstrativo de Compras/Vendas"), need({"TfrmDemo"}), show("TfrmDemo"), {},
             icon(this, QStyle::SP_FileDialogInfoView));
@@ -485,6 +487,8 @@ void TfrmPrincipal::buildMenus()
             report("TfrmREntrada", &data::TDM::QEntrada_Discriminacao, kNoEntries), {}, printIcon);
     addItem(sub, QStringLiteral("&Detalhado"), need({"TfrmREntrada1"}),
             report("TfrmREntrada1", &data::TDM::QEntrada_Discriminacao, kNoEntries), {}, printIcon);
+    addItem(sub, QStringLiteral("Volume Declarado x &Medido"), need({"TfrmRDeclarado"}), report("TfrmRDeclarado"), {},
+            printIcon);
     sub = addMenu(m, QStringLiteral("En&trada de Mad Serrada"));
     addItem(sub, QStringLiteral("&Lançamento"), need({"TfrmREntrada2"}),
             report("TfrmREntrada2", &data::TDM::QSERRADA_DISCRIMINACAO, kNoEntries), {}, printIcon);

@@ -18,7 +18,9 @@
 #include "registers/UnitMunicipio.h"
 #include "registers/UnitProdutos.h"
 #include "registers/Unitsubprodutos.h"
+#include "logs/UnitConsultaDeclarado.h"
 #include "logs/UnitConsultaEPatio.h"
+#include "logs/UnitRDeclarado.h"
 #include "logs/UnitEntradaToros.h"
 #include "logs/UnitEntradaTorosProdutos.h"
 #include "logs/UnitREntrada.h"
@@ -180,6 +182,8 @@ const QVector<WindowEntry> &windowList()
         window<TfrmConsultaRendimento>(),
         window<TfrmRRendimento>(),
         window<TfrmCoeficiente>(),
+        window<TfrmConsultaDeclarado>(),
+        window<TfrmRDeclarado>(),
     };
     return list;
 }

@@ -56,6 +56,7 @@ ReportDefinition RepDeclarado(const QVariantMap &params)
     def.data.order = {QStringLiteral("RAZAO_SOCIAL"), QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("DATA_EMISSAO"),
                       QStringLiteral("NF_NUMERO")};
     def.data.key = QStringLiteral("CHAVE");
+    orderOf(def.name, params, {QStringLiteral("RAZAO_SOCIAL")});
 
     QVector<Element> extra;
     periodHeading(extra, 0, period);
@@ -138,7 +139,8 @@ ReportEntry repDeclaradoEntry()
             {{QStringLiteral("INICIO"), ReportParameter::Type::Date, QStringLiteral("primeiro dia do período"), true},
              {QStringLiteral("FIM"), ReportParameter::Type::Date, QStringLiteral("último dia do período"), true},
              {QStringLiteral("FORNECEDOR"), ReportParameter::Type::Integer,
-              QStringLiteral("código do fornecedor (todos quando não dado)"), false}},
+              QStringLiteral("código do fornecedor (todos quando não dado)"), false},
+             {QStringLiteral("ORDEM"), ReportParameter::Type::Text, QStringLiteral("RAZAO_SOCIAL (a única)"), false}},
             [](data::Connection &connection, const QVariantMap &params) {
                 // A database made before the declared volumes' table gets it here too.
                 data::AddedTables::ensureInstalled(&connection);

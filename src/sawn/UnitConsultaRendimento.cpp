@@ -6,6 +6,7 @@
 #include "logs/ReportRun.h"
 #include "rules/SawingYield.h"
 #include "widgets/DateEdit.h"
+#include "widgets/FigureTable.h"
 #include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
@@ -16,7 +17,6 @@
 #include <QChartView>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -34,19 +34,6 @@ namespace {
 
 const QString kInfo = QStringLiteral("Informação");
 const QString kVolume = QStringLiteral("#,####0.0000");
-
-QTableWidgetItem *cell(const QString &text, bool number, bool bold = false)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setTextAlignment((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    if (bold) {
-        QFont f = item->font();
-        f.setBold(true);
-        item->setFont(f);
-    }
-    return item;
-}
 
 } // namespace
 
@@ -78,15 +65,11 @@ TfrmConsultaRendimento::TfrmConsultaRendimento(data::TDM *dm_, QWidget *parent) 
     top->addWidget(Coeficiente);
     layout->addLayout(top);
 
-    Grid1 = new QTableWidget(0, 7);
+    Grid1 = new QTableWidget;
     Grid1->setObjectName(QStringLiteral("Grid1"));
-    Grid1->setHorizontalHeaderLabels({QStringLiteral("Essência"), QStringLiteral("Produto"), QStringLiteral("Tora (M/3)"),
-                                      QStringLiteral("Serrada (M/3)"), QStringLiteral("Rend. %"),
-                                      QStringLiteral("Situação"), QStringLiteral("Diferença (M/3)")});
-    Grid1->verticalHeader()->hide();
-    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    setUpFigureTable(Grid1, {QStringLiteral("Essência"), QStringLiteral("Produto"), QStringLiteral("Tora (M/3)"),
+                             QStringLiteral("Serrada (M/3)"), QStringLiteral("Rend. %"), QStringLiteral("Situação"),
+                             QStringLiteral("Diferença (M/3)")});
 
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("Rendimento por Essência"));
@@ -180,22 +163,13 @@ void TfrmConsultaRendimento::BitBtn1Click()
 
     auto addRow = [this, coefficient](const QString &speciesName, const QString &product, double logs, double sawn,
                                       bool total) {
-        const int r = Grid1->rowCount();
-        Grid1->insertRow(r);
-        Grid1->setItem(r, 0, cell(speciesName, false, total));
-        Grid1->setItem(r, 1, cell(product, false, total));
-        Grid1->setItem(r, 2, cell(core::formatAmount(logs, kVolume), true, total));
-        Grid1->setItem(r, 3, cell(core::formatAmount(sawn, kVolume), true, total));
-        Grid1->setItem(r, 4, cell(core::formatYieldPercent(core::yieldPercent(logs, sawn)), true, total));
+        QStringList texts = {speciesName, product, core::formatAmount(logs, kVolume), core::formatAmount(sawn, kVolume),
+                             core::formatYieldPercent(core::yieldPercent(logs, sawn))};
         if (total) {
             const double d = core::yieldDifference(logs, sawn, coefficient);
-            const core::YieldFlag flag = core::yieldFlag(d);
-            QTableWidgetItem *f = cell(core::yieldFlagText(flag), false, true);
-            if (flag != core::YieldFlag::Within)
-                f->setForeground(flag == core::YieldFlag::Above ? QColor(170, 0, 0) : QColor(0, 0, 170));
-            Grid1->setItem(r, 5, f);
-            Grid1->setItem(r, 6, cell(core::formatSignedVolume(d), true, true));
+            texts << core::yieldFlagText(core::yieldFlag(d)) << core::formatSignedVolume(d);
         }
+        appendFigureRow(Grid1, texts, {false, false, true, true, true, false, true}, total);
     };
 
     auto *yieldSet = new QBarSet(QStringLiteral("Rendimento (%)"));
