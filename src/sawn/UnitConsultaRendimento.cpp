@@ -1,5 +1,6 @@
 #include "UnitConsultaRendimento.h"
 
+#include "core/Amount.h"
 #include "core/Formats.h"
 #include "core/SawingYield.h"
 #include "data/UnitDM.h"

@@ -7,6 +7,7 @@
 #include "logs/UnitEntradaToros.h"
 #include "logs/UnitEntradaTorosProdutos.h"
 #include "widgets/DBEdit.h"
+#include "widgets/DateEdit.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/NumericEdit.h"
 #include "widgets/WindowRegistry.h"
@@ -81,6 +82,8 @@ private slots:
         QVERIFY(!f.w->ImportarNFe->isEnabled());
 
         // The logs are measured as always, then the header saved.
+        QVERIFY(focusTo(f.w->NOME_TRANSPORTADOR));
+        QVERIFY(focusTo(f.w->nota)); // entering the number enables the line "Incluir"
         f.w->BitBtn12->click();
         QVERIFY(f.line->isVisible());
         f.dm.TEntrada_discriminacao->setValue(QStringLiteral("CODIGOPRODUTO"), 901);
