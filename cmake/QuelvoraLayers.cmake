@@ -36,6 +36,8 @@ set(QUELVORA_QT_widgets Core Sql Gui PrintSupport Widgets)
 foreach(_layer registers statements logs sawn maintenance)
   set(QUELVORA_QT_${_layer} ${QUELVORA_QT_widgets})
 endforeach()
+# The yield query draws its chart.
+list(APPEND QUELVORA_QT_sawn Charts)
 set(QUELVORA_QT_app ${QUELVORA_QT_widgets} Network)
 
 # Script mode: the include check itself.

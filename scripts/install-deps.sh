@@ -8,7 +8,7 @@ PKGS="cmake g++ make pkg-config \
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6sql6-ibase \
   libfbclient2 firebird-dev firebird3.0-server-core firebird3.0-utils firebird3.0-server \
   googletest libgtest-dev libbenchmark-dev \
-  qt6-charts-dev libxlsxwriter-dev libzint-dev libzxing-dev \
+  qt6-charts-dev libqt6opengl6-dev libxlsxwriter-dev libzint-dev libzxing-dev \
   xvfb xauth poppler-utils fonts-dejavu-core"
 missing=""
 for p in $PKGS; do

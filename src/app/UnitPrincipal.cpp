@@ -383,6 +383,10 @@ void TfrmPrincipal::buildMenus()
             queryIcon);
     addItem(m, QStringLiteral("&Lançamento por Essência"), need({"TfrmConsultaProduto"}),
             show("TfrmConsultaProduto"), {}, queryIcon);
+    addItem(m, QStringLiteral("&Rendimento da Produção"), need({"TfrmConsultaRendimento"}),
+            show("TfrmConsultaRendimento"), {}, queryIcon);
+    addItem(m, QStringLiteral("Volume Declarado x &Medido"), need({"TfrmConsultaDeclarado"}),
+            show("TfrmConsultaDeclarado"), {}, queryIcon);
     m->addSeparator();
     addItem(m, QStringLiteral("&Demonstrativo de Compras/Vendas"), need({"TfrmDemo"}), show("TfrmDemo"), {},
             icon(this, QStyle::SP_FileDialogInfoView));
@@ -440,6 +444,8 @@ void TfrmPrincipal::buildMenus()
             report("TfrmREntrada", &data::TDM::QEntrada_Discriminacao, kNoEntries), {}, printIcon);
     addItem(sub, QStringLiteral("&Detalhado"), need({"TfrmREntrada1"}),
             report("TfrmREntrada1", &data::TDM::QEntrada_Discriminacao, kNoEntries), {}, printIcon);
+    addItem(sub, QStringLiteral("Volume Declarado x &Medido"), need({"TfrmRDeclarado"}), report("TfrmRDeclarado"), {},
+            printIcon);
     sub = addMenu(m, QStringLiteral("En&trada de Mad Serrada"));
     addItem(sub, QStringLiteral("&Lançamento"), need({"TfrmREntrada2"}),
             report("TfrmREntrada2", &data::TDM::QSERRADA_DISCRIMINACAO, kNoEntries), {}, printIcon);
@@ -448,6 +454,7 @@ void TfrmPrincipal::buildMenus()
     sub = addMenu(m, QStringLiteral("Produção"));
     addItem(sub, QStringLiteral("&Lançamento"), need({"TfrmRProducao"}), report("TfrmRProducao"), {}, printIcon);
     addItem(sub, QStringLiteral("&Detalhado"), need({"TfrmRProducao1"}), report("TfrmRProducao1"), {}, printIcon);
+    addItem(sub, QStringLiteral("&Rendimento"), need({"TfrmRRendimento"}), report("TfrmRRendimento"), {}, printIcon);
     const QString noSales = QStringLiteral("Não há lançamento(s) de Saída(s), Verífique!");
     sub = addMenu(m, QStringLiteral("&Saída de Mad Serrada"));
     addItem(sub, QStringLiteral("&Lançamento"), need({"TfrmRSaida"}),
@@ -533,6 +540,8 @@ void TfrmPrincipal::buildMenus()
             icon(this, QStyle::SP_TrashIcon));
     addItem(m, QStringLiteral("Skin"), need({"TfrmSkin"}), [this] { showSkin(); }, {},
             icon(this, QStyle::SP_DesktopIcon));
+    addItem(m, QStringLiteral("&Coeficiente de Rendimento"), need({"TfrmCoeficiente"}), show("TfrmCoeficiente"), {},
+            icon(this, QStyle::SP_FileDialogInfoView));
 
     m = addMenu(nullptr, QStringLiteral("&Ajuda"));
     addItem(m, QStringLiteral("&Ultimas Atualizações"), need({"TfrmInfo"}), show("TfrmInfo"), {},

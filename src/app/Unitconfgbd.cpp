@@ -7,6 +7,7 @@
 #include "core/BancoRecord.h"
 #include "data/DataError.h"
 #include "data/DatabaseCreator.h"
+#include "data/AddedTables.h"
 #include "data/SchemaIndexes.h"
 #include "data/StockSummary.h"
 #include "data/UnitDM.h"
@@ -106,6 +107,7 @@ bool Tfrmconfigbd::connectAtStartup(const std::optional<QString> &database)
     if (!guarded(this, [this] { m_dm->IBDatabase1->open(); }))
         return true; // runs unconnected; every later access tries again
     guarded(this, [this] { data::StockSummary::ensureInstalled(m_dm->IBDatabase1); });
+    guarded(this, [this] { data::AddedTables::ensureInstalled(m_dm->IBDatabase1); });
     guarded(this, [this] { data::SchemaIndexes::ensureInstalled(m_dm->IBDatabase1); });
     auto *login = windows().get<TfrmLogin>();
     if (!login)

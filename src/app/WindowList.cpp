@@ -5,6 +5,7 @@
 // in the list. A window that does not exist yet is simply left out, and the
 // main window's menu item for it stays disabled until it is here.
 #include "app/UnitAtualizacao.h"
+#include "app/UnitCoeficiente.h"
 #include "app/UnitInfo.h"
 #include "app/UnitLogin.h"
 #include "app/UnitSobre.h"
@@ -17,7 +18,9 @@
 #include "registers/UnitMunicipio.h"
 #include "registers/UnitProdutos.h"
 #include "registers/Unitsubprodutos.h"
+#include "logs/UnitConsultaDeclarado.h"
 #include "logs/UnitConsultaEPatio.h"
+#include "logs/UnitRDeclarado.h"
 #include "logs/UnitEntradaToros.h"
 #include "logs/UnitEntradaTorosProdutos.h"
 #include "logs/UnitREntrada.h"
@@ -31,6 +34,8 @@
 #include "sawn/UnitEntradaSerradaProdutos.h"
 #include "sawn/UnitConsultaESerrada.h"
 #include "sawn/UnitConsultaProducao.h"
+#include "sawn/UnitConsultaRendimento.h"
+#include "sawn/UnitRRendimento.h"
 #include "sawn/UnitProducao.h"
 #include "sawn/UnitRProducao.h"
 #include "sawn/UnitRProducao1.h"
@@ -201,6 +206,11 @@ const QVector<WindowEntry> &windowList()
         window<TfrmSkin>(),
         window<TfrmConsultaProduto>(),
         window<Tfrmconfigbd>(),
+        window<TfrmConsultaRendimento>(),
+        window<TfrmRRendimento>(),
+        window<TfrmCoeficiente>(),
+        window<TfrmConsultaDeclarado>(),
+        window<TfrmRDeclarado>(),
     };
     return list;
 }

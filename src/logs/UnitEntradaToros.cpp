@@ -53,7 +53,7 @@ void styleShown(QWidget *w, const char *color, bool pale)
 } // namespace
 
 TfrmEntradaToros::TfrmEntradaToros(data::TDM *dm_, QWidget *parent)
-    : MovementHeaderWindow(parent), dm(dm_), m_invoices(dm_->IBDatabase1)
+    : MovementHeaderWindow(parent), nfeIntake(dm_->IBDatabase1), dm(dm_), m_invoices(dm_->IBDatabase1)
 {
     setObjectName(QStringLiteral("TfrmEntradaToros"));
     setWindowTitle(QStringLiteral("Entrada/Toros"));
@@ -404,6 +404,8 @@ void TfrmEntradaToros::buildUi()
     bar->addStretch();
     for (QPushButton *b : {BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn13, BitBtn6, BitBtn7, BitBtn3})
         bar->addWidget(b);
+    ImportarNFe = barButton(QStringLiteral("Importar NF-e"), QStringLiteral("ImportarNFe"));
+    bar->insertWidget(bar->indexOf(BitBtn4) + 1, ImportarNFe);
     BitBtn13->hide();
     BitBtn7->hide();
     layout->addLayout(bar);
@@ -424,6 +426,7 @@ void TfrmEntradaToros::buildUi()
     click(BitBtn11, &TfrmEntradaToros::BitBtn11Click);
     click(BitBtn12, &TfrmEntradaToros::BitBtn12Click);
     click(BitBtn13, &TfrmEntradaToros::BitBtn13Click);
+    click(ImportarNFe, &TfrmEntradaToros::ImportarNFeClick);
 
     onEnter(nota, [this] { notaEnter(); });
     onEnter(data, [this] { dataEnter(); });
@@ -510,6 +513,20 @@ void TfrmEntradaToros::BitBtn4Click()
     m_linesKey = {};
     dm->QMunicipio->open();
     chooseSupplier();
+}
+
+// A new invoice filled from the supplier's NF-e instead of the picker.
+void TfrmEntradaToros::ImportarNFeClick()
+{
+    nfeIntake.start(dm->TEntrada, [this] {
+        for (QPushButton *b : {BitBtn4, BitBtn3, BitBtn6, BitBtn5, ImportarNFe})
+            b->setEnabled(false);
+        dm->TEntrada->open();
+        dm->TEntrada->append();
+        m_linesKey = {};
+        dm->QMunicipio->open();
+    }, this);
+    nota->setFocus();
 }
 
 // The supplier's CPF goes into the invoice's CGC; closed without a choice,
@@ -767,7 +784,9 @@ void TfrmEntradaToros::BitBtn1Click()
                                  {headerKey().supplier, f.fornecedor, f.cpf, f.inscricao});
         }
         dm->TEntrada->post();
+        nfeIntake.headerPosted(headerKey());
         work.commit();
+        nfeIntake.clear();
         m_linesKey = {};
     };
     save.continueText = QStringLiteral("Continua Lançamento?");
@@ -781,7 +800,7 @@ void TfrmEntradaToros::BitBtn1Click()
     };
     save.finished = [this] {
         closeOwnedDataSets();
-        for (QPushButton *b : {BitBtn3, BitBtn4, BitBtn5, BitBtn6})
+        for (QPushButton *b : {BitBtn3, BitBtn4, BitBtn5, BitBtn6, ImportarNFe})
             b->setEnabled(true);
         closeWindow(QDialog::Accepted);
     };
@@ -813,13 +832,16 @@ void TfrmEntradaToros::BitBtn2Click()
 
 void TfrmEntradaToros::setIdleButtons()
 {
-    for (QPushButton *b : {BitBtn4, BitBtn3, BitBtn5, BitBtn6})
+    for (QPushButton *b : {BitBtn4, BitBtn3, BitBtn5, BitBtn6, ImportarNFe})
         b->setEnabled(true);
+    nfeIntake.clear();
     setLineButtons(false, false);
 }
 
 void TfrmEntradaToros::BitBtn3Click()
 {
+    nfeIntake.clear();
+    ImportarNFe->setEnabled(true);
     nota1->setValue(0);
     dm->TEntrada->cancel();
     dm->TEntrada_discriminacao->cancel();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NfeIntake.h"
 #include "rules/LogInvoice.h"
 #include "widgets/MovementHeaderWindow.h"
 #include "widgets/PickerWindow.h"
@@ -77,6 +78,8 @@ public:
     QTabWidget *PageControl1;
     QPushButton *BitBtn4, *BitBtn2, *BitBtn1, *BitBtn5, *BitBtn13, *BitBtn6, *BitBtn7, *BitBtn3;
     QPushButton *NavFirst, *NavPrior, *NavNext, *NavLast;
+    QPushButton *ImportarNFe; // "Importar NF-e"
+    logs::NfeIntake nfeIntake;
 
     // Handlers, named after the control and the event.
     void FormShow() override;
@@ -93,6 +96,7 @@ public:
     void BitBtn11Click(); // line "Anterior"
     void BitBtn12Click(); // line "Incluir"
     void BitBtn13Click(); // "&Confirma": delete the invoice
+    void ImportarNFeClick();
     void notaEnter();
     void dataEnter();
     void saidaEnter();

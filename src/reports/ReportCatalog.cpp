@@ -2,6 +2,7 @@
 
 #include "UnitRepCredores.h"
 #include "UnitRepCredoresCompleto.h"
+#include "UnitRepDeclarado.h"
 #include "UnitRepEntrada.h"
 #include "UnitRepEntrada1.h"
 #include "UnitRepEntrada2.h"
@@ -12,6 +13,7 @@
 #include "UnitRepMunicipio.h"
 #include "UnitRepProducao.h"
 #include "UnitRepProducao1.h"
+#include "UnitRepRendimento.h"
 #include "UnitRepProduto.h"
 #include "UnitRepRomaneioToros.h"
 #include "UnitRepRomaneioserrada.h"
@@ -32,6 +34,8 @@ QVector<ReportEntry> catalogEntries()
         repRomaneioTorosEntry(),
         repProducaoEntry(),
         repProducao1Entry(),
+        repRendimentoEntry(),
+        repDeclaradoEntry(),
         repSaidaEntry(),
         repSaida1Entry(),
         repRomaneioserradaEntry(),

@@ -136,6 +136,15 @@ Element shade(double x, double y, double width, double height)
     return e;
 }
 
+Element drawing(double x, double y, double width, double height, std::function<void(QPainter &, const QRectF &)> draw)
+{
+    Element e;
+    e.kind = Element::Kind::Drawing;
+    e.rect = QRectF(x, y, width, height);
+    e.draw = std::move(draw);
+    return e;
+}
+
 std::function<QVariant(const ReportContext &)> leftOf(const QString &column, int n)
 {
     return [column, n](const ReportContext &c) { return QVariant(c.value(column).toString().left(n)); };

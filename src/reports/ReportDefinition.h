@@ -14,6 +14,8 @@
 #include <functional>
 #include <memory>
 
+class QPainter;
+
 namespace reports {
 
 class ReportContext;
@@ -55,7 +57,7 @@ struct RowSource
 // corner (x counts from the left margin).
 struct Element
 {
-    enum class Kind { Text, Line, Shade };
+    enum class Kind { Text, Line, Shade, Drawing };
     Kind kind = Kind::Text;
     QRectF rect;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
@@ -65,6 +67,9 @@ struct Element
     // by "\n" print one under the other from the top of the rectangle (the
     // band must be high enough for them).
     std::function<QString(const ReportContext &)> text;
+    // A Drawing paints itself into the rectangle (device units) on the
+    // painter of the page; text sinks see nothing of it.
+    std::function<void(QPainter &, const QRectF &)> draw;
 };
 
 enum class BandType { PageHeader, ColumnHeader, GroupHeader, Detail, GroupFooter, Summary, PageFooter };
@@ -191,6 +196,8 @@ Element sumField(double x, double y, double width, double height, const QString 
 Element rule(double y, double width = 0 /* 0: the whole printable width */);
 // A grey box behind a band's texts.
 Element shade(double x, double y, double width, double height);
+// A picture painted by DRAW into the rectangle (a chart).
+Element drawing(double x, double y, double width, double height, std::function<void(QPainter &, const QRectF &)> draw);
 
 // Group key: the first n characters of a text column.
 std::function<QVariant(const ReportContext &)> leftOf(const QString &column, int n);

@@ -130,6 +130,15 @@ public:
     {
         m_p.fillRect(QRectF(rect.topLeft() * Units, rect.size() * Units), QColor(220, 220, 220));
     }
+    void drawing(const QRectF &rect, const std::function<void(QPainter &, const QRectF &)> &draw) override
+    {
+        m_p.save();
+        draw(m_p, QRectF(rect.topLeft() * Units, rect.size() * Units));
+        m_p.restore();
+        // The element chose its own font and pen.
+        m_font = nullptr;
+        m_penSet = false;
+    }
 
 private:
     QPainter &m_p;
@@ -377,6 +386,10 @@ private:
                 break;
             case Element::Kind::Shade:
                 m_sink->shade(r);
+                break;
+            case Element::Kind::Drawing:
+                if (e.draw)
+                    m_sink->drawing(r, e.draw);
                 break;
             }
         }

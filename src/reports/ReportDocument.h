@@ -26,6 +26,11 @@ public:
                       const QString &text) = 0;
     virtual void line(const QPointF &from, const QPointF &to) = 0;
     virtual void shade(const QRectF &rect) = 0;
+    // A picture the element paints itself; only painters show it.
+    virtual void drawing(const QRectF &rect, const std::function<void(QPainter &, const QRectF &)> &draw)
+    {
+        Q_UNUSED(rect) Q_UNUSED(draw)
+    }
     // A band placed on the page (for tests of the flow); optional.
     virtual void band(BandType type, int group, double top, double height)
     {

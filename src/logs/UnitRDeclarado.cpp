@@ -1,0 +1,71 @@
+#include "UnitRDeclarado.h"
+
+#include "data/UnitDM.h"
+#include "widgets/LookupCombo.h"
+#include "widgets/Prompter.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace widgets;
+
+TfrmRDeclarado::TfrmRDeclarado(data::TDM *dm_, QWidget *parent)
+    : EntradaListWindow(dm_,
+                        Setup{QStringLiteral("TfrmRDeclarado"),
+                              QStringLiteral("Relatório - Volume Declarado x Medido"),
+                              QStringLiteral("RepDeclarado"),
+                              {{QStringLiteral("FORNECEDOR"), QStringLiteral("RAZAO_SOCIAL")}},
+                              0,
+                              false},
+                        parent)
+{
+    auto *row = new QHBoxLayout;
+    CheckBox1 = new QCheckBox(QStringLiteral("&Fornecedor"));
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    Fornecedor = new DBLookupComboBox;
+    Fornecedor->setObjectName(QStringLiteral("Fornecedor"));
+    Fornecedor->setListSource(dm->TFornecedor, QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("NOMEFORNECEDOR"));
+    Fornecedor->setDropDownOnEnter(true);
+    Fornecedor->setEnabled(false);
+    row->addWidget(CheckBox1);
+    row->addWidget(Fornecedor, 1);
+    fieldsLayout()->addLayout(row);
+    connect(CheckBox1, &QCheckBox::clicked, this, [this] {
+        guarded(this, [this] {
+            dm->TFornecedor->close();
+            if (CheckBox1->isChecked()) {
+                dm->TFornecedor->setIndexFieldNames(QStringLiteral("NOMEFORNECEDOR"));
+                dm->TFornecedor->open();
+            } else {
+                Fornecedor->setKeyValue(QVariant());
+            }
+            Fornecedor->setEnabled(CheckBox1->isChecked());
+        });
+    });
+}
+
+bool TfrmRDeclarado::checkFields()
+{
+    if (CheckBox1->isChecked() && !Fornecedor->hasSelection()) {
+        inform(QStringLiteral("Fornecedor deve ser informado!"), QStringLiteral("Informação"), this);
+        Fornecedor->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void TfrmRDeclarado::addParameters(QVariantMap &params)
+{
+    if (CheckBox1->isChecked())
+        params.insert(QStringLiteral("fornecedor"), Fornecedor->keyValue().toLongLong());
+}
+
+void TfrmRDeclarado::clearFields()
+{
+    EntradaListWindow::clearFields();
+    CheckBox1->setChecked(false);
+    Fornecedor->setKeyValue(QVariant());
+    Fornecedor->setEnabled(false);
+    dm->TFornecedor->close();
+}
