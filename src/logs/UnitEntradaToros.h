@@ -23,6 +23,7 @@ class ZeroPadEdit;
 }
 
 class TfrmEntradaTorosProdutos;
+class TfrmEtiquetas;
 
 // Log intake: one supplier invoice at a time (header here, one log per line
 // in TfrmEntradaTorosProdutos), and a tab to find and delete invoices.
@@ -72,6 +73,7 @@ public:
     QSpinBox *nota1;
     widgets::DBLookupComboBox *fornecedor1;
     QPushButton *BitBtn8;
+    QPushButton *BitBtnEtiquetas; // "Etiquetas": plate labels of the invoice found
     widgets::DBGrid *DBGrid1, *DBGrid6, *DBGrid4, *DBGrid5;
     widgets::DBEdit *DBEdit2;
     QTabWidget *PageControl1;
@@ -93,6 +95,7 @@ public:
     void BitBtn11Click(); // line "Anterior"
     void BitBtn12Click(); // line "Incluir"
     void BitBtn13Click(); // "&Confirma": delete the invoice
+    void BitBtnEtiquetasClick();
     void notaEnter();
     void dataEnter();
     void saidaEnter();
@@ -135,4 +138,5 @@ private:
     rules::InvoiceKey m_linesKey;
     widgets::Picker m_supplierPicker;
     bool m_switchingTab = false;
+    TfrmEtiquetas *m_labels = nullptr;
 };

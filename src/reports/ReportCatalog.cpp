@@ -8,6 +8,7 @@
 #include "UnitRepEntrada3.h"
 #include "UnitRepEssencia.h"
 #include "UnitRepEstoque.h"
+#include "UnitRepEtiquetas.h"
 #include "UnitRepFornecedores.h"
 #include "UnitRepMunicipio.h"
 #include "UnitRepProducao.h"
@@ -42,6 +43,7 @@ QVector<ReportEntry> catalogEntries()
         repFornecedoresEntry(),
         repCredoresEntry(),
         repCredores1Entry(),
+        repEtiquetasEntry(),
     };
 }
 

@@ -21,7 +21,8 @@ class ReportContext;
 // The title every report gives its preview and its print job.
 inline const QString kReportTitle = QStringLiteral("Controle da Produção e do Estoque");
 
-enum class Paper { A4, Letter };
+// Custom: ReportDefinition::customPaper (a thermal label roll).
+enum class Paper { A4, Letter, Custom };
 
 // Millimetres.
 struct Margins
@@ -55,7 +56,9 @@ struct RowSource
 // corner (x counts from the left margin).
 struct Element
 {
-    enum class Kind { Text, Line, Shade };
+    // Barcode: a Code 128 of the text, bars only, filling the rectangle's
+    // height and centred in its width with its quiet zones.
+    enum class Kind { Text, Line, Shade, Barcode };
     Kind kind = Kind::Text;
     QRectF rect;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
@@ -102,6 +105,7 @@ struct ReportDefinition
     QString name;                  // "RepEstoque"
     QString title = kReportTitle;  // of the preview and the print job
     Paper paper = Paper::A4;
+    QSizeF customPaper; // millimetres, with Paper::Custom
     Margins margins;
     FontStyle font{QStringLiteral("Courier New"), 9, false, false};
     RowSource data;
@@ -116,6 +120,13 @@ struct ReportDefinition
     // A group header is moved to the next page rather than left alone at
     // the bottom of one.
     bool keepGroupHeaderWithDetail = true;
+    // Label sheets: the detail band is printed detailColumns times across,
+    // detailColumnPitch millimetres apart, before the next row goes under
+    // it; the first detailSkip places of the first page stay empty, so a
+    // sheet partly used already can go through the printer again.
+    int detailColumns = 1;
+    double detailColumnPitch = 0;
+    int detailSkip = 0;
 };
 
 // The company row that every page header shows.
@@ -191,12 +202,17 @@ Element sumField(double x, double y, double width, double height, const QString 
 Element rule(double y, double width = 0 /* 0: the whole printable width */);
 // A grey box behind a band's texts.
 Element shade(double x, double y, double width, double height);
+// A Code 128 of what `text` gives (see Element::Kind::Barcode).
+Element barcode(double x, double y, double width, double height,
+                std::function<QString(const ReportContext &)> text);
 
 // Group key: the first n characters of a text column.
 std::function<QVariant(const ReportContext &)> leftOf(const QString &column, int n);
 
-// The paper's size in millimetres.
+// The paper's size in millimetres (not for Paper::Custom).
 QSizeF paperSize(Paper paper);
+// The size of the report's pages in millimetres.
+QSizeF paperSize(const ReportDefinition &def);
 // The printable width (paper less left and right margins) in millimetres.
 double printableWidth(const ReportDefinition &def);
 

@@ -26,6 +26,11 @@ public:
                       const QString &text) = 0;
     virtual void line(const QPointF &from, const QPointF &to) = 0;
     virtual void shade(const QRectF &rect) = 0;
+    // A Code 128 of `data` in `rect` (see Element::Kind::Barcode); optional.
+    virtual void barcode(const QRectF &rect, const QString &data)
+    {
+        Q_UNUSED(rect) Q_UNUSED(data)
+    }
     // A band placed on the page (for tests of the flow); optional.
     virtual void band(BandType type, int group, double top, double height)
     {
@@ -39,6 +44,13 @@ struct PlacedText
     QRectF rect; // millimetres
     QString text;
     bool bold = false;
+};
+
+// A barcode on a laid-out page, as tests read it.
+struct PlacedBarcode
+{
+    QRectF rect; // millimetres
+    QString data;
 };
 
 // A placed band, as tests read it.
@@ -79,7 +91,7 @@ public:
     // Pages laid out so far (all of them once complete).
     int pageCount() const { return int(m_pages.size()); }
 
-    QSizeF pageSizeMm() const { return paperSize(m_def.paper); }
+    QSizeF pageSizeMm() const;
     QPageLayout pageLayout() const;
 
     // Draws page `index` (0-based, laid out already) to a sink.
@@ -92,6 +104,7 @@ public:
     // The texts and bands of a page, for tests.
     QVector<PlacedText> pageTexts(int index);
     QVector<PlacedBand> pageBands(int index);
+    QVector<PlacedBarcode> pageBarcodes(int index);
     // The page's texts as lines, top to bottom, each line's texts left to
     // right joined by a blank.
     QStringList pageLines(int index);

@@ -116,7 +116,7 @@ PickerWindow::PickerWindow(const Setup &setup, QWidget *parent)
         }
         Edit1Change(Edit1->text());
     });
-    connect(Edit1, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
+    connect(Edit1, &QLineEdit::returnPressed, this, [this] { guarded(this, [this] { searchEntered(); }); });
     connect(DBGrid1, &DBGrid::rowActivated, BitBtn1, &QPushButton::click);
     connect(ComboBox1, QOverload<int>::of(&QComboBox::activated), this, &PickerWindow::ComboBox1Change);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
@@ -186,6 +186,11 @@ void PickerWindow::orderChosen(int index)
 {
     const int order = index >= 0 && index < m_setup.orders.size() ? index : m_setup.firstOrder;
     reopen(m_setup.orders.at(order).column);
+}
+
+void PickerWindow::searchEntered()
+{
+    BitBtn1->click();
 }
 
 void PickerWindow::BitBtn1Click()
