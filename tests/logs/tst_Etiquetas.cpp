@@ -134,6 +134,7 @@ private slots:
             });
             altKey(labels, Qt::Key_V);
             QTRY_VERIFY(pages > 0);
+            QVERIFY(activatedAgain(labels));
             if (QPrinterInfo::availablePrinters().isEmpty()) {
                 f.p.info(widgets::kNoPrinter, QStringLiteral("Informação"));
                 altKey(labels, Qt::Key_P);
