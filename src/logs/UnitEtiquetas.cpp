@@ -9,7 +9,9 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -38,8 +40,14 @@ TfrmEtiquetas::TfrmEtiquetas(data::TDM *dm, QWidget *parent)
     SpinInicio->setObjectName(QStringLiteral("SpinInicio"));
     SpinInicio->setToolTip(QStringLiteral("Numa folha já usada, a primeira etiqueta livre, contando da esquerda para "
                                           "a direita e de cima para baixo."));
+    EditPlaqueta = new QLineEdit;
+    EditPlaqueta->setObjectName(QStringLiteral("EditPlaqueta"));
+    EditPlaqueta->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")),
+                                                               EditPlaqueta));
+    EditPlaqueta->setToolTip(QStringLiteral("Para repor a etiqueta de um toro; em branco, todos os toros da nota."));
     form->addRow(QStringLiteral("&Modelo"), ComboModelo);
     form->addRow(QStringLiteral("&Começar na etiqueta"), SpinInicio);
+    form->addRow(QStringLiteral("&Só a plaqueta"), EditPlaqueta);
     layout->addLayout(form);
     layout->addLayout(reportButtons(QStringLiteral("Im&primir")));
     connect(ComboModelo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -69,6 +77,7 @@ void TfrmEtiquetas::showFor(data::DataSet *invoices)
 
 void TfrmEtiquetas::FormShow()
 {
+    EditPlaqueta->clear();
     ComboModelo->setFocus();
 }
 
@@ -82,10 +91,13 @@ void TfrmEtiquetas::ComboModeloChange(int index)
 
 void TfrmEtiquetas::produce(logs::ReportOutput output)
 {
-    run(QStringLiteral("RepEtiquetas"),
-        {{QStringLiteral("NOTA"), m_invoice.number.toLongLong()},
-         {QStringLiteral("FORNECEDOR"), m_invoice.supplier.toLongLong()},
-         {QStringLiteral("MODELO"), ComboModelo->currentData().toString()},
-         {QStringLiteral("INICIO"), SpinInicio->value()}},
-        output);
+    QVariantMap params{{QStringLiteral("NOTA"), m_invoice.number.toLongLong()},
+                       {QStringLiteral("FORNECEDOR"), m_invoice.supplier.toLongLong()},
+                       {QStringLiteral("MODELO"), ComboModelo->currentData().toString()},
+                       {QStringLiteral("INICIO"), SpinInicio->value()}};
+    if (!EditPlaqueta->text().isEmpty())
+        params.insert(QStringLiteral("PLAQUETA"), EditPlaqueta->text().toLongLong());
+    // A plate not on this invoice finds nothing to print.
+    if (!run(QStringLiteral("RepEtiquetas"), params, output) && !EditPlaqueta->text().isEmpty())
+        EditPlaqueta->setFocus();
 }

@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QSpinBox;
 
 namespace data { class DataSet; }
@@ -29,6 +30,7 @@ public:
     QLabel *Label1;          // the invoice
     QComboBox *ComboModelo;  // "&Modelo"
     QSpinBox *SpinInicio;    // "&Começar na etiqueta"
+    QLineEdit *EditPlaqueta; // "&Só a plaqueta": empty for every log
 
     void FormShow() override;
     void ComboModeloChange(int index);

@@ -37,13 +37,13 @@ Element sized(Element e, double points)
     return e;
 }
 
-} // namespace
-
+// The plate number as the labels print and encode it.
 QString plateText(const QVariant &plate)
 {
     return formatValue(plate, QStringLiteral("000000"));
 }
 
+// The label's contents placed for a layout, the same for every label.
 Band labelBand(const LabelLayout &layout)
 {
     // Within the label a small margin, then from the top: the species, the
@@ -85,6 +85,8 @@ Band labelBand(const LabelLayout &layout)
     return b;
 }
 
+} // namespace
+
 ReportDefinition RepEtiquetas(data::Connection &connection, const QVariantMap &params)
 {
     const QString key = params.value(QStringLiteral("MODELO")).toString();
@@ -121,6 +123,11 @@ ReportDefinition RepEtiquetas(data::Connection &connection, const QVariantMap &p
     def.data.table = QStringLiteral("ENTRADA_TOROS_DISCRIMINACAO");
     def.data.condition = QStringLiteral("NFNUMERO = :nota and CODIGOFORNECEDOR = :fornecedor");
     def.data.params = invoice;
+    // A plate lost or torn in the yard: its label alone.
+    if (params.contains(QStringLiteral("PLAQUETA"))) {
+        def.data.condition += QStringLiteral(" and CODIGOPRODUTO = :plaqueta");
+        def.data.params.insert(QStringLiteral("plaqueta"), params.value(QStringLiteral("PLAQUETA")).toDouble());
+    }
     def.data.order = {kPlate};
     def.data.key = QStringLiteral("CODDISCRIMINACAO");
     def.data.columns = {kPlate, QStringLiteral("ESSENCIA"), QStringLiteral("QUANTIDADE"), QStringLiteral("NFNUMERO")};
@@ -140,7 +147,8 @@ ReportEntry repEtiquetasEntry()
              {QStringLiteral("FORNECEDOR"), Type::Integer, QStringLiteral("código do fornecedor")},
              {QStringLiteral("MODELO"), Type::Text,
               QStringLiteral("modelo da folha (%1)").arg(layoutKeys()), false},
-             {QStringLiteral("INICIO"), Type::Integer, QStringLiteral("primeira etiqueta livre da folha"), false}},
+             {QStringLiteral("INICIO"), Type::Integer, QStringLiteral("primeira etiqueta livre da folha"), false},
+             {QStringLiteral("PLAQUETA"), Type::Integer, QStringLiteral("só a etiqueta desta plaqueta"), false}},
             RepEtiquetas};
 }
 

@@ -12,6 +12,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QSpinBox>
@@ -121,7 +122,14 @@ private slots:
         QVariantMap params;
         whenActive<TfrmEtiquetas>([&](TfrmEtiquetas *labels) {
             heading = labels->Label1->text();
-            QCOMPARE(QApplication::focusWidget(), labels->ComboModelo);
+            // A plate of another invoice: nothing to print.
+            QVERIFY(focusTo(labels->EditPlaqueta));
+            QTest::keyClicks(labels->EditPlaqueta, "20");
+            f.p.info(logs::kNoReport, QStringLiteral("Informação"));
+            altKey(labels, Qt::Key_V);
+            QCOMPARE(QApplication::focusWidget(), labels->EditPlaqueta);
+            labels->EditPlaqueta->clear();
+            QVERIFY(focusTo(labels->ComboModelo));
             QTest::keyClick(labels->ComboModelo, Qt::Key_End);
             startDisabled = !labels->SpinInicio->isEnabled();
             whenActive<widgets::ReportPreview>([&](widgets::ReportPreview *preview) {

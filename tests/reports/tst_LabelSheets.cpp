@@ -8,7 +8,6 @@
 #include "reports/ReportDocument.h"
 #include "reports/ReportError.h"
 #include "reports/ReportRegistry.h"
-#include "reports/UnitRepEtiquetas.h"
 
 #define ZX_USE_UTF8
 #include <ZXing/ReadBarcode.h>
@@ -180,6 +179,42 @@ private slots:
                          qPrintable(QStringLiteral("label %1 outside its place").arg(i)));
             }
         }
+    }
+
+    // One plate's label alone, in the first place of the sheet.
+    void onePlate()
+    {
+        Fixture f;
+        const reports::ReportDefinition def = reports::makeReport(QStringLiteral("RepEtiquetas"), f.conn,
+                                  {{QStringLiteral("NOTA"), 101}, {QStringLiteral("FORNECEDOR"), 1},
+                                   {QStringLiteral("MODELO"), QStringLiteral("A4-3X7")},
+                                   {QStringLiteral("PLAQUETA"), 11}});
+        ReportDocument doc(def, &f.conn);
+        doc.layoutAll();
+        const QVector<reports::PlacedBarcode> placed = doc.pageBarcodes(0);
+        QCOMPARE(placed.size(), 1);
+        QCOMPARE(placed[0].data, QStringLiteral("000011"));
+        QVERIFY(labelRect(*reports::findLabelLayout(QStringLiteral("A4-3X7")), 0).contains(placed[0].rect));
+    }
+
+    // A band after a row only partly filled starts under that row, not
+    // beside its last label.
+    void bandAfterPartRow()
+    {
+        Fixture f;
+        f.manyLogs(4);
+        const reports::LabelLayout &sheet = *reports::findLabelLayout(QStringLiteral("A4-3X10"));
+        reports::ReportDefinition def = f.labels(sheet.key, 1, 201, 2);
+        def.summary.height = 5;
+        def.summary.add(reports::label(0, 0, 50, 5, QStringLiteral("FIM")));
+        ReportDocument doc(def, &f.conn);
+        doc.layoutAll();
+        QCOMPARE(doc.pageCount(), 1);
+        double summaryTop = -1;
+        for (const reports::PlacedBand &b : doc.pageBands(0))
+            if (b.type == reports::BandType::Summary)
+                summaryTop = b.top;
+        QCOMPARE(summaryTop, sheet.top + 2 * sheet.pitchY);
     }
 
     // What cannot be printed says why: an invoice that is not there, a
