@@ -1,6 +1,7 @@
 #include "UnitEntradaToros.h"
 
 #include "UnitEntradaTorosProdutos.h"
+#include "UnitEtiquetas.h"
 
 #include "core/Amount.h"
 #include "core/Formats.h"
@@ -323,6 +324,9 @@ QWidget *TfrmEntradaToros::buildSearchTab()
     fitWidthTo(fornecedor1, QStringLiteral("MADEIREIRA E SERRARIA NOSSA SENHORA APARECIDA LTDA"));
     addPair(bg, 0, 2, QStringLiteral("Fornecedor (Digite o Nome do Fornecedor para agilizar a pesquisa.)"), fornecedor1);
     bg->addWidget(BitBtn8, 0, 4);
+    BitBtnEtiquetas = new QPushButton(QStringLiteral("Etiquetas"));
+    BitBtnEtiquetas->setObjectName(QStringLiteral("BitBtnEtiquetas"));
+    bg->addWidget(BitBtnEtiquetas, 0, 5);
     bg->setColumnStretch(3, 1);
     layout->addWidget(box);
 
@@ -427,6 +431,7 @@ void TfrmEntradaToros::buildUi()
     click(BitBtn12, &TfrmEntradaToros::BitBtn12Click);
     click(BitBtn13, &TfrmEntradaToros::BitBtn13Click);
     click(ImportarNFe, &TfrmEntradaToros::ImportarNFeClick);
+    click(BitBtnEtiquetas, &TfrmEntradaToros::BitBtnEtiquetasClick);
 
     onEnter(nota, [this] { notaEnter(); });
     onEnter(data, [this] { dataEnter(); });
@@ -991,4 +996,11 @@ void TfrmEntradaToros::BitBtn13Click()
     lines->refresh();
     if (invoices->isEmpty() || lines->isEmpty())
         DBGrid1->setFocus();
+}
+
+void TfrmEntradaToros::BitBtnEtiquetasClick()
+{
+    if (!m_labels)
+        m_labels = new TfrmEtiquetas(dm, this);
+    m_labels->showFor(dm->TEntrada1);
 }

@@ -24,6 +24,7 @@ class ZeroPadEdit;
 }
 
 class TfrmEntradaTorosProdutos;
+class TfrmEtiquetas;
 
 // Log intake: one supplier invoice at a time (header here, one log per line
 // in TfrmEntradaTorosProdutos), and a tab to find and delete invoices.
@@ -73,6 +74,7 @@ public:
     QSpinBox *nota1;
     widgets::DBLookupComboBox *fornecedor1;
     QPushButton *BitBtn8;
+    QPushButton *BitBtnEtiquetas; // "Etiquetas": plate labels of the invoice found
     widgets::DBGrid *DBGrid1, *DBGrid6, *DBGrid4, *DBGrid5;
     widgets::DBEdit *DBEdit2;
     QTabWidget *PageControl1;
@@ -97,6 +99,7 @@ public:
     void BitBtn12Click(); // line "Incluir"
     void BitBtn13Click(); // "&Confirma": delete the invoice
     void ImportarNFeClick();
+    void BitBtnEtiquetasClick();
     void notaEnter();
     void dataEnter();
     void saidaEnter();
@@ -139,4 +142,5 @@ private:
     rules::InvoiceKey m_linesKey;
     widgets::Picker m_supplierPicker;
     bool m_switchingTab = false;
+    TfrmEtiquetas *m_labels = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "UnitRepEntrada3.h"
 #include "UnitRepEssencia.h"
 #include "UnitRepEstoque.h"
+#include "UnitRepEtiquetas.h"
 #include "UnitRepFornecedores.h"
 #include "UnitRepMunicipio.h"
 #include "UnitRepProducao.h"
@@ -46,6 +47,7 @@ QVector<ReportEntry> catalogEntries()
         repFornecedoresEntry(),
         repCredoresEntry(),
         repCredores1Entry(),
+        repEtiquetasEntry(),
     };
 }
 

@@ -145,6 +145,16 @@ Element drawing(double x, double y, double width, double height, std::function<v
     return e;
 }
 
+Element barcode(double x, double y, double width, double height,
+                std::function<QString(const ReportContext &)> text)
+{
+    Element e;
+    e.kind = Element::Kind::Barcode;
+    e.rect = QRectF(x, y, width, height);
+    e.text = std::move(text);
+    return e;
+}
+
 std::function<QVariant(const ReportContext &)> leftOf(const QString &column, int n)
 {
     return [column, n](const ReportContext &c) { return QVariant(c.value(column).toString().left(n)); };
@@ -155,9 +165,14 @@ QSizeF paperSize(Paper paper)
     return paper == Paper::A4 ? QSizeF(210, 297) : QSizeF(215.9, 279.4);
 }
 
+QSizeF paperSize(const ReportDefinition &def)
+{
+    return def.paper == Paper::Custom ? def.customPaper : paperSize(def.paper);
+}
+
 double printableWidth(const ReportDefinition &def)
 {
-    return paperSize(def.paper).width() - def.margins.left - def.margins.right;
+    return paperSize(def).width() - def.margins.left - def.margins.right;
 }
 
 Band standardPageHeader(const ReportDefinition &def, const QString &title, const QVector<Element> &extra,

@@ -23,7 +23,8 @@ class ReportContext;
 // The title every report gives its preview and its print job.
 inline const QString kReportTitle = QStringLiteral("Controle da Produção e do Estoque");
 
-enum class Paper { A4, Letter };
+// Custom: ReportDefinition::customPaper (a thermal label roll).
+enum class Paper { A4, Letter, Custom };
 
 // Millimetres.
 struct Margins
@@ -57,7 +58,9 @@ struct RowSource
 // corner (x counts from the left margin).
 struct Element
 {
-    enum class Kind { Text, Line, Shade, Drawing };
+    // Barcode: a Code 128 of the text, bars only, filling the rectangle's
+    // height and centred in its width with its quiet zones.
+    enum class Kind { Text, Line, Shade, Drawing, Barcode };
     Kind kind = Kind::Text;
     QRectF rect;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
@@ -107,6 +110,7 @@ struct ReportDefinition
     QString name;                  // "RepEstoque"
     QString title = kReportTitle;  // of the preview and the print job
     Paper paper = Paper::A4;
+    QSizeF customPaper; // millimetres, with Paper::Custom
     Margins margins;
     FontStyle font{QStringLiteral("Courier New"), 9, false, false};
     RowSource data;
@@ -121,6 +125,13 @@ struct ReportDefinition
     // A group header is moved to the next page rather than left alone at
     // the bottom of one.
     bool keepGroupHeaderWithDetail = true;
+    // Label sheets: the detail band is printed detailColumns times across,
+    // detailColumnPitch millimetres apart, before the next row goes under
+    // it; the first detailSkip places of the first page stay empty, so a
+    // sheet partly used already can go through the printer again.
+    int detailColumns = 1;
+    double detailColumnPitch = 0;
+    int detailSkip = 0;
 };
 
 // The company row that every page header shows.
@@ -198,12 +209,17 @@ Element rule(double y, double width = 0 /* 0: the whole printable width */);
 Element shade(double x, double y, double width, double height);
 // A picture painted by DRAW into the rectangle (a chart).
 Element drawing(double x, double y, double width, double height, std::function<void(QPainter &, const QRectF &)> draw);
+// A Code 128 of what `text` gives (see Element::Kind::Barcode).
+Element barcode(double x, double y, double width, double height,
+                std::function<QString(const ReportContext &)> text);
 
 // Group key: the first n characters of a text column.
 std::function<QVariant(const ReportContext &)> leftOf(const QString &column, int n);
 
-// The paper's size in millimetres.
+// The paper's size in millimetres (not for Paper::Custom).
 QSizeF paperSize(Paper paper);
+// The size of the report's pages in millimetres.
+QSizeF paperSize(const ReportDefinition &def);
 // The printable width (paper less left and right margins) in millimetres.
 double printableWidth(const ReportDefinition &def);
 

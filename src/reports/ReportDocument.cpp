@@ -1,5 +1,6 @@
 #include "ReportDocument.h"
 
+#include "Barcode.h"
 #include "ReportError.h"
 #include "RowReader.h"
 
@@ -17,6 +18,7 @@
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <cmath>
 
 namespace reports {
 
@@ -139,6 +141,27 @@ public:
         m_font = nullptr;
         m_penSet = false;
     }
+    // Bars fill the rectangle's height, as wide as its width allows with
+    // the quiet zones. On a device of coarse dots (a label printer) each
+    // module is a whole number of dots wide, so every bar keeps its width.
+    void barcode(const QRectF &rect, const QString &data) override
+    {
+        if (data.isEmpty())
+            return;
+        const BarcodeBars code = code128(data);
+        const QRectF r(rect.x() * Units, rect.y() * Units, rect.width() * Units, rect.height() * Units);
+        double module = r.width() / (code.width + 2 * kCode128QuietZone);
+        const double dots = m_p.worldTransform().m11(); // device dots per unit
+        double left = r.left() + (r.width() - module * code.width) / 2;
+        if (dots > 0 && module * dots < 20) {
+            const double whole = std::floor(module * dots);
+            if (whole >= 1)
+                module = whole / dots;
+            left = std::round((r.left() + (r.width() - module * code.width) / 2) * dots) / dots;
+        }
+        for (const BarcodeBars::Bar &bar : code.bars)
+            m_p.fillRect(QRectF(left + bar.x * module, r.top(), bar.width * module, r.height()), Qt::black);
+    }
 
 private:
     QPainter &m_p;
@@ -169,10 +192,16 @@ public:
     }
     void line(const QPointF &, const QPointF &) override {}
     void shade(const QRectF &) override {}
+    void barcode(const QRectF &rect, const QString &data) override
+    {
+        if (!data.isEmpty())
+            barcodes.push_back({rect, data});
+    }
     void band(BandType type, int group, double top, double) override { bands.push_back({type, group, top}); }
 
     QVector<PlacedText> texts;
     QVector<PlacedBand> bands;
+    QVector<PlacedBarcode> barcodes;
 
 private:
     const ReportDefinition &m_def;
@@ -231,13 +260,20 @@ public:
     void run()
     {
         prime();
-        const QSizeF paper = paperSize(m_def.paper);
+        const QSizeF paper = paperSize(m_def);
         double y = m_def.margins.top;
         setRow(m_flow.hasCur ? &m_flow.cur : (m_flow.hasPrev ? &m_flow.prev : nullptr));
         syncIn();
         place(m_def.pageHeader, BandType::PageHeader, -1, y);
         place(m_def.columnHeader, BandType::ColumnHeader, -1, y);
         const double bottom = paper.height() - m_def.margins.bottom - m_def.pageFooter.height;
+        // Detail bands side by side (label sheets): the place in the row.
+        const int across = qMax(1, m_def.detailColumns);
+        int column = 0;
+        if (m_ctx.m_page == 1 && m_def.detailSkip > 0) {
+            y += (m_def.detailSkip / across) * m_def.detail.height;
+            column = m_def.detailSkip % across;
+        }
         int placed = 0;
         while (!m_flow.finished) {
             if (m_flow.eventIndex >= m_flow.events.size()) {
@@ -247,10 +283,15 @@ public:
             }
             const Event ev = m_flow.events[m_flow.eventIndex];
             const Band &band = bandOf(ev);
+            const bool detail = ev.type == BandType::Detail;
+            if (!detail && column > 0 && band.height > 0) {
+                y += m_def.detail.height;
+                column = 0;
+            }
             double need = band.height;
             if (ev.type == BandType::GroupHeader && m_def.keepGroupHeaderWithDetail)
                 need += m_def.detail.height;
-            if (placed > 0 && y + need > bottom + 1e-6)
+            if (placed > 0 && column == 0 && y + need > bottom + 1e-6)
                 break;
             const bool fromPrev = ev.type == BandType::GroupFooter || ev.type == BandType::Summary;
             setRow(fromPrev ? (m_flow.hasPrev ? &m_flow.prev : nullptr) : &m_flow.cur);
@@ -265,8 +306,15 @@ public:
                 for (int i = 0; i < m_def.sums.size(); ++i)
                     m_ctx.m_sums[i] += m_ctx.value(m_def.sums[i].field).toDouble();
             }
-            draw(band, ev.type, ev.group, y);
-            y += band.height;
+            draw(band, ev.type, ev.group, y, detail ? column * m_def.detailColumnPitch : 0);
+            if (detail && across > 1) {
+                if (++column == across) {
+                    column = 0;
+                    y += band.height;
+                }
+            } else {
+                y += band.height;
+            }
             ++placed;
             ++m_flow.eventIndex;
             if (m_flow.atEnd && m_flow.eventIndex >= m_flow.events.size())
@@ -365,12 +413,12 @@ private:
         y += band.height;
     }
 
-    void draw(const Band &band, BandType type, int group, double top)
+    void draw(const Band &band, BandType type, int group, double top, double across = 0)
     {
         if (!m_sink || band.height <= 0)
             return;
         m_sink->band(type, group, top, band.height);
-        const double left = m_def.margins.left;
+        const double left = m_def.margins.left + across;
         const double width = printableWidth(m_def);
         for (const Element &e : band.elements) {
             const QRectF r = e.rect.translated(left, top);
@@ -390,6 +438,10 @@ private:
             case Element::Kind::Drawing:
                 if (e.draw)
                     m_sink->drawing(r, e.draw);
+                break;
+            case Element::Kind::Barcode:
+                if (e.text)
+                    m_sink->barcode(r, e.text(m_ctx));
                 break;
             }
         }
@@ -504,8 +556,22 @@ void ReportDocument::layoutAll()
     }
 }
 
+QSizeF ReportDocument::pageSizeMm() const
+{
+    return paperSize(m_def);
+}
+
 QPageLayout ReportDocument::pageLayout() const
 {
+    if (m_def.paper == Paper::Custom) {
+        // A page wider than tall is a landscape page of the upright size,
+        // which is how printer drivers know label rolls.
+        const QSizeF mm = m_def.customPaper;
+        const bool wide = mm.width() > mm.height();
+        const QPageSize size(wide ? mm.transposed() : mm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+        return QPageLayout(size, wide ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                           QPageLayout::Millimeter);
+    }
     const QPageSize size(m_def.paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter);
     return QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
@@ -579,6 +645,13 @@ QVector<PlacedBand> ReportDocument::pageBands(int index)
     RecordingSink sink(m_def);
     render(index, sink);
     return sink.bands;
+}
+
+QVector<PlacedBarcode> ReportDocument::pageBarcodes(int index)
+{
+    RecordingSink sink(m_def);
+    render(index, sink);
+    return sink.barcodes;
 }
 
 QStringList ReportDocument::pageLines(int index)

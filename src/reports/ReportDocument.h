@@ -31,6 +31,11 @@ public:
     {
         Q_UNUSED(rect) Q_UNUSED(draw)
     }
+    // A Code 128 of `data` in `rect` (see Element::Kind::Barcode); optional.
+    virtual void barcode(const QRectF &rect, const QString &data)
+    {
+        Q_UNUSED(rect) Q_UNUSED(data)
+    }
     // A band placed on the page (for tests of the flow); optional.
     virtual void band(BandType type, int group, double top, double height)
     {
@@ -44,6 +49,13 @@ struct PlacedText
     QRectF rect; // millimetres
     QString text;
     bool bold = false;
+};
+
+// A barcode on a laid-out page, as tests read it.
+struct PlacedBarcode
+{
+    QRectF rect; // millimetres
+    QString data;
 };
 
 // A placed band, as tests read it.
@@ -84,7 +96,7 @@ public:
     // Pages laid out so far (all of them once complete).
     int pageCount() const { return int(m_pages.size()); }
 
-    QSizeF pageSizeMm() const { return paperSize(m_def.paper); }
+    QSizeF pageSizeMm() const;
     QPageLayout pageLayout() const;
 
     // Draws page `index` (0-based, laid out already) to a sink.
@@ -97,6 +109,7 @@ public:
     // The texts and bands of a page, for tests.
     QVector<PlacedText> pageTexts(int index);
     QVector<PlacedBand> pageBands(int index);
+    QVector<PlacedBarcode> pageBarcodes(int index);
     // The page's texts as lines, top to bottom, each line's texts left to
     // right joined by a blank.
     QStringList pageLines(int index);

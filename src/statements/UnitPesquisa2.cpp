@@ -3,8 +3,13 @@
 #include "core/Formats.h"
 #include "data/Table.h"
 #include "data/UnitDM.h"
+#include "rules/LogPlate.h"
+#include "widgets/Prompter.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -20,7 +25,7 @@ TfrmPesquisa2::TfrmPesquisa2(data::TDM *dm, QWidget *parent)
 {
 }
 
-TfrmPesquisa2::TfrmPesquisa2(data::TDM *, data::Table *list, QWidget *parent)
+TfrmPesquisa2::TfrmPesquisa2(data::TDM *dm_, data::Table *list, QWidget *parent)
     : PickerWindow(
           Setup{QStringLiteral("TfrmPesquisa2"),
                 QStringLiteral("(Digite o Código do Produto que deseja Localizar e tecle \"ENTER\")"),
@@ -39,7 +44,7 @@ TfrmPesquisa2::TfrmPesquisa2(data::TDM *, data::Table *list, QWidget *parent)
                  {QStringLiteral("NF"), kCode}},
                 0},
           parent),
-      TCONSULTA(list), DCONSULTA(setup().source)
+      TCONSULTA(list), DCONSULTA(setup().source), dm(dm_)
 {
     list->setParent(this);
     list->setObjectName(QStringLiteral("TCONSULTA"));
@@ -67,3 +72,52 @@ void TfrmPesquisa2::locateText(const QString &text)
 
 // The list stays in plate-code order whatever is chosen.
 void TfrmPesquisa2::orderChosen(int) {}
+
+void TfrmPesquisa2::searchEntered()
+{
+    const QString text = Edit1->text().trimmed();
+    if (text.isEmpty()) {
+        BitBtn1->click();
+        return;
+    }
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    rules::PlateWhereabouts where;
+    if (text.contains(digits)) {
+        const double plate = core::editValue(text);
+        if (TCONSULTA->isActive() && TCONSULTA->locate(kCode, plate, {false, false})) {
+            BitBtn1->click();
+            return;
+        }
+        where = rules::plateWhereabouts(dm->IBDatabase1, plate);
+        // Entered since the list opened (another workstation): list it again.
+        if (where.state == rules::PlateWhereabouts::State::InYard) {
+            openList();
+            if (TCONSULTA->locate(kCode, plate, {false, false})) {
+                BitBtn1->click();
+                return;
+            }
+        }
+    }
+    QString message;
+    switch (where.state) {
+    case rules::PlateWhereabouts::State::Sawn:
+        message = where.sawnOn.isValid()
+                      ? QStringLiteral("Toro da plaqueta %1 já foi serrado na Produção em %2 e não está no pátio, "
+                                       "Verifíque!").arg(text, where.sawnOn.toString(QStringLiteral("dd/MM/yyyy")))
+                      : QStringLiteral("Toro da plaqueta %1 já foi serrado na Produção e não está no pátio, Verifíque!")
+                            .arg(text);
+        break;
+    case rules::PlateWhereabouts::State::OutOfYard:
+    case rules::PlateWhereabouts::State::InYard:
+        message = QStringLiteral("Toro da plaqueta %1 não está no pátio, Verifíque!").arg(text);
+        break;
+    case rules::PlateWhereabouts::State::NeverEntered:
+        message = QStringLiteral("Plaqueta %1 não foi lançada em nenhuma Nota Fiscal de entrada de toros, Verifíque!")
+                      .arg(text);
+        break;
+    }
+    widgets::warn(message, QStringLiteral("Pesquisa"), this);
+    // The next scan replaces what was read.
+    Edit1->setFocus();
+    Edit1->selectAll();
+}

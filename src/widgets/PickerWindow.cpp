@@ -112,7 +112,7 @@ PickerWindow::PickerWindow(const Setup &setup, QWidget *parent)
 
     UpperCaseValidator::install(Edit1);
     connect(Edit1, &QLineEdit::textEdited, this, &PickerWindow::Edit1Change);
-    connect(Edit1, &QLineEdit::returnPressed, BitBtn1, &QPushButton::click);
+    connect(Edit1, &QLineEdit::returnPressed, this, [this] { guarded(this, [this] { searchEntered(); }); });
     connect(DBGrid1, &DBGrid::rowActivated, BitBtn1, &QPushButton::click);
     connect(ComboBox1, QOverload<int>::of(&QComboBox::activated), this, &PickerWindow::ComboBox1Change);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
@@ -182,6 +182,11 @@ void PickerWindow::orderChosen(int index)
 {
     const int order = index >= 0 && index < m_setup.orders.size() ? index : m_setup.firstOrder;
     reopen(m_setup.orders.at(order).column);
+}
+
+void PickerWindow::searchEntered()
+{
+    BitBtn1->click();
 }
 
 void PickerWindow::BitBtn1Click()

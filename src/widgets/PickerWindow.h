@@ -110,6 +110,8 @@ protected:
     virtual void openList();
     virtual void locateText(const QString &text);
     virtual void orderChosen(int index);
+    // Enter in the search edit: "&Selecionar" unless a picker knows better.
+    virtual void searchEntered();
 
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
