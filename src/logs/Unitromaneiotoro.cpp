@@ -4,6 +4,7 @@
 
 #include "core/Amount.h"
 #include "core/EditMask.h"
+#include "core/TaxIdText.h"
 #include "data/UnitDM.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DateEdit.h"
@@ -48,7 +49,7 @@ TfrmRomaneiotoro::TfrmRomaneiotoro(data::TDM *dm_, QWidget *parent)
     MaskEdit1 = new QLineEdit;
     MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
     MaskEdit1->setEnabled(false);
-    const core::EditMask cnpjMask(QStringLiteral("99.999.999/9999-99;0;_"));
+    const core::EditMask cnpjMask(core::cnpjMask());
     MaskEdit1->setInputMask(cnpjMask.inputMask());
     inscricao = new QLineEdit;
     inscricao->setObjectName(QStringLiteral("inscricao"));

@@ -3,6 +3,7 @@
 #include "UnitromaneioSerradaProdutos.h"
 
 #include "core/EditMask.h"
+#include "core/TaxIdText.h"
 #include "data/Statement.h"
 #include "data/UnitDM.h"
 #include "widgets/DBGrid.h"
@@ -52,7 +53,7 @@ TfrmRomaneioserrada::TfrmRomaneioserrada(data::TDM *dm_, QWidget *parent)
     MaskEdit1 = new QLineEdit;
     MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
     MaskEdit1->setEnabled(false);
-    const core::EditMask cnpjMask(QStringLiteral("99.999.999/9999-99;0;_"));
+    const core::EditMask cnpjMask(core::cnpjMask());
     MaskEdit1->setInputMask(cnpjMask.inputMask());
     inscricao = new QLineEdit; // the CNPJ's digits, written by the client picker
     inscricao->setObjectName(QStringLiteral("inscricao"));
