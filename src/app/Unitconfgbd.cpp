@@ -8,6 +8,7 @@
 #include "data/DataError.h"
 #include "data/DatabaseCreator.h"
 #include "data/StockSummary.h"
+#include "data/AlphanumericCnpj.h"
 #include "data/UnitDM.h"
 #include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
@@ -105,6 +106,7 @@ bool Tfrmconfigbd::connectAtStartup(const std::optional<QString> &database)
     if (!guarded(this, [this] { m_dm->IBDatabase1->open(); }))
         return true; // runs unconnected; every later access tries again
     guarded(this, [this] { data::StockSummary::ensureInstalled(m_dm->IBDatabase1); });
+    guarded(this, [this] { data::AlphanumericCnpj::ensureInstalled(m_dm->IBDatabase1); });
     auto *login = windows().get<TfrmLogin>();
     if (!login)
         return true;

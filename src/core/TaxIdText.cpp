@@ -35,6 +35,13 @@ QString bareText(const QString &text)
 
 } // namespace
 
+QVariant taxIdNumber(const QVariant &registered)
+{
+    if (hasLetters(registered.toString()))
+        return QVariant(QMetaType(QMetaType::Double));
+    return registered;
+}
+
 QString taxIdDigits(const QVariant &value)
 {
     if (value.isNull())

@@ -13,6 +13,11 @@ QString cnpjMask();
 // issued since July 2026, which no number column can keep.
 bool hasLetters(const QString &taxId);
 
+// A register's CNPJ or CPF for an invoice's number column (CGC): the value
+// itself, or null for a CNPJ with letters, which no number can hold (the
+// database then keeps it beside the invoice).
+QVariant taxIdNumber(const QVariant &registered);
+
 // The CNPJ or CPF kept in a number column (CGC of the invoices), as printed.
 // More than 11 digits can only be a CNPJ, shown "99.999.999/9999-99";
 // anything shorter is a CPF, shown "999.999.999-99". The leading zeros that

@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "DataError.h"
 #include "StockSummary.h"
+#include "AlphanumericCnpj.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,6 +119,7 @@ void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool for
         QSqlQuery q(conn.database());
         QStringList statements = splitScript(schemaScript());
         statements += StockSummary::script();
+        statements += AlphanumericCnpj::script();
         for (const QString &stmt : statements) {
             if (!q.exec(stmt))
                 throw DataError(QStringLiteral("Erro ao criar a estrutura do banco de dados:\n%1\n\n%2")

@@ -65,6 +65,10 @@ struct Element
     // by "\n" print one under the other from the top of the rectangle (the
     // band must be high enough for them).
     std::function<QString(const ReportContext &)> text;
+    // Set by field(): the column printed and its mask, so that a spreadsheet
+    // export keeps the value's own type.
+    QString column;
+    QString mask;
 };
 
 enum class BandType { PageHeader, ColumnHeader, GroupHeader, Detail, GroupFooter, Summary, PageFooter };
