@@ -48,7 +48,7 @@ struct RowSource
     QVariantMap params;      // values of the condition's markers
     QStringList order;       // columns, ascending
     QString key;             // a unique, never-NULL column (the integer key)
-    QStringList columns;     // columns to read; empty reads them all
+    QStringList columns;     // columns to read (or "TABLE.*" and expressions "(...) AS NAME"); empty reads them all
 };
 
 // One thing printed in a band, in millimetres from the band's top-left
