@@ -44,6 +44,9 @@ private slots:
         QCOMPARE(core::taxIdDigits(11222333000181.0), QStringLiteral("11222333000181"));
         QCOMPARE(core::taxIdDigits(QVariant()), QString());
         QCOMPARE(core::taxIdDigits(QStringLiteral("12.ABC.345/01DE-35")), QStringLiteral("12ABC34501DE35"));
+        // A number column takes a CNPJ of digits as it is, and nothing of one with letters.
+        QCOMPARE(core::taxIdNumber(QStringLiteral("11222333000181")), QVariant(QStringLiteral("11222333000181")));
+        QVERIFY(core::taxIdNumber(QStringLiteral("12ABC34501DE35")).isNull());
     }
 
     // The CNPJ edit takes letters in the root and branch, turned upper case,
