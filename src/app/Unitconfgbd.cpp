@@ -10,6 +10,7 @@
 #include "data/AddedTables.h"
 #include "data/SchemaIndexes.h"
 #include "data/StockSummary.h"
+#include "data/AlphanumericCnpj.h"
 #include "data/UnitDM.h"
 #include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
@@ -109,6 +110,7 @@ bool Tfrmconfigbd::connectAtStartup(const std::optional<QString> &database)
     guarded(this, [this] { data::StockSummary::ensureInstalled(m_dm->IBDatabase1); });
     guarded(this, [this] { data::AddedTables::ensureInstalled(m_dm->IBDatabase1); });
     guarded(this, [this] { data::SchemaIndexes::ensureInstalled(m_dm->IBDatabase1); });
+    guarded(this, [this] { data::AlphanumericCnpj::ensureInstalled(m_dm->IBDatabase1); });
     auto *login = windows().get<TfrmLogin>();
     if (!login)
         return true;

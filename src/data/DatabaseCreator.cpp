@@ -4,6 +4,7 @@
 #include "DataError.h"
 #include "AddedTables.h"
 #include "StockSummary.h"
+#include "AlphanumericCnpj.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,6 +121,7 @@ void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool for
         QStringList statements = splitScript(schemaScript());
         statements += StockSummary::script();
         statements += AddedTables::script();
+        statements += AlphanumericCnpj::script();
         for (const QString &stmt : statements) {
             if (!q.exec(stmt))
                 throw DataError(QStringLiteral("Erro ao criar a estrutura do banco de dados:\n%1\n\n%2")

@@ -1,5 +1,7 @@
 #include "UnitDM.h"
 
+#include "core/TaxIdText.h"
+
 namespace data {
 
 TDM::TDM(QObject *parent, const QString &connectionName)
@@ -297,9 +299,9 @@ TDM::TDM(QObject *parent, const QString &connectionName)
     QCredor->setEditMask(QStringLiteral("CEP"), QStringLiteral("00000\\-9999;0;_"));
     QCredor->setEditMask(QStringLiteral("FONE"), QStringLiteral("!\\(99\\)0000-0000;0;_"));
     QCredor->setEditMask(QStringLiteral("FAX"), QStringLiteral("!\\(99\\)0000-0000;0;_"));
-    QCredor->setEditMask(QStringLiteral("CNPJ"), QStringLiteral("!00.000.000/0000-00;0;_"));
+    QCredor->setEditMask(QStringLiteral("CNPJ"), QStringLiteral("!>AA.AAA.AAA/AAAA-00;0;_"));
     QCredor->setEditMask(QStringLiteral("CPF"), QStringLiteral("000.000.000-00;0;_"));
-    QManutencao->setEditMask(QStringLiteral("CNPJ"), QStringLiteral("99.999.999/9999-99;0;_"));
+    QManutencao->setEditMask(QStringLiteral("CNPJ"), core::cnpjMask());
     QManutencao->setEditMask(QStringLiteral("INSCESTADUAL"), QStringLiteral("99.999.999-9;0;_"));
 }
 

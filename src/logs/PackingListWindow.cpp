@@ -1,6 +1,7 @@
 #include "PackingListWindow.h"
 
 #include "core/EditMask.h"
+#include "core/TaxIdText.h"
 #include "data/Statement.h"
 #include "data/UnitDM.h"
 #include "widgets/DBGrid.h"
@@ -60,7 +61,7 @@ void PackingListWindow::setUp(Setup setup, const QVector<QPushButton *> &navigat
     FormBinder::bind(this, setup.source);
 
     // The CNPJ's digits, written from the client picker's row, shown masked.
-    const core::EditMask cnpjMask(QStringLiteral("99.999.999/9999-99;0;_"));
+    const core::EditMask cnpjMask(core::cnpjMask());
     MaskEdit1->setInputMask(cnpjMask.inputMask());
     connect(inscricao, &QLineEdit::textChanged, this, [this, cnpjMask](const QString &digits) {
         if (cnpjMask.stripLiterals(MaskEdit1->text()) != digits)

@@ -64,6 +64,15 @@ ReportDefinition invoiceListReport(const QString &name, const QString &table, co
                        {QStringLiteral("depois"), QDateTime(to.addDays(1), QTime(0, 0))}};
     def.data.order = {order};
     def.data.key = QStringLiteral("CODIGOENTRADA");
+    // A CNPJ with letters is kept beside its header, CGC left empty.
+    const bool lettersKept = table == QLatin1String("ENTRADA_SERRADA") || table == QLatin1String("SAIDA_MADEIRAS");
+    if (lettersKept) {
+        const QString key = table == QLatin1String("SAIDA_MADEIRAS") ? QStringLiteral("CODIGOSAIDA")
+                                                                     : QStringLiteral("CODIGOENTRADA");
+        def.data.columns = {table + QStringLiteral(".*"),
+                            QStringLiteral("(select X.CNPJ from %1_CNPJ X where X.%2 = %1.%2) as CNPJ_LETRAS")
+                                .arg(table, key)};
+    }
 
     QVector<Element> extra;
     const QString fromText = from.toString(QStringLiteral("dd/MM/yyyy"));
@@ -82,8 +91,10 @@ ReportDefinition invoiceListReport(const QString &name, const QString &table, co
     def.detail.add(field(0, 0, 16, kLine, QStringLiteral("NF_NUMERO"), QStringLiteral("000000")));
     def.detail.add(field(18, 0, 22, kLine, QStringLiteral("DATA_EMISSAO")));
     def.detail.add(field(42, 0, 76, kLine, QStringLiteral("RAZAO_SOCIAL")));
-    def.detail.add(computed(120, 0, 40, kLine, [maskedTaxId](const ReportContext &c) {
-        const QVariant cgc = c.value(QStringLiteral("CGC"));
+    def.detail.add(computed(120, 0, 40, kLine, [maskedTaxId, lettersKept](const ReportContext &c) {
+        QVariant cgc = c.value(QStringLiteral("CGC"));
+        if (cgc.isNull() && lettersKept)
+            cgc = c.value(QStringLiteral("CNPJ_LETRAS"));
         return maskedTaxId ? core::taxIdText(cgc) : core::taxIdDigits(cgc);
     }));
     def.detail.add(field(162, 0, 28, kLine, QStringLiteral("INSC_ESTADUAL")));

@@ -4,6 +4,7 @@
 #include "ReportError.h"
 #include "ReportRegistry.h"
 
+#include "data/AlphanumericCnpj.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
 
@@ -27,7 +28,8 @@ QString typeName(ReportParameter::Type t)
 int usage(QTextStream &err)
 {
     err << "uso: quelvora-tool report --list\n"
-           "     quelvora-tool report NOME --database CAMINHO [--param CHAVE=VALOR ...] --pdf SAIDA.pdf\n";
+           "     quelvora-tool report NOME --database CAMINHO [--param CHAVE=VALOR ...] --pdf SAIDA.pdf\n"
+           "     (ou, em vez de --pdf ou junto, --xlsx SAIDA.xlsx e/ou --csv SAIDA.csv)\n";
     err.flush();
     return 2;
 }
@@ -51,7 +53,7 @@ int runReportCommand(const QStringList &args, QTextStream &out, QTextStream &err
         list(out);
         return 0;
     }
-    QString name, database, pdf;
+    QString name, database, pdf, xlsx, csv;
     QStringList params;
     for (int i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
@@ -69,6 +71,11 @@ int runReportCommand(const QStringList &args, QTextStream &out, QTextStream &err
         } else if (a == QLatin1String("--pdf")) {
             if (!valueOf(pdf)) {
                 err << "Falta o arquivo depois de --pdf.\n";
+                return usage(err);
+            }
+        } else if (a == QLatin1String("--xlsx") || a == QLatin1String("--csv")) {
+            if (!valueOf(a == QLatin1String("--xlsx") ? xlsx : csv)) {
+                err << "Falta o arquivo depois de " << a << ".\n";
                 return usage(err);
             }
         } else if (a == QLatin1String("--param")) {
@@ -93,7 +100,7 @@ int runReportCommand(const QStringList &args, QTextStream &out, QTextStream &err
         err.flush();
         return 2;
     }
-    if (database.isEmpty() || pdf.isEmpty()) {
+    if (database.isEmpty() || (pdf.isEmpty() && xlsx.isEmpty() && csv.isEmpty())) {
         err << (database.isEmpty() ? "Informe o banco de dados com --database.\n"
                                    : "Informe o arquivo de saída com --pdf.\n");
         return usage(err);
@@ -115,10 +122,25 @@ int runReportCommand(const QStringList &args, QTextStream &out, QTextStream &err
         data::Connection connection(QStringLiteral("quelvora-report"));
         connection.setDatabaseName(database);
         connection.open();
+        data::AlphanumericCnpj::ensureInstalled(&connection);
         ReportDocument document(makeReport(entry->name, connection, values), &connection);
-        writePdf(document, pdf);
-        out << "Relatório " << entry->name << " gravado em " << pdf << " (" << document.pageCount()
-            << (document.pageCount() == 1 ? " página" : " páginas") << ").\n";
+        if (!pdf.isEmpty()) {
+            writePdf(document, pdf);
+            out << "Relatório " << entry->name << " gravado em " << pdf << " (" << document.pageCount()
+                << (document.pageCount() == 1 ? " página" : " páginas") << ").\n";
+        }
+        if (!xlsx.isEmpty() || !csv.isEmpty()) {
+            const Sheet sheet = document.toSheet();
+            if (!xlsx.isEmpty())
+                writeXlsx(sheet, xlsx);
+            if (!csv.isEmpty())
+                writeCsv(sheet, csv);
+            for (const QString &file : {xlsx, csv}) {
+                if (!file.isEmpty())
+                    out << "Relatório " << entry->name << " gravado em " << file << " (" << sheet.rows.size()
+                        << (sheet.rows.size() == 1 ? " linha" : " linhas") << ").\n";
+            }
+        }
         out.flush();
     } catch (const ReportError &e) {
         err << e.message() << '\n';

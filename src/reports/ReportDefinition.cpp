@@ -101,6 +101,8 @@ Element field(double x, double y, double width, double height, const QString &co
 {
     Element e = textElement(x, y, width, height, align, bold);
     e.text = [column, mask](const ReportContext &c) { return c.text(column, mask); };
+    e.column = column;
+    e.mask = mask;
     return e;
 }
 

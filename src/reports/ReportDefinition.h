@@ -51,7 +51,7 @@ struct RowSource
     QVariantMap params;      // values of the condition's markers
     QStringList order;       // columns, ascending
     QString key;             // a unique, never-NULL column (the integer key)
-    QStringList columns;     // columns to read; empty reads them all
+    QStringList columns;     // columns to read (or "TABLE.*" and expressions "(...) AS NAME"); empty reads them all
 };
 
 // One thing printed in a band, in millimetres from the band's top-left
@@ -73,6 +73,10 @@ struct Element
     // A Drawing paints itself into the rectangle (device units) on the
     // painter of the page; text sinks see nothing of it.
     std::function<void(QPainter &, const QRectF &)> draw;
+    // Set by field(): the column printed and its mask, so that a spreadsheet
+    // export keeps the value's own type.
+    QString column;
+    QString mask;
 };
 
 enum class BandType { PageHeader, ColumnHeader, GroupHeader, Detail, GroupFooter, Summary, PageFooter };

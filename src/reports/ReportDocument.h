@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportDefinition.h"
+#include "SheetExport.h"
 
 #include <QPageLayout>
 #include <QSizeF>
@@ -113,6 +114,12 @@ public:
     // The page's texts as lines, top to bottom, each line's texts left to
     // right joined by a blank.
     QStringList pageLines(int index);
+
+    // The report as one table for a spreadsheet: a column for each value a
+    // group header or a detail line prints, titled by the column title
+    // above it, one row per detail line. Reads the rows again. Throws
+    // data::DataError with the database's text.
+    Sheet toSheet();
 
     // The clock every page footer reads; tests fix it.
     static QDateTime now();

@@ -24,10 +24,13 @@ QString RowReader::selectText(const QString &extraCondition, int limit) const
     QString columns = QStringLiteral("*");
     if (!m_source.columns.isEmpty()) {
         QStringList cols;
-        for (const QString &c : m_source.columns)
+        bool wholeRow = false; // "TABLE.*" reads the order columns already
+        for (const QString &c : m_source.columns) {
             cols << c.trimmed().toUpper();
+            wholeRow = wholeRow || cols.last().endsWith(QLatin1String(".*"));
+        }
         for (const QString &o : m_order)
-            if (!cols.contains(o))
+            if (!wholeRow && !cols.contains(o))
                 cols << o;
         columns = cols.join(QStringLiteral(", "));
     }

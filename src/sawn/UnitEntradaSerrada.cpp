@@ -2,6 +2,7 @@
 
 #include "UnitEntradaSerradaProdutos.h"
 
+#include "core/TaxIdText.h"
 #include "data/UnitDM.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
@@ -257,7 +258,7 @@ void TfrmEntradaSerrada::chooseSupplier()
         const QString cpf = row->text(QStringLiteral("CPF")).remove(QRegularExpression(QStringLiteral("[^0-9]")));
         m_supplierCpf = cpf.isEmpty() ? QVariant() : QVariant(cpf.toDouble());
         writeInto(RAZAO_SOCIAL, row->value(QStringLiteral("NOMEFORNECEDOR")));
-        writeInto(CGC, row->value(QStringLiteral("CNPJ")));
+        writeInto(CGC, core::taxIdNumber(row->value(QStringLiteral("CNPJ"))));
         writeInto(INSC_ESTADUAL, row->value(QStringLiteral("INSCESTADUAL")));
         writeInto(DBEDIT6, row->value(QStringLiteral("CODIGOFORNECEDOR")));
     }

@@ -5,6 +5,7 @@
 #include "core/Amount.h"
 #include "core/Formats.h"
 #include "core/LogVolume.h"
+#include "core/TaxIdText.h"
 #include "data/Transaction.h"
 #include "data/UnitDM.h"
 #include "widgets/DBEdit.h"
@@ -489,7 +490,7 @@ void TfrmSaidaMadeiras::chooseClient()
     if (!row->isEmpty()) {
         writeInto(fornecedor, row->value(QStringLiteral("NOMECREDOR")));
         writeInto(inscricao, row->value(QStringLiteral("IE")));
-        writeInto(DBEdit1, row->value(QStringLiteral("CNPJ")));
+        writeInto(DBEdit1, core::taxIdNumber(row->value(QStringLiteral("CNPJ"))));
         writeInto(DBEDIT6, row->value(QStringLiteral("CODIGOCREDOR")));
     }
     activateWindow();

@@ -80,8 +80,10 @@ void TfrmSaidaMadeirasProdutos::fillInvoiceFields()
     lines->setValue(QStringLiteral("CODIGOFORNECEDOR"), m_invoice.client);
     lines->setValue(QStringLiteral("NFNUMERO"), m_invoice.number);
     lines->setValue(QStringLiteral("FORNECEDOR"), m_invoice.clientName);
-    // The column takes no empty value: a client without CNPJ gives 0.
-    lines->setValue(QStringLiteral("CPF"), m_invoice.cpf.toString().isEmpty() ? QVariant(0) : m_invoice.cpf);
+    // The column takes no empty value: a client without a CNPJ the number
+    // can hold (none, or one with letters) gives 0.
+    const bool none = m_invoice.cpf.isNull() || m_invoice.cpf.toString().isEmpty();
+    lines->setValue(QStringLiteral("CPF"), none ? QVariant(0) : m_invoice.cpf);
     lines->setValue(QStringLiteral("INSCRICAO"), m_invoice.inscricao);
 }
 

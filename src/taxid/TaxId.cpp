@@ -46,8 +46,9 @@ struct Value
 enum class Reduction { Forbidden, Empty, Kept };
 
 // Steps shared by the three checks: refuse foreign characters, keep the
-// digits (and, for a rural producer in SP, a leading "P").
-Reduction reduce(QStringView text, bool leadingP, Value &v)
+// digits (and, for a rural producer in SP, a leading "P"; for a CNPJ, the
+// upper-case letters that may stand in its root and branch).
+Reduction reduce(QStringView text, bool leadingP, Value &v, bool upperLetters = false)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t ch = text[i].unicode();
@@ -58,6 +59,8 @@ Reduction reduce(QStringView text, bool leadingP, Value &v)
             continue;
         else if (leadingP && i == 0 && (ch == u'P' || ch == u'p'))
             kept = char(ch);
+        else if (upperLetters && ch >= u'A' && ch <= u'Z')
+            kept = char(ch);
         else
             return Reduction::Forbidden;
         if (v.size < Capacity)
@@ -66,6 +69,11 @@ Reduction reduce(QStringView text, bool leadingP, Value &v)
             v.tooLong = true;
     }
     return v.size == 0 ? Reduction::Empty : Reduction::Kept;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
 }
 
 bool allEqual(const Value &v)
@@ -351,7 +359,7 @@ bool isValidCpf(QStringView text)
 bool isValidCnpj(QStringView text)
 {
     Value v;
-    switch (reduce(text, false, v)) {
+    switch (reduce(text, false, v, true)) {
     case Reduction::Forbidden:
         return false;
     case Reduction::Empty:
@@ -360,6 +368,10 @@ bool isValidCnpj(QStringView text)
         break;
     }
     if (v.size != 14 || v.tooLong || allEqual(v))
+        return false;
+    // Letters count as their code minus '0' (A is 17) in the first twelve
+    // places; the two check digits stay digits.
+    if (!isDigit(v.c[12]) || !isDigit(v.c[13]))
         return false;
     const int dv1 = weighted(v, 1, { 6, 7, 8, 9, 2, 3, 4, 5, 6, 7, 8, 9 }) % 11 % 10;
     const int dv2 = weighted(v, 1, { 5, 6, 7, 8, 9, 2, 3, 4, 5, 6, 7, 8, 9 }) % 11 % 10;

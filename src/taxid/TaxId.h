@@ -8,6 +8,8 @@
 // Mask characters (space, "-", ".", "/", "_") are ignored; any other
 // character that is not a digit makes the value invalid. A value that holds
 // no digit at all is valid, so an empty or untouched masked field passes.
+// A CNPJ may hold upper-case letters A-Z in its first twelve places (each
+// counts as its character code minus 48); its two check digits are digits.
 // The functions allocate nothing and may be called from any thread.
 namespace taxid {
 

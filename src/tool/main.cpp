@@ -24,6 +24,7 @@ static int usage(QTextStream &err)
            "     quelvora-tool check-stock --database CAMINHO\n"
            "     quelvora-tool report --list\n"
            "     quelvora-tool report NOME --database CAMINHO [--param CHAVE=VALOR ...] --pdf SAIDA.pdf\n"
+           "                   [--xlsx SAIDA.xlsx] [--csv SAIDA.csv]\n"
            "     quelvora-tool backup --database CAMINHO --to ARQUIVO.gbk [--quiet]\n"
            "     quelvora-tool restore --from ARQUIVO.gbk --database CAMINHO [--quiet]\n";
     return 2;

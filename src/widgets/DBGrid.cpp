@@ -1,4 +1,5 @@
 #include "DBGrid.h"
+#include "SheetSaving.h"
 
 #include "Prompter.h"
 #include "data/DataSetModel.h"
@@ -50,6 +51,7 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent)
     verticalHeader()->hide();
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &i) { emit rowActivated(i.row()); });
+    addSheetAction(this);
 }
 
 void DBGrid::setDataSource(data::DataSource *source)

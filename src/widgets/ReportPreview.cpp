@@ -1,4 +1,5 @@
 #include "ReportPreview.h"
+#include "SheetSaving.h"
 
 #include "Prompter.h"
 
@@ -125,9 +126,11 @@ ReportPreview::ReportPreview(std::unique_ptr<reports::ReportDocument> document, 
     btnImprimir->setObjectName(QStringLiteral("btnImprimir"));
     btnSalvarPdf = new QPushButton(QStringLiteral("&Salvar PDF"), this);
     btnSalvarPdf->setObjectName(QStringLiteral("btnSalvarPdf"));
+    btnSalvarPlanilha = new QPushButton(QStringLiteral("Salvar P&lanilha"), this);
+    btnSalvarPlanilha->setObjectName(QStringLiteral("btnSalvarPlanilha"));
     btnFechar = new QPushButton(QStringLiteral("&Fechar"), this);
     btnFechar->setObjectName(QStringLiteral("btnFechar"));
-    for (QPushButton *b : {btnImprimir, btnSalvarPdf, btnFechar})
+    for (QPushButton *b : {btnImprimir, btnSalvarPdf, btnSalvarPlanilha, btnFechar})
         b->setAutoDefault(false);
 
     auto *bar = new QHBoxLayout;
@@ -144,6 +147,7 @@ ReportPreview::ReportPreview(std::unique_ptr<reports::ReportDocument> document, 
     bar->addStretch();
     bar->addWidget(btnImprimir);
     bar->addWidget(btnSalvarPdf);
+    bar->addWidget(btnSalvarPlanilha);
     bar->addWidget(btnFechar);
 
     m_view = new ReportPageView(*m_doc, this);
@@ -174,6 +178,9 @@ ReportPreview::ReportPreview(std::unique_ptr<reports::ReportDocument> document, 
             [this] { setZoom(zoomCombo->currentData().toInt()); });
     connect(btnImprimir, &QPushButton::clicked, this, &ReportPreview::printClick);
     connect(btnSalvarPdf, &QPushButton::clicked, this, &ReportPreview::savePdfClick);
+    connect(btnSalvarPlanilha, &QPushButton::clicked, this, [this] {
+        saveSheet(this, m_doc->definition().name, [this] { return m_doc->toSheet(); });
+    });
     connect(btnFechar, &QPushButton::clicked, this, &QDialog::reject);
 
     // The rest of the pages is laid out while the first is read.

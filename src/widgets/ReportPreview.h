@@ -27,7 +27,8 @@ class ReportPageView;
 
 // The on-screen preview of a report: one page at a time, painted when it is
 // shown (pages further on are laid out meanwhile, a few at a time), with page
-// navigation, zoom, "Imprimir" and "Salvar PDF". Its title is the report's.
+// navigation, zoom, "Imprimir", "Salvar PDF" and "Salvar Planilha" (.xlsx or
+// CSV). Its title is the report's.
 class ReportPreview : public QDialog
 {
     Q_OBJECT
@@ -50,7 +51,7 @@ public:
     QSpinBox *pageEdit;
     QLabel *pageCountLabel;
     QComboBox *zoomCombo;
-    QPushButton *btnImprimir, *btnSalvarPdf, *btnFechar;
+    QPushButton *btnImprimir, *btnSalvarPdf, *btnSalvarPlanilha, *btnFechar;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

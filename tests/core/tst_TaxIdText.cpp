@@ -19,6 +19,8 @@ private slots:
         QTest::newRow("cpf") << QVariant(11144477735.0) << "111.444.777-35";
         QTest::newRow("cpf lost its leading zeros") << QVariant(1234567890.0) << "012.345.678-90";
         QTest::newRow("cnpj as text digits") << QVariant(QStringLiteral("11222333000181")) << "11.222.333/0001-81";
+        QTest::newRow("alphanumeric cnpj") << QVariant(QStringLiteral("12ABC34501DE35")) << "12.ABC.345/01DE-35";
+        QTest::newRow("alphanumeric cnpj, masked") << QVariant(QStringLiteral("12.abc.345/01de-35")) << "12.ABC.345/01DE-35";
         QTest::newRow("not informed") << QVariant(0.0) << "";
         QTest::newRow("null") << QVariant(QMetaType(QMetaType::Double)) << "";
     }
@@ -41,6 +43,22 @@ private slots:
     {
         QCOMPARE(core::taxIdDigits(11222333000181.0), QStringLiteral("11222333000181"));
         QCOMPARE(core::taxIdDigits(QVariant()), QString());
+        QCOMPARE(core::taxIdDigits(QStringLiteral("12.ABC.345/01DE-35")), QStringLiteral("12ABC34501DE35"));
+        // A number column takes a CNPJ of digits as it is, and nothing of one with letters.
+        QCOMPARE(core::taxIdNumber(QStringLiteral("11222333000181")), QVariant(QStringLiteral("11222333000181")));
+        QVERIFY(core::taxIdNumber(QStringLiteral("12ABC34501DE35")).isNull());
+    }
+
+    // The CNPJ edit takes letters in the root and branch, turned upper case,
+    // and only digits in the two check places.
+    void cnpjMaskTakesLetters()
+    {
+        const core::EditMask mask(core::cnpjMask());
+        QCOMPARE(mask.display(QStringLiteral("12abc34501de35")), QStringLiteral("12.ABC.345/01DE-35"));
+        QCOMPARE(mask.stripLiterals(QStringLiteral("12.ABC.345/01DE-35")), QStringLiteral("12ABC34501DE35"));
+        QCOMPARE(mask.display(QStringLiteral("11222333000181")), QStringLiteral("11.222.333/0001-81"));
+        QCOMPARE(mask.display(QStringLiteral("12ABC34501DEXY")), QStringLiteral("12.ABC.345/01DE-__"));
+        QVERIFY(mask.inputMask().startsWith(u'>'));
     }
 };
 

@@ -144,6 +144,63 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.COD_MUNIC));
     }
 
+    // A company registered since July 2026 may carry letters in its CNPJ:
+    // typed in lower case it shows and is kept upper case; a letter never
+    // reaches the two check places, and a wrong check digit is refused.
+    void clientAlphanumericCnpj()
+    {
+        TestDatabase tdb;
+        data::TDM dm;
+        dm.IBDatabase1->setDatabaseName(tdb.path());
+        QVERIFY(kit::exec(dm, "insert into MUNICIPIO values ('5107909', 'SINOP', '51', 'MT')"));
+        TfrmCredor w(&dm);
+        QVERIFY(kit::showActive(&w));
+        w.button(B::Incluir)->click();
+        ScriptedPrompter p;
+        w.TIPOCLIENTE->setFocus();
+        w.TIPOCLIENTE->setCurrentText(QStringLiteral("2-PESSOA JURÍDICA"));
+        leaveTo(w.NOMECREDOR);
+        QVERIFY(w.CNPJ.edit->isEnabled());
+        kit::type(w.NOMECREDOR, QStringLiteral("SERRARIA NOVA"));
+        kit::retype(w.ENDERECO, QStringLiteral("RUA A"));
+        kit::retype(w.BAIRRO, QStringLiteral("CENTRO"));
+        w.CIDADE->setCurrentIndex(w.CIDADE->findText(QStringLiteral("SINOP")));
+        emit w.CIDADE->activated(w.CIDADE->currentIndex());
+        QTest::qWait(1);
+        w.UF->setFocus(Qt::TabFocusReason);
+        w.CEP.edit->setFocus(Qt::TabFocusReason);
+        leaveTo(w.EMAIL);
+
+        // A letter typed into a check place is not taken: the CNPJ stays short.
+        kit::typeMasked(w.CNPJ.edit, QStringLiteral("12abc34501dea5"));
+        QCOMPARE(w.CNPJ.edit->text(), QStringLiteral("12.ABC.345/01DE-5"));
+        p.info(QStringLiteral("CNPJ inválido ou digitado incorretamente, Verefique!"), QStringLiteral("Informação"));
+        leaveTo(w.IE);
+        QVERIFY_PROMPTS(p);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.CNPJ.edit));
+
+        kit::typeMasked(w.CNPJ.edit, QStringLiteral("12abc34501de36"));
+        p.info(QStringLiteral("CNPJ inválido ou digitado incorretamente, Verefique!"), QStringLiteral("Informação"));
+        leaveTo(w.IE);
+        QVERIFY_PROMPTS(p);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.CNPJ.edit));
+
+        kit::typeMasked(w.CNPJ.edit, QStringLiteral("12abc34501de35"));
+        QCOMPARE(w.CNPJ.edit->text(), QStringLiteral("12.ABC.345/01DE-35"));
+        leaveTo(w.IE);
+        QVERIFY_PROMPTS(p);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.IE));
+        p.question(QStringLiteral("Confirma a Inclusão/Alteração?"), kConfirm, true)
+            .question(QStringLiteral("Continua Cadastramento?"), kConfirm, false);
+        w.button(B::Gravar)->click();
+        QVERIFY_PROMPTS(p);
+        QCOMPARE(kit::scalar(dm, "select CNPJ from CREDOR where NOMECREDOR = 'SERRARIA NOVA'"),
+                 QStringLiteral("12ABC34501DE35"));
+        // Shown again from the column, with its mask.
+        dm.TCredor->refresh();
+        QCOMPARE(w.CNPJ.edit->text(), QStringLiteral("12.ABC.345/01DE-35"));
+    }
+
     void clientNaturalPersonZerosAndDuplicateName()
     {
         TestDatabase tdb;

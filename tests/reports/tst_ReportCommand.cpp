@@ -1,5 +1,6 @@
 #include "ReportTestKit.h"
 #include "TestDatabase.h"
+#include "ZipEntries.h"
 
 #include "data/Connection.h"
 #include "reports/ReportError.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -91,6 +93,45 @@ private slots:
         QString error;
         QCOMPARE(reporttest::pdfText(pdf, &error), expected);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("estoque.pdf")});
+    }
+
+    // The same report as a workbook and as CSV: one row per log, the species
+    // of its group in the first column, titles as printed, numbers as numbers.
+    void writesTheReportAsSpreadsheet()
+    {
+        TestDatabase tdb;
+        {
+            data::Connection conn(QStringLiteral("cmd"));
+            conn.setDatabaseName(tdb.path());
+            conn.open();
+            reporttest::addCompany(&conn);
+            reporttest::addLog(&conn, QStringLiteral("CEDRO ROSA"), 7, 1.5);
+            reporttest::addLog(&conn, QStringLiteral("ITAÚBA"), 8, 2.25, false, 5.5);
+            reporttest::addLog(&conn, QStringLiteral("ITAÚBA"), 9, 3, true); // sawn: not in the yard
+            conn.close();
+        }
+        QTemporaryDir dir;
+        const QString xlsx = QDir(dir.path()).filePath(QStringLiteral("estoque.xlsx"));
+        const QString csv = QDir(dir.path()).filePath(QStringLiteral("estoque.csv"));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        const Run r = tool({QStringLiteral("RepEstoque"), QStringLiteral("--database"), tdb.path(),
+                            QStringLiteral("--xlsx"), xlsx, QStringLiteral("--csv"), csv},
+                           env);
+        QVERIFY2(r.code == 0, qPrintable(r.err));
+        QVERIFY2(r.out.contains(QStringLiteral("(2 linhas)")), qPrintable(r.out));
+        QCOMPARE(readFile(csv), QByteArray("\xEF\xBB\xBF"
+                                           "ESSENCIA;PLAQUETA;COMPRIMENTO;DIAMETRO(X);DIAMETRO(Y);QUANTIDADE(M/3)\r\n"
+                                           "CEDRO ROSA;000007;4,00;0,50;0,60;1,5000\r\n"
+                                           "ITAÚBA;000008;5,50;0,50;0,60;2,2500\r\n"));
+
+        const QString sheet = QString::fromUtf8(zipEntries(xlsx).value(QStringLiteral("xl/worksheets/sheet1.xml")));
+        QVERIFY2(sheet.contains(QStringLiteral("<t>ITAÚBA</t>")), qPrintable(sheet));
+        QVERIFY(sheet.contains(QStringLiteral("<t>QUANTIDADE(M/3)</t>")));
+        QVERIFY2(QRegularExpression(QStringLiteral("<c r=\"F3\" s=\"\\d+\"><v>2.25</v></c>")).match(sheet).hasMatch(),
+                 qPrintable(sheet));
+        QVERIFY(QRegularExpression(QStringLiteral("<c r=\"B2\" s=\"\\d+\"><v>7</v></c>")).match(sheet).hasMatch());
+        QVERIFY(!sheet.contains(QStringLiteral("r=\"A4\"")));
     }
 
     void refusesWrongCommands_data()

@@ -326,6 +326,40 @@ private slots:
         QCOMPARE(f.w->valtotal->text(), QStringLiteral("10,00"));
     }
 
+    // A supplier whose CNPJ has letters: CGC stays empty, the database keeps
+    // the CNPJ beside the header, the lines keep the supplier's CPF and the
+    // invoice list prints the CNPJ as it is.
+    void supplierWithLettersInCnpj()
+    {
+        Fixture f;
+        data::execute(f.dm.IBDatabase1, QStringLiteral("update FORNECEDOR set CNPJ = '12ABC34501DE35' where "
+                                                       "NOMEFORNECEDOR = 'MADEIREIRA ALFA'"));
+        f.newInvoice(QStringLiteral("MADEIREIRA ALFA"), QStringLiteral("41"));
+        f.w->BitBtn12->click();
+        f.p.question("Confirma Lançamento?", "Confirmação", true)
+            .question("Insere Outro Produto para esta Nota Fiscal?", "Confirmação", false);
+        f.typeLine("IPE", "VIGA", "2", "5");
+        QVERIFY_PROMPTS(f.p);
+        QVERIFY(activatedAgain(f.w.get()));
+        f.p.question("Confirma a Inclusão?", "Confirmação", true).question("Continua Lançamento?", "Confirmação", false);
+        altKey(Qt::Key_G);
+        QVERIFY_PROMPTS(f.p);
+        QCOMPARE(f.scalar("select X.CNPJ from ENTRADA_SERRADA S join ENTRADA_SERRADA_CNPJ X on "
+                          "X.CODIGOENTRADA = S.CODIGOENTRADA where S.NF_NUMERO = 41 and S.CGC is null")
+                     .toString(),
+                 QStringLiteral("12ABC34501DE35"));
+        QCOMPARE(f.scalar("select CPF from ENTRADA_SERRADA_DISCRIMINACAO where NFNUMERO = 41").toDouble(), 12345678909.0);
+        data::execute(f.dm.IBDatabase1, QStringLiteral("insert into MANUTENCAO (NOMEEMPRESA) values ('SERRARIA')"));
+        QString error;
+        const QString text = reporttest::reportText(
+            reports::RepEntrada2({{QStringLiteral("INICIO"), QDate::currentDate()},
+                                  {QStringLiteral("FIM"), QDate::currentDate()}}),
+            f.dm.IBDatabase1, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("MADEIREIRA ALFA\\s+12ABC34501DE35\\s+111"))),
+                 qPrintable(text));
+    }
+
     // With no supplier registered "&Incluir" warns and starts nothing.
     void noSuppliers()
     {

@@ -2,6 +2,8 @@
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
 
+#include "reports/ReportDocument.h"
+#include "reports/UnitRepSaida.h"
 #include "rules/SawnBalance.h"
 #include "sawn/UnitSaidaMadeiras.h"
 #include "sawn/UnitSaidaMadeirasProdutos.h"
@@ -136,6 +138,43 @@ private slots:
                          {{"c", f.alfa}}), 1.0);
         QCOMPARE(f.value("select count(*) from SAIDA_MADEIRAS_DISCRIMINACAO where NFNUMERO = 123 and "
                          "CODIGOFORNECEDOR = :c", {{"c", f.alfa}}), 1.0);
+    }
+
+    // A client whose CNPJ has letters: the number column CGC stays empty (it
+    // cannot hold them), the database keeps the CNPJ beside the header, the
+    // lines hold 0 and the invoice list prints the CNPJ with its mask.
+    void clientWithLettersInCnpj()
+    {
+        Fixture f;
+        const QVariant gama = addClient(f.dm, "COMERCIAL GAMA", "12ABC34501DE35", "IE-G");
+        f.newInvoice("COMERCIAL G", "124");
+        QCOMPARE(f.w->fornecedor->text(), QStringLiteral("COMERCIAL GAMA"));
+        f.addLine("10", "3,00", "0,20", "0,050", "450,00");
+        f.fillHeader();
+        f.p.question("Confirma a Inclusão?", "Confirmação", true).question("Continua Lançamento?", "Confirmação", false);
+        f.w->BitBtn1->click();
+        QVERIFY_PROMPTS(f.p);
+        QCOMPARE(f.value("select count(*) from SAIDA_MADEIRAS S join SAIDA_MADEIRAS_CNPJ X on X.CODIGOSAIDA = "
+                         "S.CODIGOSAIDA where S.NF_NUMERO = 124 and S.CGC is null and X.CNPJ = '12ABC34501DE35'"),
+                 1.0);
+        QCOMPARE(f.value("select count(*) from SAIDA_MADEIRAS_DISCRIMINACAO where NFNUMERO = 124 and CPF = 0 and "
+                         "CODIGOFORNECEDOR = :c", {{"c", gama}}),
+                 1.0);
+
+        const QDate today = QDate::currentDate();
+        reports::ReportDocument doc(reports::RepSaida({{"INICIO", today}, {"FIM", today}}), f.dm.IBDatabase1);
+        doc.layoutAll();
+        const QString page = doc.pageLines(0).join(u'\n');
+        QVERIFY2(page.contains(QStringLiteral("COMERCIAL GAMA 12.ABC.345/01DE-35")), qPrintable(page));
+
+        // A number written into CGC later leaves nothing beside the header;
+        // deleting the header takes its CNPJ along.
+        data::execute(f.dm.IBDatabase1, QStringLiteral("update SAIDA_MADEIRAS set CGC = 11222333000181 where NF_NUMERO = 124"));
+        QCOMPARE(f.value("select count(*) from SAIDA_MADEIRAS_CNPJ"), 0.0);
+        data::execute(f.dm.IBDatabase1, QStringLiteral("update SAIDA_MADEIRAS set CGC = null where NF_NUMERO = 124"));
+        QCOMPARE(f.value("select count(*) from SAIDA_MADEIRAS_CNPJ"), 1.0);
+        data::execute(f.dm.IBDatabase1, QStringLiteral("delete from SAIDA_MADEIRAS where NF_NUMERO = 124"));
+        QCOMPARE(f.value("select count(*) from SAIDA_MADEIRAS_CNPJ"), 0.0);
     }
 
     // A number the client already has is refused before any line is typed;

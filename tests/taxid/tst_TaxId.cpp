@@ -84,7 +84,21 @@ void TestTaxId::cnpj_data()
     QTest::newRow("one digit short") << "0.000.000/0001-91" << false;
     QTest::newRow("one digit too many") << "11.222.333/0001-810" << false;
     QTest::newRow("a CPF is not a CNPJ") << "111.444.777-35" << false;
-    QTest::newRow("letter") << "11.222.333/OOO1-81" << false;
+    QTest::newRow("letters, check digits of the digit value") << "11.222.333/OOO1-81" << false;
+
+    // Letters in the root and branch count as their code minus 48 (A = 17).
+    QTest::newRow("alphanumeric masked") << "12.ABC.345/01DE-35" << true;
+    QTest::newRow("alphanumeric bare") << "12ABC34501DE35" << true;
+    QTest::newRow("letters only in the root") << "ZZ.ZZZ.ZZZ/ZZZZ-62" << true;
+    QTest::newRow("letter in the branch") << "00.000.000/000A-04" << true;
+    QTest::newRow("letters, letters' own check digits") << "11.222.333/OOO1-03" << true;
+    QTest::newRow("alphanumeric, wrong first digit") << "12.ABC.345/01DE-45" << false;
+    QTest::newRow("alphanumeric, wrong second digit") << "12.ABC.345/01DE-36" << false;
+    QTest::newRow("lower case letters") << "12.abc.345/01de-35" << false;
+    QTest::newRow("letter as first check digit") << "12.ABC.345/01DE-A5" << false;
+    QTest::newRow("letter as second check digit") << "12.ABC.345/01DE-3E" << false;
+    QTest::newRow("accented letter") << "12.ÁBC.345/01DE-35" << false;
+    QTest::newRow("letter beyond Z") << "12.AB[.345/01DE-35" << false;
     QTest::newRow("backslash") << "11.222.333\\0001-81" << false;
 }
 

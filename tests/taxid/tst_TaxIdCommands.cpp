@@ -46,6 +46,8 @@ void TestTaxIdCommands::singleChecks_data()
     QTest::newRow("cpf invalid") << QStringList{ "check-cpf", "111.444.777-36" } << 1 << "invalid\n";
     QTest::newRow("cnpj valid") << QStringList{ "check-cnpj", "11222333000181" } << 0 << "valid\n";
     QTest::newRow("cnpj invalid") << QStringList{ "check-cnpj", "00000000000000" } << 1 << "invalid\n";
+    QTest::newRow("cnpj alphanumeric") << QStringList{ "check-cnpj", "12.ABC.345/01DE-35" } << 0 << "valid\n";
+    QTest::newRow("cnpj letter check digit") << QStringList{ "check-cnpj", "12ABC34501DE3E" } << 1 << "invalid\n";
     QTest::newRow("ie valid") << QStringList{ "check-ie", "sp", "P-01100424.3/002" } << 0 << "valid\n";
     QTest::newRow("ie invalid") << QStringList{ "check-ie", "MT", "P-01100424.3/002" } << 1 << "invalid\n";
     QTest::newRow("empty value") << QStringList{ "check-cpf", "" } << 0 << "valid\n";
@@ -85,10 +87,13 @@ void TestTaxIdCommands::batch()
         "cpf\t\t111.444.777-35\n"         // kinds are upper case
         "\n"
         "CNPJ\t\t\n"                      // an empty value passes
+        "CNPJ\t\t12.ABC.345/01DE-35\n"     // letters in the root
+        "CNPJ\t\t12.ABC.345/01DE-53\n"     // its check digits swapped
+        "CNPJ\t\t12abc34501de35\n"         // lower case
         "IE\tAL\t240000048");             // last line without its end
     const Run r = run({ "check-batch" }, input);
     QCOMPARE(r.code, 0);
-    QCOMPARE(r.out, QString("1\n0\n1\n1\n1\n1\n0\n0\n0\n0\n0\n0\n0\n1\n1\n"));
+    QCOMPARE(r.out, QString("1\n0\n1\n1\n1\n1\n0\n0\n0\n0\n0\n0\n0\n1\n1\n0\n0\n1\n"));
     QVERIFY(r.err.isEmpty());
 
     QCOMPARE(run({ "check-batch" }).out, QString());
