@@ -4,30 +4,18 @@
 #include "widgets/MovementHeaderWindow.h"
 #include "widgets/PickerWindow.h"
 
-class QComboBox;
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
-class QSpinBox;
-class QTabWidget;
+#include "ui_UnitEntradaToros.h"
 
-namespace data { class TDM; class Query; }
-namespace widgets {
-class DBComboBox;
-class DBEdit;
-class DBGrid;
-class DBLookupComboBox;
-class DateEdit;
-class NumericEdit;
-class ZeroPadEdit;
-}
+namespace data { class TDM; }
+namespace widgets { class InvoiceTaxCarrier; }
 
 class TfrmEntradaTorosProdutos;
 
 // Log intake: one supplier invoice at a time (header here, one log per line
 // in TfrmEntradaTorosProdutos), and a tab to find and delete invoices.
-// A log line belongs to its invoice by number and supplier code.
-class TfrmEntradaToros : public widgets::MovementHeaderWindow
+// A log line belongs to its invoice by number and supplier code. The
+// controls are the form's, under the names the handlers use.
+class TfrmEntradaToros : public widgets::MovementHeaderWindow, public Ui::TfrmEntradaToros
 {
     Q_OBJECT
 public:
@@ -54,29 +42,8 @@ public:
     // the line window closes): sums asked of the database.
     void recalculateTotals();
 
-    // Controls, under the names the handlers use.
-    widgets::DBEdit *fornecedor, *inscricao, *DBEDIT6, *DBEdit1, *hora;
-    widgets::ZeroPadEdit *nota;
-    widgets::DateEdit *data, *saida;
-    QLineEdit *maskedit1;
-    widgets::DBEdit *NOME_TRANSPORTADOR, *PLACA, *CNPJ_CPF, *ENDERECO_TRANSPORTADOR, *UF_TRANSPORTADOR,
-        *IE_TRANSPORTADOR, *ESPECIE, *MARCA;
-    widgets::DBComboBox *FRETE, *PLACA_UF;
-    widgets::DBLookupComboBox *MUNICIPIO_TRANSPORTADOR;
-    widgets::NumericEdit *NUMERO, *PESO_BRUTO, *PESO_LIQUIDO;
-    widgets::DBGrid *DBGrid2, *DBGrid3;
-    QPushButton *BitBtn12, *BitBtn9, *BitBtn10, *BitBtn11;
-    widgets::NumericEdit *quantidade, *totalproduto, *totalnota, *bcicms, *aliqicms, *BASE_CALCULO_ICMS_SUBST,
-        *bcfunrural, *aliqfunrural, *VALOR_FRETE, *VALOR_SEGURO, *OUTRAS_DESPESAS, *valicms, *VALOR_ICMS_SUBST,
-        *valfunrural, *VALOR_IPI;
-    QSpinBox *nota1;
-    widgets::DBLookupComboBox *fornecedor1;
-    QPushButton *BitBtn8;
-    widgets::DBGrid *DBGrid1, *DBGrid6, *DBGrid4, *DBGrid5;
-    widgets::DBEdit *DBEdit2;
-    QTabWidget *PageControl1;
-    QPushButton *BitBtn4, *BitBtn2, *BitBtn1, *BitBtn5, *BitBtn13, *BitBtn6, *BitBtn7, *BitBtn3;
-    QPushButton *NavFirst, *NavPrior, *NavNext, *NavLast;
+    // The emission date, not QWidget's own data.
+    using Ui::TfrmEntradaToros::data;
 
     // Handlers, named after the control and the event.
     void FormShow() override;
@@ -94,17 +61,7 @@ public:
     void BitBtn12Click(); // line "Incluir"
     void BitBtn13Click(); // "&Confirma": delete the invoice
     void notaEnter();
-    void dataEnter();
-    void saidaEnter();
-    void maskedit1Exit();
-    void MUNICIPIO_TRANSPORTADORExit();
-    void PESO_LIQUIDOExit();
-    void takeProductsTotal(widgets::NumericEdit *edit);
-    void aliqicmsExit();
-    void aliqfunruralExit();
-    void OUTRAS_DESPESASExit();
     void nota1Changed(const QString &text);
-    void DBGrid1Follow();
     void TabLancamentoSelected();
     void TabPesquisaSelected();
 
@@ -115,9 +72,7 @@ protected:
     void linesChanged() override;
 
 private:
-    void buildUi();
-    QWidget *buildEntryTab();
-    QWidget *buildSearchTab();
+    void connectHandlers();
     void setLineButtons(bool include, bool others);
     void restrictLines();
     bool invoiceNumberTaken() const;
@@ -126,7 +81,6 @@ private:
     // number was changed after lines were saved, until "&Gravar" moves them.
     rules::InvoiceKey headerKey() const;
     rules::InvoiceKey linesKey() const;
-    void writeResult(widgets::NumericEdit *edit, const QString &column, double value);
     void setIdleButtons();
     void chooseSupplier();
 
@@ -134,5 +88,6 @@ private:
     rules::LogInvoice m_invoices;
     rules::InvoiceKey m_linesKey;
     widgets::Picker m_supplierPicker;
+    widgets::InvoiceTaxCarrier *m_taxCarrier = nullptr;
     bool m_switchingTab = false;
 };

@@ -92,23 +92,30 @@ QVector<QPushButton *> MovementHeaderWindow::navigator(QHBoxLayout *bar, data::D
     const QStringList texts = {QStringLiteral("|<"), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral(">|")};
     const QStringList names = {QStringLiteral("NavFirst"), QStringLiteral("NavPrior"), QStringLiteral("NavNext"),
                                QStringLiteral("NavLast")};
-    void (data::DataSet::*steps[])() = {&data::DataSet::first, &data::DataSet::prior, &data::DataSet::next,
-                                        &data::DataSet::last};
     QVector<QPushButton *> buttons;
     for (int i = 0; i < 4; ++i) {
         QPushButton *b = barButton(texts[i], names[i], hints.value(i));
         b->setFixedWidth(34);
         bar->addWidget(b);
+        buttons << b;
+    }
+    navigator(buttons, rows);
+    return buttons;
+}
+
+void MovementHeaderWindow::navigator(const QVector<QPushButton *> &buttons, data::DataSet *rows)
+{
+    void (data::DataSet::*steps[])() = {&data::DataSet::first, &data::DataSet::prior, &data::DataSet::next,
+                                        &data::DataSet::last};
+    for (int i = 0; i < 4 && i < buttons.size(); ++i) {
         auto step = steps[i];
-        onClick(b, [this, rows, step] {
+        onClick(buttons[i], [this, rows, step] {
             // Moving off a line being typed would post it unchecked.
             if (rows == m_lines && lineWindowBusy())
                 return;
             (rows->*step)();
         });
-        buttons << b;
     }
-    return buttons;
 }
 
 void MovementHeaderWindow::stepLines(void (data::DataSet::*step)())

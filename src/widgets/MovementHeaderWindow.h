@@ -78,6 +78,8 @@ protected:
     // "|<", "<", ">", ">|" over `rows`, with their hints when given. Moving
     // through the lines waits for a line being typed.
     QVector<QPushButton *> navigator(QHBoxLayout *bar, data::DataSet *rows, const QStringList &hints = {});
+    // The same over the four buttons of a form, in that order.
+    void navigator(const QVector<QPushButton *> &buttons, data::DataSet *rows);
     // The line buttons "Proximo" and "Anterior".
     void stepLines(void (data::DataSet::*step)());
     // The line delete button: asks, deletes the current line, then
