@@ -27,7 +27,7 @@ const QString kLancamento = QStringLiteral("Lançamento");
 } // namespace
 
 TfrmEntradaToros::TfrmEntradaToros(data::TDM *dm_, QWidget *parent)
-    : MovementHeaderWindow(parent), dm(dm_), m_invoices(dm_->IBDatabase1)
+    : InvoiceHeaderWindow(parent), dm(dm_), m_invoices(dm_->IBDatabase1)
 {
     setupUi(this);
     FormBinder::bind(this, {{QString(), dm->DSEntrada},
@@ -46,6 +46,7 @@ TfrmEntradaToros::TfrmEntradaToros(data::TDM *dm_, QWidget *parent)
                   {BitBtn13, BitBtn7}});
     setTotalsDisplay(quantidade, QStringLiteral("#0.000"), totalproduto, QStringLiteral("#0.00"));
     setLinesGrids(DBGrid2, DBGrid3);
+    setInvoice({dm->TEntrada, dm->QFornecedor, dm->QMunicipio, dm->TEntrada1, dm->TEntradaDiscriminacao1});
     connectHandlers();
 }
 
@@ -69,7 +70,6 @@ void TfrmEntradaToros::connectHandlers()
     click(BitBtn12, &TfrmEntradaToros::BitBtn12Click);
     click(BitBtn13, &TfrmEntradaToros::BitBtn13Click);
 
-    onEnter(nota, [this] { notaEnter(); });
     InvoiceTaxCarrier::Hooks hooks;
     hooks.header = dm->TEntrada;
     hooks.municipalities = dm->QMunicipio;
@@ -81,9 +81,8 @@ void TfrmEntradaToros::connectHandlers()
     };
     hooks.save = [this] { BitBtn1Click(); };
     m_taxCarrier = new InvoiceTaxCarrier(this, std::move(hooks));
-    connect(nota1, &QSpinBox::textChanged, this, &TfrmEntradaToros::nota1Changed);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        if (m_switchingTab)
+        if (switchingPage())
             return;
         guarded(this, [&] { index == 1 ? TabPesquisaSelected() : TabLancamentoSelected(); });
     });
@@ -94,9 +93,7 @@ void TfrmEntradaToros::connectHandlers()
 void TfrmEntradaToros::FormShow()
 {
     dm->TEntrada->close();
-    m_switchingTab = true;
-    PageControl1->setCurrentIndex(0);
-    m_switchingTab = false;
+    showPage(0);
     BitBtn7->hide();
     BitBtn6->show();
     NOME_TRANSPORTADOR->setFocus();
@@ -124,19 +121,7 @@ TfrmEntradaToros::InvoiceFields TfrmEntradaToros::invoiceFields() const
     return f;
 }
 
-rules::InvoiceKey TfrmEntradaToros::headerKey() const
-{
-    rules::InvoiceKey key;
-    key.number = nota->value();
-    if (dm->TEntrada->isActive())
-        key.supplier = dm->TEntrada->value(QStringLiteral("CODIGOFORNECEDOR"));
-    return key;
-}
 
-rules::InvoiceKey TfrmEntradaToros::linesKey() const
-{
-    return m_linesKey.isValid() ? m_linesKey : headerKey();
-}
 
 QString TfrmEntradaToros::data_text() const
 {
@@ -173,13 +158,6 @@ void TfrmEntradaToros::chooseSupplier()
     nota->setFocus();
 }
 
-void TfrmEntradaToros::notaEnter()
-{
-    if (!fornecedor->text().isEmpty())
-        BitBtn12->setEnabled(true);
-    else
-        setLineButtons(false, false);
-}
 
 
 
@@ -193,25 +171,16 @@ void TfrmEntradaToros::notaEnter()
 
 // Lines --------------------------------------------------------------------
 
-void TfrmEntradaToros::restrictLines()
-{
-    const rules::InvoiceKey key = linesKey();
-    filterLines(key.number, key.supplier);
-}
 
-bool TfrmEntradaToros::invoiceNumberTaken() const
+QString TfrmEntradaToros::numberRefusal() const
 {
     // Lines left without a header hold their number too; only this header's
     // own lines do not count against it.
-    return m_invoices.numberTaken(headerKey(), m_linesKey);
+    if (m_invoices.numberTaken(headerKey(), m_linesKey))
+        return QStringLiteral("Nota Fiscal %1 já lançada para este Fornecedor, Verifíque!").arg(nota->text());
+    return {};
 }
 
-void TfrmEntradaToros::setLineButtons(bool include, bool others)
-{
-    BitBtn12->setEnabled(include);
-    for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11})
-        b->setEnabled(others);
-}
 
 void TfrmEntradaToros::BitBtn12Click()
 {
@@ -223,9 +192,8 @@ void TfrmEntradaToros::BitBtn12Click()
         nota->setFocus();
         return;
     }
-    if (invoiceNumberTaken()) {
-        inform(QStringLiteral("Nota Fiscal %1 já lançada para este Fornecedor, Verifíque!").arg(nota->text()),
-               kLancamento, this);
+    if (const QString refusal = numberRefusal(); !refusal.isEmpty()) {
+        inform(refusal, kLancamento, this);
         nota->setFocus();
         return;
     }
@@ -244,15 +212,8 @@ void TfrmEntradaToros::BitBtn12Click()
 
 void TfrmEntradaToros::lineWindowClosed()
 {
-    if (!dm->TEntrada->isActive())
-        return;
-    restrictLines();
-    if (dm->TEntrada_discriminacao->isEmpty())
-        return;
-    showLinesGrid(true);
-    for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11})
-        b->setEnabled(true);
-    recalculateTotals();
+    if (dm->TEntrada->isActive())
+        showInvoiceLines();
 }
 
 LineTotals TfrmEntradaToros::lineTotals()
@@ -261,19 +222,6 @@ LineTotals TfrmEntradaToros::lineTotals()
     return {totals.volume, totals.value, totals.lines};
 }
 
-void TfrmEntradaToros::recalculateTotals()
-{
-    restrictLines();
-    const LineTotals totals = lineTotals();
-    // The header stores the totals as they are shown.
-    if (dm->TEntrada->isEditing()) {
-        dm->TEntrada->setValue(QStringLiteral("VALOR_TOTAL_PRODUTOS"),
-                               core::editValue(core::formatAmount(totals.value, QStringLiteral("#0.00"))));
-        dm->TEntrada->setValue(QStringLiteral("QUANTIDADE"),
-                               core::editValue(core::formatAmount(totals.volume, QStringLiteral("#0.000"))));
-    }
-    showTotals(totals);
-}
 
 void TfrmEntradaToros::BitBtn9Click()
 {
@@ -305,20 +253,7 @@ void TfrmEntradaToros::BitBtn1Click()
     if (lineWindowBusy())
         return;
     MovementSave save;
-    save.checks = {
-        {[this] { return fornecedor->text().isEmpty(); }, QStringLiteral("Fornecedor deve ser informado!"), nullptr},
-        {[this] { return nota->text() == QStringLiteral("000000"); },
-         QStringLiteral("Numero da Nota Fiscal deve ser informado!"), nota},
-        {[this] { return invoiceNumberTaken(); },
-         QStringLiteral("Nota Fiscal %1 já lançada para este Fornecedor, Verifíque!").arg(nota->text()), nota},
-        {[this] { return !data->isValidDate(); }, QStringLiteral("Data de Emissão deve ser informada!"), data},
-        {[this] { return !saida->isValidDate(); }, QStringLiteral("Data da Saida deve ser informada!"), saida},
-        {[this] { return NOME_TRANSPORTADOR->text().trimmed().isEmpty(); },
-         QStringLiteral("Transportador deve ser informado!"), NOME_TRANSPORTADOR},
-        {[this] { return totalproduto->isZero(); }, QStringLiteral("Valor Total dos Produtos deve ser informado!"),
-         totalproduto},
-        {[this] { return totalnota->isZero(); }, QStringLiteral("Valor Total da Nota deve ser informada!"), totalnota},
-    };
+    save.checks = headerChecks();
     save.confirmText = QStringLiteral("Confirma a Inclusão?");
     save.declined = [this] { nota->setFocus(); };
     save.post = [this] {
@@ -354,33 +289,9 @@ void TfrmEntradaToros::BitBtn1Click()
 
 void TfrmEntradaToros::BitBtn2Click()
 {
-    if (lineWindowBusy())
-        return;
-    if (dm->TEntrada_discriminacao->isActive() && !dm->TEntrada_discriminacao->isEmpty()) {
-        error(QStringLiteral("Para cancelamento deste lançamento, exclua primeiro o(s) produto(s) informado(s)!"),
-              kLancamento, this);
-        BitBtn9->setFocus();
-        return;
-    }
-    dm->TEntrada->cancel();
-    dm->TEntrada->close();
-    dm->TEntrada_discriminacao->cancel();
-    dm->TEntrada_discriminacao->close();
-    m_linesKey = {};
-    dm->QFornecedor->close();
-    dm->QMunicipio->close();
-    setIdleButtons();
-    NOME_TRANSPORTADOR->setFocus();
-    data->clearDate();
-    showLinesGrid(false);
+    cancelInvoice();
 }
 
-void TfrmEntradaToros::setIdleButtons()
-{
-    for (QPushButton *b : {BitBtn4, BitBtn3, BitBtn5, BitBtn6})
-        b->setEnabled(true);
-    setLineButtons(false, false);
-}
 
 void TfrmEntradaToros::BitBtn3Click()
 {
@@ -418,18 +329,14 @@ void TfrmEntradaToros::BitBtn6Click()
         return;
     }
     dm->QEntrada->close();
-    m_switchingTab = true;
-    PageControl1->setCurrentIndex(1);
-    m_switchingTab = false;
+    showPage(1);
     TabPesquisaSelected();
     fornecedor1->setFocus();
 }
 
 void TfrmEntradaToros::BitBtn7Click()
 {
-    m_switchingTab = true;
-    PageControl1->setCurrentIndex(0);
-    m_switchingTab = false;
+    showPage(0);
     TabLancamentoSelected();
 }
 
@@ -457,48 +364,7 @@ void TfrmEntradaToros::TabLancamentoSelected()
     NOME_TRANSPORTADOR->setFocus();
 }
 
-void TfrmEntradaToros::nota1Changed(const QString &text)
-{
-    if (text.trimmed().size() > 6) {
-        error(QStringLiteral("Quantidade de digitos informados excedeu o permitindo, Verifique!"),
-              QStringLiteral("Informação"), this);
-        nota1->setFocus();
-        // Cleared once the key that overflowed it has been taken in.
-        QMetaObject::invokeMethod(nota1, [this] { nota1->setValue(0); nota1->selectAll(); }, Qt::QueuedConnection);
-    }
-}
 
-void TfrmEntradaToros::BitBtn8Click()
-{
-    if (!fornecedor1->hasSelection()) {
-        inform(QStringLiteral("Fornecedor deve ser informado!"), QStringLiteral("Informação"), this);
-        fornecedor1->setFocus();
-        return;
-    }
-    const QString supplier = fornecedor1->listText();
-    auto *invoices = dm->TEntrada1;
-    invoices->close();
-    if (nota1->value() > 0)
-        invoices->setFilter(QStringLiteral("RAZAO_SOCIAL = :nome and NF_NUMERO = :nf"),
-                            {{QStringLiteral("nome"), supplier}, {QStringLiteral("nf"), nota1->value()}});
-    else
-        invoices->setFilter(QStringLiteral("RAZAO_SOCIAL = :nome"), {{QStringLiteral("nome"), supplier}});
-    invoices->setFiltered(true);
-    invoices->setIndexFieldNames(QStringLiteral("NF_NUMERO"));
-    invoices->open();
-    BitBtn13->show();
-    if (!invoices->isEmpty()) {
-        // The lines follow the invoice under the cursor (number and supplier).
-        dm->TEntradaDiscriminacao1->open();
-        return;
-    }
-    invoices->close();
-    dm->TEntradaDiscriminacao1->close();
-    error(QStringLiteral("Não há Nota Fiscal para vizualizar com os critérios informados!"),
-          QStringLiteral("Informação"), this);
-    fornecedor1->setFocus();
-    BitBtn13->hide();
-}
 
 void TfrmEntradaToros::BitBtn13Click()
 {

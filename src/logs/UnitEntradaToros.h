@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rules/LogInvoice.h"
-#include "widgets/MovementHeaderWindow.h"
+#include "InvoiceHeaderWindow.h"
 #include "widgets/PickerWindow.h"
 
 #include "ui_UnitEntradaToros.h"
@@ -15,7 +15,7 @@ class TfrmEntradaTorosProdutos;
 // in TfrmEntradaTorosProdutos), and a tab to find and delete invoices.
 // A log line belongs to its invoice by number and supplier code. The
 // controls are the form's, under the names the handlers use.
-class TfrmEntradaToros : public widgets::MovementHeaderWindow, public Ui::TfrmEntradaToros
+class TfrmEntradaToros : public InvoiceHeaderWindow, public Ui::TfrmEntradaToros
 {
     Q_OBJECT
 public:
@@ -38,10 +38,6 @@ public:
     InvoiceFields invoiceFields() const;
     QString data_text() const;
 
-    // The invoice totals recalculation (after a line is deleted here and when
-    // the line window closes): sums asked of the database.
-    void recalculateTotals();
-
     // The emission date, not QWidget's own data.
     using Ui::TfrmEntradaToros::data;
 
@@ -54,14 +50,11 @@ public:
     void BitBtn5Click();  // "E&xcluir"
     void BitBtn6Click();  // "&Pesquisar"
     void BitBtn7Click();  // "Ca&dastro"
-    void BitBtn8Click();  // "Pesquisar" on the search tab
     void BitBtn9Click();  // line "Excluir"
     void BitBtn10Click(); // line "Proximo"
     void BitBtn11Click(); // line "Anterior"
     void BitBtn12Click(); // line "Incluir"
     void BitBtn13Click(); // "&Confirma": delete the invoice
-    void notaEnter();
-    void nota1Changed(const QString &text);
     void TabLancamentoSelected();
     void TabPesquisaSelected();
 
@@ -73,21 +66,11 @@ protected:
 
 private:
     void connectHandlers();
-    void setLineButtons(bool include, bool others);
-    void restrictLines();
-    bool invoiceNumberTaken() const;
-    // The invoice as the header now says (number and supplier), and the one
-    // its lines were saved under while it is entered; they differ when the
-    // number was changed after lines were saved, until "&Gravar" moves them.
-    rules::InvoiceKey headerKey() const;
-    rules::InvoiceKey linesKey() const;
-    void setIdleButtons();
+    QString numberRefusal() const override;
     void chooseSupplier();
 
     data::TDM *dm;
     rules::LogInvoice m_invoices;
-    rules::InvoiceKey m_linesKey;
     widgets::Picker m_supplierPicker;
     widgets::InvoiceTaxCarrier *m_taxCarrier = nullptr;
-    bool m_switchingTab = false;
 };
