@@ -27,7 +27,7 @@ const QString kNoNumber = QStringLiteral("000000");
 } // namespace
 
 TfrmSaidaMadeiras::TfrmSaidaMadeiras(data::TDM *dm_, QWidget *parent)
-    : MovementHeaderWindow(parent), dm(dm_), m_sale(dm_->IBDatabase1)
+    : InvoiceHeaderWindow(parent), dm(dm_), m_sale(dm_->IBDatabase1)
 {
     setupUi(this);
     FormBinder::bind(this, {{QString(), dm->DSSaida},
@@ -46,6 +46,7 @@ TfrmSaidaMadeiras::TfrmSaidaMadeiras(data::TDM *dm_, QWidget *parent)
                   {BitBtn13, BitBtn7}});
     setTotalsDisplay(quantidade, QStringLiteral("#0.000"), totalproduto, QStringLiteral("#0.00"));
     setLinesGrids(DBGrid2, DBGrid3);
+    setInvoice({dm->TSaida, dm->QCredor, dm->QMunicipio, dm->TSaida1, dm->TSaida_Discriminacao1});
     connectHandlers();
 }
 
@@ -66,7 +67,6 @@ void TfrmSaidaMadeiras::connectHandlers()
     onClick(BitBtn10, [this] { stepLines(&data::DataSet::next); });
     onClick(BitBtn11, [this] { stepLines(&data::DataSet::prior); });
 
-    onEnter(nota, [this] { notaEnter(); });
     onExit(nota, [this] { notaExit(); });
     InvoiceTaxCarrier::Hooks hooks;
     hooks.header = dm->TSaida;
@@ -79,9 +79,8 @@ void TfrmSaidaMadeiras::connectHandlers()
     hooks.save = [this] { BitBtn1Click(); };
     new InvoiceTaxCarrier(this, std::move(hooks));
     onExit(DBGrid1, [this] { fornecedor1->setFocus(); });
-    connect(nota1, &QSpinBox::textChanged, this, &TfrmSaidaMadeiras::nota1Changed);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!m_switchingTab)
+        if (!switchingPage())
             guarded(this, [&] { index == 1 ? TabPesquisaSelected() : TabLancamentoSelected(); });
     });
 }
@@ -98,26 +97,8 @@ void TfrmSaidaMadeiras::FormShow()
     NOME_TRANSPORTADOR->setFocus();
 }
 
-void TfrmSaidaMadeiras::showPage(int index)
-{
-    m_switchingTab = true;
-    PageControl1->setCurrentIndex(index);
-    m_switchingTab = false;
-}
 
-rules::InvoiceKey TfrmSaidaMadeiras::headerKey() const
-{
-    rules::InvoiceKey key;
-    key.number = nota->value();
-    if (dm->TSaida->isActive())
-        key.supplier = dm->TSaida->value(QStringLiteral("CODIGOFORNECEDOR"));
-    return key;
-}
 
-rules::InvoiceKey TfrmSaidaMadeiras::linesKey() const
-{
-    return m_linesKey.isValid() ? m_linesKey : headerKey();
-}
 
 SaleLineInvoice TfrmSaidaMadeiras::lineInvoice() const
 {
@@ -175,25 +156,11 @@ void TfrmSaidaMadeiras::chooseClient()
     nota->setFocus();
 }
 
-void TfrmSaidaMadeiras::notaEnter()
-{
-    if (!fornecedor->text().isEmpty())
-        BitBtn12->setEnabled(true);
-    else
-        setLineButtons(false, false);
-}
 
 void TfrmSaidaMadeiras::notaExit()
 {
-    if (!dm->TSaida->isEditing() || lineWindowBusy())
-        return;
-    restrictLines();
-    if (lines()->isEmpty())
-        return;
-    showLinesGrid(true);
-    for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11})
-        b->setEnabled(true);
-    recalculateTotals();
+    if (dm->TSaida->isEditing() && !lineWindowBusy())
+        showInvoiceLines();
 }
 
 
@@ -208,18 +175,7 @@ void TfrmSaidaMadeiras::notaExit()
 
 // Lines ------------------------------------------------------------------------
 
-void TfrmSaidaMadeiras::restrictLines()
-{
-    const rules::InvoiceKey key = linesKey();
-    filterLines(key.number, key.supplier);
-}
 
-void TfrmSaidaMadeiras::setLineButtons(bool include, bool others)
-{
-    BitBtn12->setEnabled(include);
-    for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11})
-        b->setEnabled(others);
-}
 
 void TfrmSaidaMadeiras::BitBtn12Click()
 {
@@ -248,15 +204,8 @@ void TfrmSaidaMadeiras::BitBtn12Click()
 
 void TfrmSaidaMadeiras::lineWindowClosed()
 {
-    if (!dm->TSaida->isActive())
+    if (!dm->TSaida->isActive() || !showInvoiceLines())
         return;
-    restrictLines();
-    if (lines()->isEmpty())
-        return;
-    showLinesGrid(true);
-    for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11})
-        b->setEnabled(true);
-    recalculateTotals();
     activateWindow();
     totalnota->setFocus();
 }
@@ -267,18 +216,6 @@ LineTotals TfrmSaidaMadeiras::lineTotals()
     return {totals.volume, totals.value, totals.lines};
 }
 
-void TfrmSaidaMadeiras::recalculateTotals()
-{
-    const LineTotals totals = lineTotals();
-    // The header stores the totals as they are shown: 1,23456 m3 as 1,235.
-    if (dm->TSaida->isEditing()) {
-        dm->TSaida->setValue(QStringLiteral("VALOR_TOTAL_PRODUTOS"),
-                             core::editValue(core::formatAmount(totals.value, QStringLiteral("#0.00"))));
-        dm->TSaida->setValue(QStringLiteral("QUANTIDADE"),
-                             core::editValue(core::formatAmount(totals.volume, QStringLiteral("#0.000"))));
-    }
-    showTotals(totals);
-}
 
 void TfrmSaidaMadeiras::linesChanged()
 {
@@ -298,19 +235,7 @@ void TfrmSaidaMadeiras::BitBtn1Click()
     if (lineWindowBusy() || !dm->TSaida->isEditing())
         return;
     MovementSave save;
-    save.checks = {
-        {[this] { return fornecedor->text().isEmpty(); }, QStringLiteral("Fornecedor deve ser informado!"), nullptr},
-        {[this] { return nota->text() == kNoNumber; }, QStringLiteral("Numero da Nota Fiscal deve ser informado!"), nota},
-        {[this] { return !numberRefusal().isEmpty(); }, QString(), nota},
-        {[this] { return !data->isValidDate(); }, QStringLiteral("Data de Emissão deve ser informada!"), data},
-        {[this] { return !saida->isValidDate(); }, QStringLiteral("Data da Saida deve ser informada!"), saida},
-        {[this] { return NOME_TRANSPORTADOR->text().trimmed().isEmpty(); },
-         QStringLiteral("Transportador deve ser informado!"), NOME_TRANSPORTADOR},
-        {[this] { return totalproduto->isZero(); }, QStringLiteral("Valor Total dos Produtos deve ser informado!"),
-         totalproduto},
-        {[this] { return totalnota->isZero(); }, QStringLiteral("Valor Total da Nota deve ser informada!"), totalnota},
-    };
-    save.checks[2].message = numberRefusal();
+    save.checks = headerChecks();
     // Without a client the picker is shown again.
     if (fornecedor->text().isEmpty()) {
         passChecks({save.checks.first()}, this);
@@ -350,27 +275,7 @@ void TfrmSaidaMadeiras::BitBtn1Click()
 
 void TfrmSaidaMadeiras::BitBtn2Click()
 {
-    if (lineWindowBusy())
-        return;
-    if (lines()->isActive() && !lines()->isEmpty()) {
-        error(QStringLiteral("Para cancelamento deste lançamento, exclua primeiro o(s) produto(s) informado(s)!"),
-              kLancamento, this);
-        BitBtn9->setFocus();
-        return;
-    }
-    dm->TSaida->cancel();
-    dm->TSaida->close();
-    lines()->cancel();
-    lines()->close();
-    m_linesKey = {};
-    dm->QCredor->close();
-    dm->QMunicipio->close();
-    for (QPushButton *b : {BitBtn4, BitBtn3, BitBtn5, BitBtn6})
-        b->setEnabled(true);
-    setLineButtons(false, false);
-    NOME_TRANSPORTADOR->setFocus();
-    data->clearDate();
-    showLinesGrid(false);
+    cancelInvoice();
 }
 
 void TfrmSaidaMadeiras::BitBtn3Click()
@@ -452,45 +357,7 @@ void TfrmSaidaMadeiras::TabLancamentoSelected()
     NOME_TRANSPORTADOR->setFocus();
 }
 
-void TfrmSaidaMadeiras::nota1Changed(const QString &text)
-{
-    if (text.trimmed().size() > 6) {
-        error(QStringLiteral("Quantidade de digitos informados excedeu o permitindo, Verifique!"), kInformacao, this);
-        nota1->setFocus();
-        // Cleared once the key that overflowed it has been taken in.
-        QMetaObject::invokeMethod(nota1, [this] { nota1->setValue(0); nota1->selectAll(); }, Qt::QueuedConnection);
-    }
-}
 
-void TfrmSaidaMadeiras::BitBtn8Click()
-{
-    if (!fornecedor1->hasSelection()) {
-        inform(QStringLiteral("Fornecedor deve ser informado!"), kInformacao, this);
-        fornecedor1->setFocus();
-        return;
-    }
-    const QString client = fornecedor1->listText();
-    auto *invoices = dm->TSaida1;
-    invoices->close();
-    if (nota1->value() > 0)
-        invoices->setFilter(QStringLiteral("RAZAO_SOCIAL = :nome and NF_NUMERO = :nf"),
-                            {{QStringLiteral("nome"), client}, {QStringLiteral("nf"), nota1->value()}});
-    else
-        invoices->setFilter(QStringLiteral("RAZAO_SOCIAL = :nome"), {{QStringLiteral("nome"), client}});
-    invoices->setFiltered(true);
-    invoices->setIndexFieldNames(QStringLiteral("NF_NUMERO"));
-    invoices->open();
-    BitBtn13->show();
-    if (!invoices->isEmpty()) {
-        dm->TSaida_Discriminacao1->open();
-        return;
-    }
-    invoices->close();
-    dm->TSaida_Discriminacao1->close();
-    error(QStringLiteral("Não há Nota Fiscal para vizualizar com os critérios informados!"), kInformacao, this);
-    fornecedor1->setFocus();
-    BitBtn13->hide();
-}
 
 void TfrmSaidaMadeiras::BitBtn13Click()
 {
