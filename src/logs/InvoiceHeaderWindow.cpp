@@ -122,6 +122,49 @@ QVector<SaveCheck> InvoiceHeaderWindow::headerChecks()
     };
 }
 
+bool InvoiceHeaderWindow::startInvoice(const QString &noParties, const QString &caption)
+{
+    if (!partiesExist(m_sets.parties, noParties, caption))
+        return false;
+    for (const char *name : {"BitBtn4", "BitBtn3", "BitBtn6", "BitBtn5"})
+        control<QPushButton>(this, name)->setEnabled(false);
+    m_sets.header->open();
+    m_sets.header->append();
+    m_linesKey = {};
+    m_sets.municipalities->open();
+    return true;
+}
+
+void InvoiceHeaderWindow::writeParty(const PickedRow &row, const QString &name, const QString &taxNumber,
+                                     const QString &registration, const QString &code)
+{
+    writeInto(m_party, row.value(name));
+    writeInto(control<DBEdit>(this, "DBEdit1"), row.value(taxNumber));
+    writeInto(control<DBEdit>(this, "inscricao"), row.value(registration));
+    writeInto(control<DBEdit>(this, "DBEDIT6"), row.value(code));
+}
+
+void InvoiceHeaderWindow::returnToMenu()
+{
+    m_nota1->setValue(0);
+    m_sets.header->cancel();
+    lines()->cancel();
+    m_linesKey = {};
+    closeOwnedDataSets();
+    for (const char *name : {"BitBtn4", "BitBtn5", "BitBtn6"})
+        control<QPushButton>(this, name)->setEnabled(true);
+    showLinesGrid(false);
+    closeWindow(QDialog::Rejected);
+}
+
+void InvoiceHeaderWindow::finishInvoices()
+{
+    closeOwnedDataSets();
+    for (const char *name : {"BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6"})
+        control<QPushButton>(this, name)->setEnabled(true);
+    closeWindow(QDialog::Accepted);
+}
+
 void InvoiceHeaderWindow::cancelInvoice()
 {
     if (lineWindowBusy())

@@ -3,6 +3,7 @@
 #include "rules/LogInvoice.h"
 #include "widgets/MovementHeaderWindow.h"
 #include "widgets/MovementWindow.h"
+#include "widgets/PickerWindow.h"
 
 class QPushButton;
 class QSpinBox;
@@ -56,8 +57,17 @@ protected:
     // numberRefusal().
     QVector<widgets::SaveCheck> headerChecks();
     virtual QString numberRefusal() const = 0;
+    // "&Incluir": a new invoice row, once there are parties to choose from.
+    bool startInvoice(const QString &noParties, const QString &caption);
+    // The chosen party's name, tax number, state registration and code.
+    void writeParty(const widgets::PickedRow &row, const QString &name, const QString &taxNumber,
+                    const QString &registration, const QString &code);
     // "&Cancelar": refused while lines are stored; else the invoice is dropped.
     void cancelInvoice();
+    // "&Retornar": the row being typed is dropped and the window closes.
+    void returnToMenu();
+    // No to "Continua Lançamento?": the window closes.
+    void finishInvoices();
     // The search page's page switch, without running its selection handlers.
     void showPage(int index);
     bool switchingPage() const { return m_switchingTab; }

@@ -130,16 +130,8 @@ QString TfrmEntradaToros::data_text() const
 
 void TfrmEntradaToros::BitBtn4Click()
 {
-    if (!partiesExist(dm->QFornecedor, QStringLiteral("Não há Fornecedor(es) Cadastrado(s), Verifíque!"),
-                      QStringLiteral("Entrada")))
-        return;
-    for (QPushButton *b : {BitBtn4, BitBtn3, BitBtn6, BitBtn5})
-        b->setEnabled(false);
-    dm->TEntrada->open();
-    dm->TEntrada->append();
-    m_linesKey = {};
-    dm->QMunicipio->open();
-    chooseSupplier();
+    if (startInvoice(QStringLiteral("Não há Fornecedor(es) Cadastrado(s), Verifíque!"), QStringLiteral("Entrada")))
+        chooseSupplier();
 }
 
 // The supplier's CPF goes into the invoice's CGC; closed without a choice,
@@ -149,12 +141,8 @@ void TfrmEntradaToros::chooseSupplier()
     const std::optional<PickedRow> row = m_supplierPicker.choose();
     if (!row)
         return;
-    if (!row->isEmpty()) {
-        writeInto(fornecedor, row->value(QStringLiteral("NOMEFORNECEDOR")));
-        writeInto(DBEdit1, row->value(QStringLiteral("CPF")));
-        writeInto(inscricao, row->value(QStringLiteral("INSCESTADUAL")));
-        writeInto(DBEDIT6, row->value(QStringLiteral("CODIGOFORNECEDOR")));
-    }
+    if (!row->isEmpty())
+        writeParty(*row, QStringLiteral("NOMEFORNECEDOR"), QStringLiteral("CPF"), QStringLiteral("INSCESTADUAL"), QStringLiteral("CODIGOFORNECEDOR"));
     nota->setFocus();
 }
 
@@ -278,12 +266,7 @@ void TfrmEntradaToros::BitBtn1Click()
         chooseSupplier();
         nota->setFocus();
     };
-    save.finished = [this] {
-        closeOwnedDataSets();
-        for (QPushButton *b : {BitBtn3, BitBtn4, BitBtn5, BitBtn6})
-            b->setEnabled(true);
-        closeWindow(QDialog::Accepted);
-    };
+    save.finished = [this] { finishInvoices(); };
     runMovementSave(this, save);
 }
 
@@ -295,15 +278,7 @@ void TfrmEntradaToros::BitBtn2Click()
 
 void TfrmEntradaToros::BitBtn3Click()
 {
-    nota1->setValue(0);
-    dm->TEntrada->cancel();
-    dm->TEntrada_discriminacao->cancel();
-    m_linesKey = {};
-    closeOwnedDataSets();
-    for (QPushButton *b : {BitBtn4, BitBtn5, BitBtn6})
-        b->setEnabled(true);
-    showLinesGrid(false);
-    closeWindow(QDialog::Rejected);
+    returnToMenu();
 }
 
 // Search and delete ----------------------------------------------------------

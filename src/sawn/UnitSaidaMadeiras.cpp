@@ -128,15 +128,8 @@ QString TfrmSaidaMadeiras::numberRefusal() const
 
 void TfrmSaidaMadeiras::BitBtn4Click()
 {
-    if (!partiesExist(dm->QCredor, QStringLiteral("Não há Cliente(s) Cadastrado(s), Verifíque!"), QStringLiteral("Saída")))
-        return;
-    for (QPushButton *b : {BitBtn4, BitBtn3, BitBtn6, BitBtn5})
-        b->setEnabled(false);
-    dm->TSaida->open();
-    dm->TSaida->append();
-    m_linesKey = {};
-    dm->QMunicipio->open();
-    chooseClient();
+    if (startInvoice(QStringLiteral("Não há Cliente(s) Cadastrado(s), Verifíque!"), QStringLiteral("Saída")))
+        chooseClient();
 }
 
 // Closed without a choice the client stays as it was (empty on a new
@@ -146,12 +139,8 @@ void TfrmSaidaMadeiras::chooseClient()
     const std::optional<PickedRow> row = m_clientPicker.choose();
     if (!row)
         return;
-    if (!row->isEmpty()) {
-        writeInto(fornecedor, row->value(QStringLiteral("NOMECREDOR")));
-        writeInto(inscricao, row->value(QStringLiteral("IE")));
-        writeInto(DBEdit1, row->value(QStringLiteral("CNPJ")));
-        writeInto(DBEDIT6, row->value(QStringLiteral("CODIGOCREDOR")));
-    }
+    if (!row->isEmpty())
+        writeParty(*row, QStringLiteral("NOMECREDOR"), QStringLiteral("CNPJ"), QStringLiteral("IE"), QStringLiteral("CODIGOCREDOR"));
     activateWindow();
     nota->setFocus();
 }
@@ -264,12 +253,7 @@ void TfrmSaidaMadeiras::BitBtn1Click()
         lines()->close();
         chooseClient();
     };
-    save.finished = [this] {
-        closeOwnedDataSets();
-        for (QPushButton *b : {BitBtn3, BitBtn4, BitBtn5, BitBtn6})
-            b->setEnabled(true);
-        closeWindow(QDialog::Accepted);
-    };
+    save.finished = [this] { finishInvoices(); };
     runMovementSave(this, save);
 }
 
@@ -280,16 +264,8 @@ void TfrmSaidaMadeiras::BitBtn2Click()
 
 void TfrmSaidaMadeiras::BitBtn3Click()
 {
-    nota1->setValue(0);
-    dm->TSaida->cancel();
-    lines()->cancel();
-    m_linesKey = {};
     dm->TSaida_Discriminacao1->setMasterSource(nullptr, {});
-    closeOwnedDataSets();
-    for (QPushButton *b : {BitBtn4, BitBtn5, BitBtn6})
-        b->setEnabled(true);
-    showLinesGrid(false);
-    closeWindow(QDialog::Rejected);
+    returnToMenu();
 }
 
 // Search and delete ---------------------------------------------------------------
