@@ -2,9 +2,6 @@
 
 #include "UnitSaidaMadeirasProdutos.h"
 
-#include "core/Amount.h"
-#include "core/Formats.h"
-#include "core/LogVolume.h"
 #include "data/Transaction.h"
 #include "data/UnitDM.h"
 #include "widgets/DBEdit.h"
