@@ -7,18 +7,11 @@
 #include "widgets/DBEdit.h"
 #include "widgets/DBGrid.h"
 #include "widgets/DateEdit.h"
-#include "widgets/FieldWidth.h"
+#include "widgets/FormBinder.h"
 #include "widgets/NumericEdit.h"
 #include "widgets/Prompter.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QSpinBox>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
@@ -32,129 +25,10 @@ const QString kConfirmacao = QStringLiteral("Confirmação");
 TfrmEntradaSerrada::TfrmEntradaSerrada(data::TDM *dm_, QWidget *parent)
     : MovementHeaderWindow(parent), dm(dm_), m_invoices(dm_->IBDatabase1, rules::sawnIntakeTables())
 {
-    setObjectName(QStringLiteral("TfrmEntradaSerrada"));
-    setWindowTitle(QStringLiteral("Entrada/Serrada"));
+    setupUi(this);
+    FormBinder::bind(this, {{QString(), dm->DESERRADA}, {QStringLiteral("lines"), dm->DESDISCRIMINACAO}});
     setMovementWindowFlags(this);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(titleBanner(QStringLiteral("Entrada de Madeira Serrada")));
-
-    // DADOS FORNECEDOR: the supplier's fields are written by the supplier picker.
-    auto *supplier = new QGroupBox(QStringLiteral("DADOS FORNECEDOR"));
-    auto *sg = new QGridLayout(supplier);
-    auto field = [this](const QString &column) {
-        auto *e = new DBEdit(dm->DESERRADA, column);
-        e->setObjectName(column);
-        return e;
-    };
-    RAZAO_SOCIAL = field(QStringLiteral("RAZAO_SOCIAL"));
-    INSC_ESTADUAL = field(QStringLiteral("INSC_ESTADUAL"));
-    for (DBEdit *e : {RAZAO_SOCIAL, INSC_ESTADUAL}) {
-        e->setEnabled(false);
-        e->setStyleSheet(QStringLiteral("font-weight: bold; color: blue; background: #FFFFE1;"));
-    }
-    CGC = field(QStringLiteral("CGC"));
-    DBEDIT6 = new DBEdit(dm->DESERRADA, QStringLiteral("CODIGOFORNECEDOR"));
-    DBEDIT6->setObjectName(QStringLiteral("DBEDIT6"));
-    CGC->hide();
-    DBEDIT6->hide();
-    nota = new QSpinBox;
-    nota->setObjectName(QStringLiteral("nota"));
-    nota->setRange(0, 999999999);
-    nota->setAlignment(Qt::AlignRight);
-    data = new DateEdit;
-    data->setObjectName(QStringLiteral("data"));
-    data->setDataSource(dm->DESERRADA);
-    data->setDataField(QStringLiteral("DATA_EMISSAO"));
-    fitWidthTo(RAZAO_SOCIAL, QStringLiteral("MADEIREIRA E SERRARIA NOSSA SENHORA APARECIDA LTDA"));
-    fitWidthTo(INSC_ESTADUAL, QStringLiteral("000.000.000.000"));
-    fitWidthTo(nota, QStringLiteral("999999999"));
-    auto pair = [&](int row, int col, const QString &caption, QWidget *w) {
-        auto *label = new QLabel(caption);
-        label->setBuddy(w);
-        sg->addWidget(label, row, col);
-        sg->addWidget(w, row, col + 1);
-    };
-    pair(0, 0, QStringLiteral("Fornecedor"), RAZAO_SOCIAL);
-    pair(0, 2, QStringLiteral("Inscrição Estadual"), INSC_ESTADUAL);
-    pair(1, 0, QStringLiteral("Nota Fiscal"), nota);
-    pair(1, 2, QStringLiteral("Data de Emissão"), data);
-    sg->addWidget(CGC, 2, 0);
-    sg->addWidget(DBEDIT6, 2, 1);
-    sg->setColumnStretch(1, 1);
-    layout->addWidget(supplier);
-
-    // Produtos: the lines of this number and supplier.
-    g = new QGroupBox(QStringLiteral("Produtos "));
-    g->setObjectName(QStringLiteral("g"));
-    auto *gl = new QGridLayout(g);
-    const QVector<DBGrid::Column> columns = {
-        {QStringLiteral("CODDISCRIMINACAO"), QStringLiteral("Cód Prod"), 52},
-        {QStringLiteral("ESSENCIATIPO"), QStringLiteral("Produto"), 143},
-        {QStringLiteral("ESSENCIA"), QStringLiteral("Essência"), 122},
-        {QStringLiteral("QUANTIDADE"), QStringLiteral("Quantidade"), 80},
-        {QStringLiteral("VALUNITARIO"), QStringLiteral("Val Unitário"), 69},
-        {QStringLiteral("VALTOTAL"), QStringLiteral("Val. Total"), 85}};
-    DBGrid2 = new DBGrid;
-    DBGrid2->setObjectName(QStringLiteral("DBGrid2"));
-    DBGrid2->setDataSource(dm->DESDISCRIMINACAO);
-    DBGrid3 = new DBGrid;
-    DBGrid3->setObjectName(QStringLiteral("DBGrid3"));
-    for (DBGrid *grid : {DBGrid2, DBGrid3}) {
-        grid->setColumns(columns);
-        grid->setMinimumHeight(160);
-        grid->setFocusPolicy(Qt::ClickFocus);
-        gl->addWidget(grid, 0, 0, 5, 1);
-    }
-    DBGrid2->hide();
-    BitBtn12 = lineButton(QStringLiteral("Incluir"), QStringLiteral("BitBtn12"), false);
-    BitBtn7 = lineButton(QStringLiteral("Alterar"), QStringLiteral("BitBtn7"), false);
-    BitBtn10 = lineButton(QStringLiteral("Proximo"), QStringLiteral("BitBtn10"), false);
-    BitBtn11 = lineButton(QStringLiteral("Anterior"), QStringLiteral("BitBtn11"), false);
-    int row = 0;
-    for (QPushButton *b : {BitBtn12, BitBtn7, BitBtn10, BitBtn11})
-        gl->addWidget(b, row++, 1);
-    gl->setColumnStretch(0, 1);
-    layout->addWidget(g, 1);
-
-    // NOTA FISCAL: the sums of the lines, not stored.
-    auto *totals = new QGroupBox(QStringLiteral("NOTA FISCAL"));
-    auto *tl = new QHBoxLayout(totals);
-    m3 = new QLabel;
-    m3->setObjectName(QStringLiteral("m3"));
-    valtotal = new QLabel;
-    valtotal->setObjectName(QStringLiteral("valtotal"));
-    for (QLabel *l : {m3, valtotal})
-        l->setStyleSheet(QStringLiteral("font-weight: bold; color: blue;"));
-    tl->addWidget(new QLabel(QStringLiteral("TOTAL M/3....:")));
-    tl->addWidget(m3);
-    tl->addSpacing(30);
-    tl->addWidget(new QLabel(QStringLiteral("TOTAL DA NOTA:")));
-    tl->addWidget(valtotal);
-    tl->addStretch();
-    layout->addWidget(totals);
-
-    auto *bar = new QHBoxLayout;
-    const QVector<QPushButton *> nav =
-        navigator(bar, dm->TESDISCRIMINACAO,
-                  {QStringLiteral("Primeiro Cliente"), QStringLiteral("Cliente Anterior"),
-                   QStringLiteral("Proximo Cliente"), QStringLiteral("Ultimo Cliente")});
-    NavFirst = nav[0];
-    NavPrior = nav[1];
-    NavNext = nav[2];
-    NavLast = nav[3];
-    BitBtn4 = barButton(QStringLiteral("&Incluir"), QStringLiteral("BitBtn4"), QStringLiteral("Incluir Cliente"));
-    BitBtn2 = barButton(QStringLiteral("&Cancelar"), QStringLiteral("BitBtn2"), QStringLiteral("Cancelar Cadastro"));
-    BitBtn1 = barButton(QStringLiteral("&Gravar"), QStringLiteral("BitBtn1"), QStringLiteral("Gravar Cadastro"));
-    BitBtn5 = barButton(QStringLiteral("E&xcluir"), QStringLiteral("BitBtn5"), QStringLiteral("Excluir Cliente"));
-    BitBtn3 = barButton(QStringLiteral("&Retornar"), QStringLiteral("BitBtn3"),
-                        QStringLiteral("Retornar ao Menu Principal"));
-    bar->addStretch();
-    for (QPushButton *b : {BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn3})
-        bar->addWidget(b);
-    layout->addLayout(bar);
-
-    setTabOrder(nota, data);
+    navigate({NavFirst, NavPrior, NavNext, NavLast}, dm->TESDISCRIMINACAO);
 
     auto click = [this](QPushButton *b, void (TfrmEntradaSerrada::*handler)()) {
         onClick(b, [this, handler] { (this->*handler)(); });

@@ -4,20 +4,16 @@
 #include "widgets/MovementHeaderWindow.h"
 #include "widgets/PickerWindow.h"
 
+#include "ui_UnitEntradaSerrada.h"
+
 #include <QDate>
 
-class QGroupBox;
-class QLabel;
-class QPushButton;
-class QSpinBox;
-
 namespace data { class TDM; }
-namespace widgets { class DBEdit; class DBGrid; class DateEdit; }
 
 // Sawn wood bought in: one supplier invoice at a time, its product lines
 // typed in TfrmEntradaSerradaProdutos. A line belongs to its invoice by
-// number and supplier code.
-class TfrmEntradaSerrada : public widgets::MovementHeaderWindow
+// number and supplier code. The controls are the form's.
+class TfrmEntradaSerrada : public widgets::MovementHeaderWindow, public Ui::TfrmEntradaSerrada
 {
     Q_OBJECT
 public:
@@ -38,15 +34,8 @@ public:
     // The supplier picker each new invoice starts with.
     void setSupplierPicker(widgets::Picker picker) { m_supplierPicker = std::move(picker); }
 
-    widgets::DBEdit *RAZAO_SOCIAL, *INSC_ESTADUAL, *CGC, *DBEDIT6;
-    QSpinBox *nota;
-    widgets::DateEdit *data;
-    QGroupBox *g;
-    widgets::DBGrid *DBGrid2, *DBGrid3;
-    QPushButton *BitBtn12, *BitBtn7, *BitBtn10, *BitBtn11;
-    QLabel *m3, *valtotal;
-    QPushButton *NavFirst, *NavPrior, *NavNext, *NavLast;
-    QPushButton *BitBtn4, *BitBtn2, *BitBtn1, *BitBtn5, *BitBtn3;
+    // The emission date, not QWidget's own data.
+    using Ui::TfrmEntradaSerrada::data;
 
     void FormShow() override;
     void BitBtn4Click();  // "&Incluir"

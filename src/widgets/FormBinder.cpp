@@ -3,6 +3,7 @@
 #include "DBEdit.h"
 #include "DBGrid.h"
 #include "FieldLink.h"
+#include "FieldWidth.h"
 #include "MaskedFieldPair.h"
 #include "NumericEdit.h"
 #include "UpperCaseValidator.h"
@@ -38,6 +39,19 @@ QVector<DBGrid::Column> columnsOf(const QStringList &entries)
         c.field = parts.value(0);
         c.title = parts.value(1, c.field);
         c.width = parts.value(2).toInt();
+        const QString align = parts.value(3).trimmed().toLower();
+        if (align == QLatin1String("left"))
+            c.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        else if (align == QLatin1String("center"))
+            c.alignment = Qt::AlignCenter;
+        else if (align == QLatin1String("right"))
+            c.alignment = Qt::AlignRight | Qt::AlignVCenter;
+        for (const QString &word : parts.value(4).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (word.compare(QLatin1String("bold"), Qt::CaseInsensitive) == 0)
+                c.bold = true;
+            else
+                c.color = QColor(word);
+        }
         columns.append(c);
     }
     return columns;
@@ -45,6 +59,8 @@ QVector<DBGrid::Column> columnsOf(const QStringList &entries)
 
 void look(QWidget *w)
 {
+    if (const QString longest = w->property("longest").toString(); !longest.isEmpty())
+        fitWidthTo(w, longest);
     const QString icon = w->property("standardIcon").toString();
     if (auto *button = qobject_cast<QAbstractButton *>(w); button && !icon.isEmpty()) {
         const QMetaEnum pixmaps = QMetaEnum::fromType<QStyle::StandardPixmap>();
@@ -79,31 +95,43 @@ void FormBinder::applyLooks(QWidget *form)
 {
     for (QWidget *w : form->findChildren<QWidget *>())
         if (w->property("charCase").isValid() || w->property("decimals").isValid()
-            || w->property("zeroPadding").isValid() || w->property("standardIcon").isValid())
+            || w->property("zeroPadding").isValid() || w->property("standardIcon").isValid()
+            || w->property("longest").isValid())
             look(w);
 }
 
 void FormBinder::bind(QWidget *form, data::DataSource *source)
 {
-    bindAll(form, source, nullptr);
+    bindAll(form, {{QString(), source}}, nullptr);
 }
 
 void FormBinder::bind(QWidget *form, data::DataSet *dataSet)
 {
-    bindAll(form, nullptr, dataSet);
+    bindAll(form, {}, dataSet);
 }
 
-void FormBinder::bindAll(QWidget *form, data::DataSource *source, data::DataSet *dataSet)
+void FormBinder::bind(QWidget *form, const QHash<QString, data::DataSource *> &sources)
+{
+    bindAll(form, sources, nullptr);
+}
+
+void FormBinder::bindAll(QWidget *form, const QHash<QString, data::DataSource *> &sources, data::DataSet *dataSet)
 {
     applyLooks(form);
     for (QWidget *w : form->findChildren<QWidget *>()) {
+        const QString sourceName = w->property("source").toString();
+        const bool none = sourceName == QLatin1String("none");
+        data::DataSource *source = sources.value(sourceName);
+        Q_ASSERT_X(dataSet || none || source || !(w->property("columns").isValid() || w->property(kField).isValid()),
+                   "FormBinder", qPrintable(w->objectName()));
         if (auto *grid = qobject_cast<DBGrid *>(w); grid && w->property("columns").isValid()) {
-            source ? grid->setDataSource(source) : grid->setDataSet(dataSet);
+            if (!none)
+                source ? grid->setDataSource(source) : grid->setDataSet(dataSet);
             grid->setColumns(columnsOf(w->property("columns").toStringList()));
             continue;
         }
         const QString field = w->property(kField).toString();
-        if (field.isEmpty())
+        if (field.isEmpty() || none)
             continue;
         if (auto *link = w->findChild<FieldLink *>(QString(), Qt::FindDirectChildrenOnly)) {
             source ? link->setDataSource(source) : link->setDataSet(dataSet);

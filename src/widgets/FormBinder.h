@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 class QLineEdit;
@@ -24,14 +25,23 @@ class MaskedFieldPair;
 //   charCase     "upper" or "lower" (on a plain edit or editable list: upper only)
 //   decimals     decimals of a NumericEdit
 //   zeroPadding  digits of a zero-padded number edit
-//   columns      on a DBGrid, "FIELD|Title|width" per column; binds the grid
+//   columns      on a DBGrid, "FIELD|Title|width|align|look" per column (align
+//                left, center or right; look "bold" and/or a colour name, the
+//                last two parts optional); binds the grid
 //   standardIcon on a button, the style's picture ("SP_DialogOkButton")
+//   longest      a sample of the longest value: the field stays wide enough
+//                to show it whole (widgets::fitWidthTo)
+//   source       on a form bound to several sources, the name of the one this
+//                control or grid takes; "none" on a grid: titles only, no rows
 // So a window's bindings are declared in its form, not written per field.
 class FormBinder
 {
 public:
     static void bind(QWidget *form, data::DataSource *source);
     static void bind(QWidget *form, data::DataSet *dataSet);
+    // A form whose controls show several sources: the control's "source"
+    // names its entry; controls without one take the entry named "".
+    static void bind(QWidget *form, const QHash<QString, data::DataSource *> &sources);
     // Only the properties that need no data: character case, decimals, padding, icons.
     static void applyLooks(QWidget *form);
 
@@ -39,7 +49,7 @@ public:
     static MaskedFieldPair *pairOf(QLineEdit *masked);
 
 private:
-    static void bindAll(QWidget *form, data::DataSource *source, data::DataSet *dataSet);
+    static void bindAll(QWidget *form, const QHash<QString, data::DataSource *> &sources, data::DataSet *dataSet);
 };
 
 } // namespace widgets

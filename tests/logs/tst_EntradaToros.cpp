@@ -143,6 +143,23 @@ class TestEntradaToros : public QObject
     };
 
 private slots:
+    // Tabbing through the window with no invoice open: leaving "Outras
+    // Despesas" has nothing to save and says nothing; the hour, the rates
+    // and the municipality write nowhere.
+    void idleTaxFieldsSayNothing()
+    {
+        Fixture f;
+        QVERIFY(!f.dm.TEntrada->isActive());
+        QVERIFY(focusTo(f.w->aliqicms));
+        QVERIFY(focusTo(f.w->OUTRAS_DESPESAS));
+        QVERIFY(focusTo(f.w->VALOR_SEGURO));
+        QVERIFY(focusTo(f.w->MUNICIPIO_TRANSPORTADOR));
+        QVERIFY(focusTo(f.w->NOME_TRANSPORTADOR));
+        QVERIFY_PROMPTS(f.p);
+        QVERIFY(!f.dm.TEntrada->isActive());
+        QCOMPARE(sumOf(f.dm, "select count(*) from ENTRADA_TOROS"), 0.0);
+    }
+
     // C 4,00, X 0,50, Y 0,45, index 10 and 120,00: 0,81 m3 and 97,2, in the yard.
     void logVolumeWorkedExample()
     {

@@ -124,6 +124,41 @@ private slots:
         QVERIFY(!f.button->icon().isNull());
     }
 
+    // A form over several sources: each control takes the source it names,
+    // a grid of "none" shows its titles and no rows; a column's looks and a
+    // field's longest value are declared in the form too.
+    void severalSourcesAndLooks()
+    {
+        TestDatabase tdb;
+        data::TDM dm;
+        dm.IBDatabase1->setDatabaseName(tdb.path());
+        Form f;
+        auto *species = new DBGrid(&f.widget);
+        species->setProperty("source", "lines");
+        species->setProperty("columns", QStringList{"NOMEESSENCIA|Essência|120|center|bold red", "CODIGOESSENCIA|Código|60"});
+        auto *empty = new DBGrid(&f.widget);
+        empty->setProperty("source", "none");
+        empty->setProperty("columns", QStringList{"NOMEESSENCIA|Essência|120"});
+        const QString longest = QStringLiteral("MADEIREIRA E SERRARIA NOSSA SENHORA APARECIDA LTDA");
+        f.name->setProperty("longest", longest);
+        FormBinder::bind(&f.widget, {{QString(), dm.DFornecedor}, {QStringLiteral("lines"), dm.DEssencia}});
+        QCOMPARE(f.grid->dataSet(), static_cast<data::DataSet *>(dm.TFornecedor));
+        QCOMPARE(species->dataSet(), static_cast<data::DataSet *>(dm.TEssencia));
+        QVERIFY(!empty->dataSet());
+        QCOMPARE(empty->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Essência"));
+        QVERIFY(species->itemDelegateForColumn(0));
+        QVERIFY(!species->itemDelegateForColumn(1));
+        QVERIFY(f.name->minimumWidth() > f.name->fontMetrics().horizontalAdvance(longest));
+
+        // The edits write into the source they were bound to.
+        dm.TFornecedor->open();
+        dm.TFornecedor->append();
+        f.name->setFocus();
+        type(f.name, "serraria");
+        QCOMPARE(dm.TFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("SERRARIA"));
+        dm.TFornecedor->cancel();
+    }
+
     // Binding twice (a form set up again) makes no second hidden edit.
     void bindingAgainKeepsOnePair()
     {
