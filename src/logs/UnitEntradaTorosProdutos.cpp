@@ -57,7 +57,9 @@ void TfrmEntradaTorosProdutos::fillInvoiceFields()
     lines->setValue(QStringLiteral("CODIGOFORNECEDOR"), f.codigoFornecedor);
     lines->setValue(QStringLiteral("NFNUMERO"), f.nfNumero);
     lines->setValue(QStringLiteral("FORNECEDOR"), f.fornecedor);
-    lines->setValue(QStringLiteral("CPF"), f.cpf);
+    // The column may not be empty: a supplier with no CPF (a company) gives 0,
+    // as the sale's lines do, instead of a refused line.
+    lines->setValue(QStringLiteral("CPF"), f.cpf.isNull() || f.cpf.toString().isEmpty() ? QVariant(0) : f.cpf);
     lines->setValue(QStringLiteral("INSCRICAO"), f.inscricao);
 }
 

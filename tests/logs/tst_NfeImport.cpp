@@ -41,7 +41,7 @@ class TestNfeImportWindow : public QObject
             w = std::make_unique<TfrmEntradaToros>(&dm);
             line = new TfrmEntradaTorosProdutos(&dm, w.get());
             widgets::windows().add(w.get());
-            widgets::windows().add(line);
+            w->setLineWindow(line);
             w->nfeIntake.setFileChooser([this] { return file; });
             w->resize(1200, 700);
             w->show();

@@ -89,8 +89,9 @@ class TestWorkstationWindows : public QObject
             w = std::make_unique<TfrmEntradaSerrada>(&two);
             line = new TfrmEntradaSerradaProdutos(&two, w.get());
             picker = new TfrmPesquisa(&two, w.get());
-            for (QWidget *x : std::initializer_list<QWidget *>{w.get(), line, picker})
+            for (QWidget *x : std::initializer_list<QWidget *>{w.get(), picker})
                 widgets::windows().add(x);
+            w->setLineWindow(line);
             w->setSupplierPicker(widgets::Picker::of(picker));
             w->resize(900, 600);
             w->show();
