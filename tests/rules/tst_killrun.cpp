@@ -221,13 +221,13 @@ private:
         // A transaction killed midway can leave a back version whose record
         // never got the new version (an orphan back version), and a process
         // killed while it allocated a page can leave that page unused (an
-        // orphan page): lost space the engine counts as warnings, not
-        // damage. Every error fails.
+        // orphan page, an index page left half linked): lost space the
+        // engine counts as warnings and mends as it goes, not damage. Every
+        // error fails.
         for (const QString &line : report.split(u'\n', Qt::SkipEmptyParts)) {
             const QString l = line.trimmed();
-            QVERIFY2(l.startsWith(QLatin1String("Summary of validation errors"))
-                         || l.startsWith(QLatin1String("Number of record level warnings"))
-                         || l.startsWith(QLatin1String("Number of database page warnings")),
+            static const QRegularExpression warning(QStringLiteral("^Number of [a-z ]+ warnings\\s*:"));
+            QVERIFY2(l.startsWith(QLatin1String("Summary of validation errors")) || warning.match(l).hasMatch(),
                      qPrintable(report));
         }
         if (!report.isEmpty())
