@@ -19,11 +19,12 @@ bool isMaskChar(QChar c)
 }
 
 // The check digits worked out on their own, from the published rules.
-// -1: a foreign character; otherwise the digits go to `out`.
-int digitsOf(const QString &text, QString &out)
+// -1: a foreign character; otherwise the digits (and, for a CNPJ, the
+// upper-case letters) go to `out`.
+int digitsOf(const QString &text, QString &out, bool letters)
 {
     for (QChar c : text) {
-        if (c >= u'0' && c <= u'9')
+        if ((c >= u'0' && c <= u'9') || (letters && c >= u'A' && c <= u'Z'))
             out += c;
         else if (!isMaskChar(c))
             return -1;
@@ -49,7 +50,7 @@ int mod11(const QString &d, int count, int firstWeight, bool cnpj)
 bool referenceValid(const QString &text, bool cnpj)
 {
     QString d;
-    const int n = digitsOf(text, d);
+    const int n = digitsOf(text, d, cnpj);
     if (n < 0)
         return false;
     if (n == 0)
@@ -57,6 +58,9 @@ bool referenceValid(const QString &text, bool cnpj)
     if (n != (cnpj ? 14 : 11) || d.count(d[0]) == n)
         return false;
     const int body = n - 2;
+    // Letters may stand in the first twelve places only.
+    if (!d[body].isDigit() || !d[body + 1].isDigit())
+        return false;
     const int dv1 = mod11(d, body, body + 1, cnpj);
     const int dv2 = mod11(d, body + 1, body + 2, cnpj);
     return d[body].unicode() - '0' == dv1 && d[body + 1].unicode() - '0' == dv2;
@@ -121,12 +125,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The number column read back: a CNPJ or CPF kept as a number prints
     // its digits, zeros put back, and a valid one stays valid.
     QString digits;
-    if (digitsOf(first, digits) > 0 && digits.size() <= 14) {
+    if (digitsOf(first, digits, false) > 0 && digits.size() <= 14) {
         const double number = digits.toDouble();
         const QString printed = core::taxIdText(number);
         if (number >= 1) {
             QString again;
-            digitsOf(printed, again);
+            digitsOf(printed, again, false);
             const QString expected = digits.rightJustified(digits.toLongLong() > 99999999999LL ? 14 : 11, u'0')
                                          .right(digits.toLongLong() > 99999999999LL ? 14 : 11);
             FUZZ_CHECK(again == expected, "%s printed %s", qPrintable(digits), qPrintable(printed));
