@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "DataError.h"
+#include "Statement.h"
 #include "AddedTables.h"
 #include "StockSummary.h"
 #include "AlphanumericCnpj.h"
@@ -26,6 +27,32 @@ QString DatabaseCreator::schemaScript()
     if (!f.open(QIODevice::ReadOnly))
         throw DataError(QStringLiteral("O script do banco de dados não foi encontrado no programa."));
     return QString::fromUtf8(f.readAll());
+}
+
+QStringList DatabaseCreator::shippedScript(const QString &name, const QString &missing)
+{
+    initSchemaResource();
+    QFile f(QStringLiteral(":/sql/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        throw DataError(missing);
+    return splitScript(QString::fromUtf8(f.readAll()));
+}
+
+bool DatabaseCreator::tableExists(Connection *connection, const QString &table)
+{
+    const QVariantList row = firstRow(connection,
+        QStringLiteral("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME = :name"),
+        {{QStringLiteral("name"), table}});
+    return !row.isEmpty() && row.first().toInt() > 0;
+}
+
+void DatabaseCreator::runAsWritten(Connection *connection, const QStringList &statements)
+{
+    connection->ensureConnected();
+    QSqlQuery q(connection->database());
+    for (const QString &statement : statements)
+        if (!q.exec(statement))
+            throw connection->errorFrom(q.lastError());
 }
 
 QStringList DatabaseCreator::splitScript(const QString &script)

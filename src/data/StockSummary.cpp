@@ -10,39 +10,25 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-static void initStockResource() { Q_INIT_RESOURCE(schema); }
-
 namespace data {
 
 QStringList StockSummary::script()
 {
-    initStockResource();
-    QFile f(QStringLiteral(":/sql/stock.sql"));
-    if (!f.open(QIODevice::ReadOnly))
-        throw DataError(QStringLiteral("O script do estoque não foi encontrado no programa."));
-    return DatabaseCreator::splitScript(QString::fromUtf8(f.readAll()));
+    return DatabaseCreator::shippedScript(QStringLiteral("stock.sql"),
+                                          QStringLiteral("O script do estoque não foi encontrado no programa."));
 }
 
 bool StockSummary::isInstalled(Connection *connection)
 {
-    const QVariantList row = firstRow(connection,
-        QStringLiteral("select count(*) from RDB$RELATIONS where RDB$RELATION_NAME = 'YARD_STOCK'"));
-    return !row.isEmpty() && row.first().toInt() > 0;
+    return DatabaseCreator::tableExists(connection, QStringLiteral("YARD_STOCK"));
 }
 
 bool StockSummary::ensureInstalled(Connection *connection)
 {
     if (isInstalled(connection))
         return false;
-    // Definitions take effect when committed, so each one commits on its own
-    // before the figures are computed.
-    // Run as written: the procedure bodies' ":NAME" are their own variables,
-    // not values to bind.
-    connection->ensureConnected();
-    QSqlQuery q(connection->database());
-    for (const QString &statement : script())
-        if (!q.exec(statement))
-            throw connection->errorFrom(q.lastError());
+    // The definitions are committed before the figures are computed.
+    DatabaseCreator::runAsWritten(connection, script());
     rebuild(connection);
     return true;
 }
