@@ -525,6 +525,13 @@ Attachments attachments;
 
 void measure(const Case &c)
 {
+    // QUELVORA_BENCH_ONLY="e1 h1" runs only the cases whose names begin so.
+    const QString only = qEnvironmentVariable("QUELVORA_BENCH_ONLY");
+    if (!only.isEmpty()) {
+        const QStringList wanted = only.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (std::none_of(wanted.begin(), wanted.end(), [&](const QString &w) { return c.name.startsWith(w); }))
+            return;
+    }
     std::printf("  %s ...", qPrintable(c.name));
     std::fflush(stdout);
     std::vector<double> ours, bare, coldOurs, coldBare;
@@ -913,6 +920,43 @@ int run(const QString &path)
     measure({QStringLiteral("e1b) locate \"%1\", count shown").arg(farText), 9,
              [&](int i) { reopenSuppliers(i); suppliers->recordCount(); },
              locateFar, [&](int) { return bareValue(bare, bareLocate, {farText.toUpper()}); }, 50, false});
+    // The estimated place settled: the exact place, as many rows as come before it.
+    const QString bareBefore = QStringLiteral(
+        "SELECT COUNT(*) FROM FORNECEDOR WHERE NOMEFORNECEDOR < ? OR (NOMEFORNECEDOR = ? AND CODIGOFORNECEDOR < ?)");
+    measure({QStringLiteral("e1s) the same locate, its place settled"), 9, reopenSuppliers,
+             [&](int rep) {
+                 locateFar(rep);
+                 suppliers->settlePosition();
+                 return double(suppliers->recNo());
+             },
+             [&](int) {
+                 QSqlQuery q(bare);
+                 check(q.prepare(QStringLiteral(
+                           "SELECT FIRST 1 CODIGOFORNECEDOR, NOMEFORNECEDOR FROM FORNECEDOR WHERE UPPER(NOMEFORNECEDOR) "
+                           "STARTING WITH ? ORDER BY NOMEFORNECEDOR, CODIGOFORNECEDOR")),
+                       q);
+                 q.addBindValue(farText.toUpper());
+                 check(q.exec(), q);
+                 q.next();
+                 const QVariant key = q.value(0), name = q.value(1);
+                 q.finish();
+                 return bareValue(bare, bareBefore, {name, name, key});
+             },
+             -1, false});
+    // First-letter search, as the search box does on the first key typed.
+    for (const QString &letter : {QStringLiteral("b"), QStringLiteral("p"), QStringLiteral("v")}) {
+        auto locateLetter = [&, letter](int) {
+            if (!suppliers->locate(QStringLiteral("NOMEFORNECEDOR"), letter)
+                || !suppliers->asString(QStringLiteral("NOMEFORNECEDOR")).startsWith(letter.toUpper()))
+                throw DataError(QStringLiteral("locate missed %1").arg(letter));
+            return suppliers->value(QStringLiteral("CODIGOFORNECEDOR")).toDouble();
+        };
+        measure({QStringLiteral("e4) first letter \"%1\" among suppliers, count unknown").arg(letter), 9, reopenSuppliers,
+                 locateLetter, [&, letter](int) { return bareValue(bare, bareLocate, {letter.toUpper()}); }, 50, false});
+        measure({QStringLiteral("e4b) first letter \"%1\", count shown").arg(letter), 9,
+                 [&](int i) { reopenSuppliers(i); suppliers->recordCount(); },
+                 locateLetter, [&, letter](int) { return bareValue(bare, bareLocate, {letter.toUpper()}); }, 50, false});
+    }
     measure({QStringLiteral("e2) locate a text that matches nothing"), 9, reopenSuppliers,
              [&](int) { return double(suppliers->locate(QStringLiteral("NOMEFORNECEDOR"), noneText)); },
              [&](int) { return double(bareValue(bare, bareLocate, {noneText.toUpper()}) > 0); },
@@ -953,6 +997,39 @@ int run(const QString &path)
              [&](int rep) {
                  return bareValue(bare, QStringLiteral(
                      "SELECT CODIGOPRODUTO FROM ENTRADA_TOROS_DISCRIMINACAO WHERE CODIGOPRODUTO = ?"), {plate(rep)});
+             },
+             -1, false});
+
+    // h) The whole line table by plate number: a plate 95% down, count unknown.
+    const double farPlate = double(qint64(LogLines) * 95 / 100);
+    auto reopenByPlate = [&](int) {
+        lines->close();
+        lines->setIndexFieldNames(QStringLiteral("CODIGOPRODUTO"));
+        lines->setFiltered(false);
+        lines->open();
+    };
+    auto locatePlate = [&](int) {
+        if (!lines->locate(QStringLiteral("CODIGOPRODUTO"), farPlate)
+            || lines->asDouble(QStringLiteral("CODIGOPRODUTO")) != farPlate)
+            throw DataError(QStringLiteral("plate not found"));
+        return farPlate;
+    };
+    measure({QStringLiteral("h1) lines by plate: locate plate %1 (95% down)").arg(farPlate), 9, reopenByPlate,
+             locatePlate,
+             [&](int) {
+                 return bareValue(bare, QStringLiteral(
+                     "SELECT CODIGOPRODUTO FROM ENTRADA_TOROS_DISCRIMINACAO WHERE CODIGOPRODUTO = ?"), {farPlate});
+             },
+             50, false});
+    measure({QStringLiteral("h1s) the same locate, its place settled"), 3, reopenByPlate,
+             [&](int rep) {
+                 locatePlate(rep);
+                 lines->settlePosition();
+                 return double(lines->recNo());
+             },
+             [&](int) {
+                 return bareValue(bare, QStringLiteral(
+                     "SELECT COUNT(*) FROM ENTRADA_TOROS_DISCRIMINACAO WHERE CODIGOPRODUTO < ?"), {farPlate});
              },
              -1, false});
 

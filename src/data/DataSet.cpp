@@ -11,12 +11,32 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
 
 namespace data {
 
 DataSet::DataSet(Connection *connection, QObject *parent)
-    : QObject(parent), m_connection(connection)
+    : QObject(parent), m_connection(connection), m_settleTimer(new QTimer(this))
 {
+    // Long enough that typing a search letter by letter settles only once.
+    m_settleTimer->setSingleShot(true);
+    m_settleTimer->setInterval(300);
+    connect(m_settleTimer, &QTimer::timeout, this, [this] {
+        try {
+            settlePosition();
+        } catch (const DataError &) {
+            // Nobody to tell from a timer: the row stays estimated and the
+            // user's next move settles it again and gets the database's text.
+        }
+    });
+}
+
+void DataSet::setSettleDelay(int ms)
+{
+    m_settleTimer->setInterval(ms);
 }
 
 DataSet::~DataSet() = default;
@@ -153,6 +173,8 @@ void DataSet::invalidate()
     m_stale = false;
     m_pages.clear();
     m_count = -1;
+    m_estimated = false;
+    m_settleTimer->stop();
     m_cursor.reset();
     m_cursorDone = false;
 }
@@ -357,6 +379,9 @@ const DataSet::Row *DataSet::rowAt(int row)
     const int page = row / PageSize;
     auto it = m_pages.constFind(page);
     if (it == m_pages.constEnd()) {
+        // Pages read from an end would not line up with an estimated page.
+        if (m_estimated)
+            return nullptr;
         fetchPage(page);
         it = m_pages.constFind(page);
     }
@@ -402,6 +427,7 @@ void DataSet::first()
     if (!isActive())
         return;
     leaveRow();
+    dropEstimate();
     setCurrent(rowExists(0) ? 0 : -1);
     m_bof = true;
     m_eof = m_row < 0;
@@ -413,6 +439,7 @@ void DataSet::last()
     if (!isActive())
         return;
     leaveRow();
+    dropEstimate();
     setCurrent(recordCount() - 1);
     m_eof = true;
     m_bof = m_row < 0;
@@ -424,6 +451,8 @@ void DataSet::next()
     if (!isActive())
         return;
     leaveRow();
+    if (m_estimated && !inEstimatedPage(m_row + 1))
+        settlePosition();
     if (rowExists(m_row + 1)) {
         setCurrent(m_row + 1);
         m_bof = m_eof = false;
@@ -438,6 +467,8 @@ void DataSet::prior()
     if (!isActive())
         return;
     leaveRow();
+    if (m_estimated && !inEstimatedPage(m_row - 1))
+        settlePosition();
     if (m_row > 0) {
         setCurrent(m_row - 1);
         m_bof = m_eof = false;
@@ -449,6 +480,8 @@ void DataSet::prior()
 
 bool DataSet::moveTo(int row)
 {
+    if (m_estimated && !inEstimatedPage(row))
+        settlePosition();
     if (!isActive() || !rowExists(row))
         return false;
     if (row == m_row && !isEditing())
@@ -667,6 +700,7 @@ void DataSet::edit()
         return;
     if (!canModify())
         throw DataError(QStringLiteral("%1 é somente leitura.").arg(objectName()));
+    settlePosition();
     if (m_row < 0) {
         append();
         return;
@@ -785,6 +819,7 @@ void DataSet::remove()
         cancel();
         return;
     }
+    settlePosition();
     if (m_row < 0)
         throw DataError(QStringLiteral("Não há registro para excluir."));
     const Row *orig = rowAt(m_row);
@@ -970,7 +1005,7 @@ int DataSet::countRows(const QVector<QPair<QString, QVariantList>> &conditions, 
 // cost (the database visits every row it counts), so the nearest known
 // point is used: a row already read, then the end of a counted set, and
 // only then the start.
-int DataSet::positionOfKey(const QVariant &keyValue)
+int DataSet::positionOfKey(const QVariant &keyValue, bool allowEstimate, bool *estimated)
 {
     if (keyField().isEmpty())
         return -1;
@@ -978,7 +1013,8 @@ int DataSet::positionOfKey(const QVariant &keyValue)
     const QVariantList target = orderValuesOfKey(keyValue);
     if (target.isEmpty())
         return -1;
-    const int Cap = m_countCap;
+    // A locate that may estimate counts only a few pages' worth exactly.
+    const int Cap = allowEstimate ? qMin(m_countCap, 4 * PageSize) : m_countCap;
     using Conds = QVector<QPair<QString, QVariantList>>;
     auto pair = [](const Condition &c) { return qMakePair(c.sql, c.params); };
 
@@ -1019,11 +1055,156 @@ int DataSet::positionOfKey(const QVariant &keyValue)
         if (after <= Cap)
             return m_count - 1 - after;
     }
+    if (allowEstimate) {
+        // Near the start it is still cheap to count; further down the row's
+        // place is estimated instead of visiting every row before it.
+        int before = 0;
+        bool more = false;
+        for (const Condition &g : sideOf(terms, target, true)) {
+            before += countRows(Conds{pair(g)}, Cap);
+            if ((more = before > Cap))
+                break;
+        }
+        if (!more)
+            return before;
+        const int atMost = m_count >= 0 ? m_count - 2 - Cap : std::numeric_limits<int>::max();
+        const int guess = estimatePosition(target, before, atMost);
+        if (guess >= 0) {
+            if (estimated)
+                *estimated = true;
+            return guess;
+        }
+    }
     // From the start: each group on its own, so an index can serve it.
     int position = 0;
     for (const Condition &g : sideOf(terms, target, true))
         position += countRows(Conds{pair(g)}, -1);
     return position;
+}
+
+// Samples rows spread evenly over the integer key's range: the keys found
+// tell how densely the range is filled, and the share of samples that are
+// in the set and before the target, times the rows, is its place. A few
+// dozen index lookups, whatever the table's size. -1 when the key is not
+// an integer.
+int DataSet::estimatePosition(const QVariantList &target, int atLeast, int atMost)
+{
+    const QString key = keyField();
+    const int keyCol = fieldIndex(key);
+    if (tableName().isEmpty() || keyCol < 0 || atMost < atLeast)
+        return -1;
+    const QMetaType::Type type = m_fields[keyCol].type;
+    if (type != QMetaType::Int && type != QMetaType::LongLong)
+        return -1;
+    QVariantList whereParams;
+    const QString where = whereClause(whereParams);
+    QSqlQuery probe(m_connection->database());
+    probe.setForwardOnly(true);
+    if (!probe.prepare(QStringLiteral("SELECT FIRST 1 %1 %2 WHERE %1 >= ? ORDER BY %1").arg(key, fromClause())))
+        throw m_connection->errorFrom(probe.lastError());
+    // The first key at or after x, if any.
+    auto keyFrom = [&](qint64 x, qint64 *found) {
+        probe.bindValue(0, x);
+        if (!probe.exec())
+            throw m_connection->errorFrom(probe.lastError());
+        const bool any = probe.next();
+        if (any && found)
+            *found = probe.value(0).toLongLong();
+        probe.finish();
+        return any;
+    };
+    qint64 low = 0;
+    if (!keyFrom(std::numeric_limits<qint32>::min(), &low))
+        return -1;
+    // The highest key: doubling steps, then halving between the last two.
+    qint64 step = 1;
+    while (step < (qint64(1) << 40) && keyFrom(low + step, nullptr))
+        step *= 2;
+    qint64 lo = low + step / 2, hi = low + step;
+    if (step == 1)
+        lo = low;
+    while (hi - lo > 1) {
+        const qint64 mid = lo + (hi - lo) / 2;
+        (keyFrom(mid, nullptr) ? lo : hi) = mid;
+    }
+    const qint64 span = lo - low + 1;
+
+    const Condition before = anyOf(sideOf(orderTerms(), target, true));
+    QSqlQuery sample(m_connection->database());
+    sample.setForwardOnly(true);
+    const QString sql = QStringLiteral("SELECT FIRST 1 %1, IIF(%2, 1, 0), IIF(%3, 1, 0) %4 WHERE %1 >= ? ORDER BY %1")
+                            .arg(key, where.isEmpty() ? QStringLiteral("1 = 1") : where, before.sql, fromClause());
+    if (!sample.prepare(sql))
+        throw m_connection->errorFrom(sample.lastError());
+    constexpr int Samples = 128;
+    int seen = 0, ahead = 0;
+    double gaps = 0;
+    for (int i = 0; i < Samples; ++i) {
+        const qint64 x = low + qint64((2.0 * i + 1) * double(span) / (2.0 * Samples));
+        const QVariantList params = whereParams + before.params + QVariantList{x};
+        for (int p = 0; p < params.size(); ++p)
+            sample.bindValue(p, params[p]);
+        if (!sample.exec())
+            throw m_connection->errorFrom(sample.lastError());
+        if (sample.next()) {
+            ++seen;
+            gaps += double(sample.value(0).toLongLong() - x + 1);
+            if (sample.value(1).toInt() == 1 && sample.value(2).toInt() == 1)
+                ++ahead;
+        }
+        sample.finish();
+    }
+    if (seen == 0 || gaps <= 0)
+        return -1;
+    // The mean distance from a point to the next key is one over the density.
+    const double rows = double(span) * double(seen) / gaps;
+    const double guess = std::round(rows * ahead / seen);
+    return int(qBound(double(atLeast), guess, double(atMost)));
+}
+
+bool DataSet::inEstimatedPage(int row) const
+{
+    if (row < 0)
+        return false;
+    const auto it = m_pages.constFind(row / PageSize);
+    return it != m_pages.constEnd() && row % PageSize < it->size();
+}
+
+void DataSet::dropEstimate()
+{
+    if (!m_estimated)
+        return;
+    m_estimated = false;
+    m_settleTimer->stop();
+    m_pages.clear();
+    emit dataReset();
+}
+
+void DataSet::settlePosition()
+{
+    if (!m_estimated)
+        return;
+    const QHash<int, QVector<Row>> shown = m_pages;
+    m_estimated = false;
+    m_settleTimer->stop();
+    m_pages.clear();
+    int pos = -1;
+    try {
+        pos = positionOfKey(m_estimatedKey);
+        if (pos >= 0)
+            loadPageAround(pos, m_estimatedKey);
+    } catch (const DataError &) {
+        // The estimated row stays shown; the caller (or the user's next
+        // move) gets the database's error.
+        m_pages = shown;
+        m_estimated = true;
+        throw;
+    }
+    if (pos < 0)
+        pos = qMin(m_row, recordCount() - 1); // gone meanwhile
+    setCurrent(pos);
+    emit dataReset();
+    emit rowChanged();
 }
 
 bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions options)
@@ -1044,7 +1225,7 @@ bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions o
         return options.partialKey ? s.startsWith(wanted) : s == wanted;
     };
     // Rows already read come first; the database answers for the rest.
-    for (int page = 0; m_pages.contains(page); ++page) {
+    for (int page = 0; !m_estimated && m_pages.contains(page); ++page) {
         const QVector<Row> &rows = m_pages[page];
         for (int i = 0; i < rows.size(); ++i) {
             if (matches(rows[i].value(col))) {
@@ -1091,9 +1272,41 @@ bool DataSet::locate(const QString &name, const QVariant &value, LocateOptions o
         return false;
     const QVariant keyValue = q.value(0);
     q.finish();
-    const int pos = positionOfKey(keyValue);
+    if (m_estimated) {
+        // Counted from a known end, not from the former estimate.
+        m_estimated = false;
+        m_settleTimer->stop();
+        m_pages.clear();
+    }
+    bool estimated = false;
+    int pos = positionOfKey(keyValue, true, &estimated);
     if (pos < 0)
         return false;
+    if (estimated) {
+        // The row in the middle of its page, so that its neighbours on
+        // screen are read with it.
+        pos = pos / PageSize * PageSize + PageSize / 2;
+        if (m_count >= 0)
+            pos = qMin(pos, m_count - 1);
+        leaveRow();
+        m_pages.clear();
+        if (loadPageAround(pos, keyValue)) {
+            m_estimated = true;
+            m_estimatedKey = keyValue;
+            setCurrent(pos);
+            m_bof = m_eof = false;
+            emit dataReset();
+            emit rowChanged();
+            if (m_settleTimer->interval() == 0)
+                settlePosition();
+            else
+                m_settleTimer->start();
+            return true;
+        }
+        pos = positionOfKey(keyValue); // near the end of an uncounted set: counted after all
+        if (pos < 0)
+            return false;
+    }
     loadPageAround(pos, keyValue);
     return moveTo(pos);
 }

@@ -13,6 +13,8 @@
 
 #include <QSqlQuery>
 
+class QTimer;
+
 namespace data {
 
 // The result of a dataset's statement. With QUELVORA_TRACE_SQL=1 it prints,
@@ -147,6 +149,14 @@ public:
     // before it counts from the start instead.
     void setCountCap(int cap) { m_countCap = cap; }
 
+    // A row located far down a long list is shown at once at an estimated
+    // place; its exact place is counted a moment later (or as soon as the
+    // user moves off its page), and dataReset and rowChanged tell the grid.
+    bool isPositionEstimated() const { return m_estimated; }
+    void settlePosition();
+    // How long after a locate the exact place is counted; 0 counts it at once.
+    void setSettleDelay(int ms);
+
 signals:
     void activeChanged(bool active);
     void stateChanged(data::DataSetState state);
@@ -194,7 +204,13 @@ private:
     void invalidate();
     QString columnList() const;
     QString orderByClause(bool reversed) const;
-    int positionOfKey(const QVariant &key);
+    // The exact place, or with allowEstimate an estimate when counting
+    // would visit more than the cap (then *estimated is set).
+    int positionOfKey(const QVariant &key, bool allowEstimate = false, bool *estimated = nullptr);
+    int estimatePosition(const QVariantList &target, int atLeast, int atMost);
+    // Drops the estimated page without counting (the set is read again from an end).
+    void dropEstimate();
+    bool inEstimatedPage(int row) const;
     QVariantList orderValuesOfKey(const QVariant &key);
     bool loadPageAround(int pos, const QVariant &key);
     int countRows(const QVector<QPair<QString, QVariantList>> &conditions, int cap);
@@ -225,6 +241,9 @@ private:
     std::unique_ptr<TracedQuery> m_cursor; // the running statement of a sequential set
     bool m_cursorDone = false;
     int m_countCap = 5000;
+    bool m_estimated = false;
+    QVariant m_estimatedKey;
+    QTimer *m_settleTimer = nullptr;
 };
 
 } // namespace data
