@@ -1014,7 +1014,7 @@ int DataSet::positionOfKey(const QVariant &keyValue, bool allowEstimate, bool *e
     if (target.isEmpty())
         return -1;
     // A locate that may estimate counts only a few pages' worth exactly.
-    const int Cap = allowEstimate ? qMin(m_countCap, 4 * PageSize) : m_countCap;
+    const int Cap = allowEstimate ? qMin(m_countCap, m_estimateAfter) : m_countCap;
     using Conds = QVector<QPair<QString, QVariantList>>;
     auto pair = [](const Condition &c) { return qMakePair(c.sql, c.params); };
 
@@ -1061,13 +1061,13 @@ int DataSet::positionOfKey(const QVariant &keyValue, bool allowEstimate, bool *e
         int before = 0;
         bool more = false;
         for (const Condition &g : sideOf(terms, target, true)) {
-            before += countRows(Conds{pair(g)}, Cap);
-            if ((more = before > Cap))
+            before += countRows(Conds{pair(g)}, m_estimateAfter);
+            if ((more = before > m_estimateAfter))
                 break;
         }
         if (!more)
             return before;
-        const int atMost = m_count >= 0 ? m_count - 2 - Cap : std::numeric_limits<int>::max();
+        const int atMost = m_count >= 0 ? m_count - 1 : std::numeric_limits<int>::max();
         const int guess = estimatePosition(target, before, atMost);
         if (guess >= 0) {
             if (estimated)
@@ -1184,6 +1184,11 @@ void DataSet::settlePosition()
 {
     if (!m_estimated)
         return;
+    // The current row may have moved within the estimated page.
+    const int keyCol = fieldIndex(keyField());
+    const Row *current = keyCol >= 0 ? rowAt(m_row) : nullptr;
+    if (current)
+        m_estimatedKey = current->value(keyCol);
     const QHash<int, QVector<Row>> shown = m_pages;
     m_estimated = false;
     m_settleTimer->stop();

@@ -156,6 +156,8 @@ public:
     void settlePosition();
     // How long after a locate the exact place is counted; 0 counts it at once.
     void setSettleDelay(int ms);
+    // How many rows before a located row are counted before its place is estimated.
+    void setEstimateAfter(int rows) { m_estimateAfter = rows; }
 
 signals:
     void activeChanged(bool active);
@@ -241,6 +243,7 @@ private:
     std::unique_ptr<TracedQuery> m_cursor; // the running statement of a sequential set
     bool m_cursorDone = false;
     int m_countCap = 5000;
+    int m_estimateAfter = 512;
     bool m_estimated = false;
     QVariant m_estimatedKey;
     QTimer *m_settleTimer = nullptr;
