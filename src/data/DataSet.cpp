@@ -174,6 +174,7 @@ void DataSet::invalidate()
     m_pages.clear();
     m_count = -1;
     m_estimated = false;
+    m_keyRange = {1, 0};
     m_settleTimer->stop();
     m_cursor.reset();
     m_cursorDone = false;
@@ -994,9 +995,12 @@ int DataSet::countRows(const QVector<QPair<QString, QVariantList>> &conditions, 
         all += params;
     }
     const QString cond = parts.join(QStringLiteral(" AND "));
+    // The capped count walks the order's index and stops at the cap; without
+    // the order the engine would first gather every row of the condition.
     const QString sql = cap < 0 ? QStringLiteral("SELECT COUNT(*) ") + fromClause() + QStringLiteral(" WHERE ") + cond
                                 : QStringLiteral("SELECT COUNT(*) FROM (SELECT FIRST %1 1 AS X ").arg(cap + 1)
-                                      + fromClause() + QStringLiteral(" WHERE ") + cond + QStringLiteral(") C");
+                                      + fromClause() + QStringLiteral(" WHERE ") + cond + orderByClause(false)
+                                      + QStringLiteral(") C");
     TracedQuery q = execQuery(sql, all);
     return q.next() ? q.value(0).toInt() : 0;
 }
@@ -1113,21 +1117,26 @@ int DataSet::estimatePosition(const QVariantList &target, int atLeast, int atMos
         probe.finish();
         return any;
     };
-    qint64 low = 0;
-    if (!keyFrom(std::numeric_limits<qint32>::min(), &low))
-        return -1;
-    // The highest key: doubling steps, then halving between the last two.
-    qint64 step = 1;
-    while (step < (qint64(1) << 40) && keyFrom(low + step, nullptr))
-        step *= 2;
-    qint64 lo = low + step / 2, hi = low + step;
-    if (step == 1)
-        lo = low;
-    while (hi - lo > 1) {
-        const qint64 mid = lo + (hi - lo) / 2;
-        (keyFrom(mid, nullptr) ? lo : hi) = mid;
+    if (m_keyRange.first > m_keyRange.second) {
+        // Found once while the set is open: typing letter by letter reuses it.
+        qint64 low = 0;
+        if (!keyFrom(std::numeric_limits<qint32>::min(), &low))
+            return -1;
+        // The highest key: doubling steps, then halving between the last two.
+        qint64 step = 1;
+        while (step < (qint64(1) << 40) && keyFrom(low + step, nullptr))
+            step *= 2;
+        qint64 lo = low + step / 2, hi = low + step;
+        if (step == 1)
+            lo = low;
+        while (hi - lo > 1) {
+            const qint64 mid = lo + (hi - lo) / 2;
+            (keyFrom(mid, nullptr) ? lo : hi) = mid;
+        }
+        m_keyRange = {low, lo};
     }
-    const qint64 span = lo - low + 1;
+    const qint64 low = m_keyRange.first;
+    const qint64 span = m_keyRange.second - low + 1;
 
     const Condition before = anyOf(sideOf(orderTerms(), target, true));
     QSqlQuery sample(m_connection->database());

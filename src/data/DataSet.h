@@ -246,6 +246,7 @@ private:
     int m_estimateAfter = 512;
     bool m_estimated = false;
     QVariant m_estimatedKey;
+    QPair<qint64, qint64> m_keyRange{1, 0}; // lowest and highest key; empty until sampled
     QTimer *m_settleTimer = nullptr;
 };
 
