@@ -1145,7 +1145,7 @@ int DataSet::estimatePosition(const QVariantList &target, int atLeast, int atMos
                             .arg(key, where.isEmpty() ? QStringLiteral("1 = 1") : where, before.sql, fromClause());
     if (!sample.prepare(sql))
         throw m_connection->errorFrom(sample.lastError());
-    constexpr int Samples = 128;
+    constexpr int Samples = 48; // a place within about 2% of the set, in a few milliseconds
     int seen = 0, ahead = 0;
     double gaps = 0;
     for (int i = 0; i < Samples; ++i) {
