@@ -404,6 +404,33 @@ void RegisterWindow::cancelPending(QWidget *focus)
         focus->setFocus();
 }
 
+QWidget *RegisterWindow::control(const QString &name) const
+{
+    return name.isEmpty() ? nullptr : findChild<QWidget *>(name);
+}
+
+void RegisterWindow::BtnIncluirClick()
+{
+    startNew(control(m_description.entryField));
+}
+
+void RegisterWindow::BtnCancelarClick()
+{
+    cancelPending(control(m_description.entryField));
+}
+
+void RegisterWindow::BtnExcluirClick()
+{
+    deleteCurrent();
+}
+
+void RegisterWindow::BtnRetornarClick()
+{
+    // Closing the table drops a pending change.
+    m_table->close();
+    accept();
+}
+
 void RegisterWindow::deleteCurrent()
 {
     m_table->open();
