@@ -115,15 +115,7 @@ QVector<QChar> EditMask::editableChars(const QString &value) const
             raw << ((c == m_blank || c == u' ') ? QChar() : c);
         }
     } else {
-        QString literals;
-        for (const Slot &s : m_slots) {
-            if (s.kind == Kind::Literal)
-                literals += s.literal;
-        }
-        for (const QChar c : value) {
-            if (c != m_blank && c != u' ' && !literals.contains(c))
-                raw << c;
-        }
+        raw = looseChars(value);
         const int n = editable.size();
         if (raw.size() > n)
             raw.resize(n);
@@ -175,16 +167,22 @@ QString EditMask::stripLiterals(const QString &text) const
         }
         return out;
     }
-    // A line edit's text() drops the empty positions, so the positions no
-    // longer line up: keep whatever is not a literal or a blank.
+    for (const QChar c : looseChars(text))
+        out += c;
+    return out;
+}
+
+QVector<QChar> EditMask::looseChars(const QString &text) const
+{
     QString literals;
     for (const Slot &s : m_slots) {
         if (s.kind == Kind::Literal)
             literals += s.literal;
     }
+    QVector<QChar> out;
     for (const QChar c : text) {
         if (c != m_blank && c != u' ' && !literals.contains(c))
-            out += c;
+            out << c;
     }
     return out;
 }

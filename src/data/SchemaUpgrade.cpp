@@ -25,8 +25,8 @@ QStringList SchemaUpgrade::script(Step step)
         return DatabaseCreator::shippedScript(QStringLiteral("stock.sql"),
                                               QStringLiteral("O script do estoque não foi encontrado no programa."));
     case AddedTables:
-        return DatabaseCreator::shippedScript(
-            QStringLiteral("additions.sql"), QStringLiteral("O script das tabelas novas não foi encontrado no programa."));
+        return DatabaseCreator::shippedScript(QStringLiteral("additions.sql"),
+                                              QStringLiteral("O script das tabelas novas não foi encontrado no programa."));
     case Indexes: {
         QStringList statements;
         for (const auto &d : SchemaIndexes::definitions())
@@ -35,7 +35,8 @@ QStringList SchemaUpgrade::script(Step step)
     }
     case AlphanumericCnpj:
         return DatabaseCreator::shippedScript(
-            QStringLiteral("cnpj.sql"), QStringLiteral("O script dos CNPJ alfanuméricos não foi encontrado no programa."));
+            QStringLiteral("cnpj.sql"),
+            QStringLiteral("O script dos CNPJ alfanuméricos não foi encontrado no programa."));
     }
     return {};
 }

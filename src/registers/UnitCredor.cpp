@@ -16,7 +16,8 @@ const QString kZeros14 = QStringLiteral("00000000000000");
 const QString kZeros11 = QStringLiteral("00000000000");
 } // namespace
 
-TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : PartyRegister(dm, describedRegister(QStringLiteral("TfrmCredor"), dm), parent)
+TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent)
+    : PartyRegister(dm, describedRegister(QStringLiteral("TfrmCredor"), dm), parent)
 {
     auto *form = new QWidget(this);
     setupUi(form);

@@ -18,7 +18,8 @@ const QString kWrongField = QStringLiteral("Campo preenchido incorretamente, Ver
 
 } // namespace
 
-TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : PartyRegister(dm, describedRegister(QStringLiteral("TfrmFornecedores"), dm), parent)
+TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent)
+    : PartyRegister(dm, describedRegister(QStringLiteral("TfrmFornecedores"), dm), parent)
 {
     auto *form = new QWidget(this);
     setupUi(form);

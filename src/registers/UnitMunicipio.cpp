@@ -8,7 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, describedRegister(QStringLiteral("TfrmMunicipio"), dm), parent)
+TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent)
+    : RegisterWindow(dm, describedRegister(QStringLiteral("TfrmMunicipio"), dm), parent)
 {
     auto *form = new QWidget(this);
     setupUi(form);

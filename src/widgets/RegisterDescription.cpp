@@ -36,7 +36,8 @@ RegisterDescription RegisterDescription::fromJson(const QJsonObject &json, QObje
     Q_ASSERT_X(d.table && d.source, "RegisterDescription::fromJson", qPrintable(text("table")));
     d.navigatorHints = hintsFor(text("noun"), json.value(QLatin1String("feminine")).toBool());
     d.buttons = standardButtons(text("includeHint"), text("deleteHint"));
-    static const char *const names[] = {"Incluir", "Cancelar", "Gravar", "Excluir", "Pesquisar", "Cadastro", "Retornar"};
+    static const char *const names[] = {"Incluir",   "Cancelar", "Gravar",  "Excluir",
+                                        "Pesquisar", "Cadastro", "Retornar"};
     const QJsonObject exceptions = json.value(QLatin1String("buttons")).toObject();
     for (int i = 0; i < d.buttons.size(); ++i) {
         if (!exceptions.contains(QLatin1String(names[i])))
