@@ -143,7 +143,11 @@ QVector<QChar> EditMask::editableChars(const QString &value) const
 
 QString EditMask::display(const QString &value) const
 {
-    const QVector<QChar> chars = editableChars(value);
+    return withLiterals(editableChars(value), m_blank);
+}
+
+QString EditMask::withLiterals(const QVector<QChar> &chars, QChar empty) const
+{
     QString out;
     int next = 0;
     for (const Slot &s : m_slots) {
@@ -151,7 +155,7 @@ QString EditMask::display(const QString &value) const
             out += s.literal;
         } else {
             const QChar c = chars.at(next++);
-            out += c.isNull() ? m_blank : c;
+            out += c.isNull() ? empty : c;
         }
     }
     return out;
@@ -197,17 +201,7 @@ QString EditMask::storedText(const QString &text) const
         any = any || !c.isNull();
     if (!any)
         return QString();
-    QString out;
-    int next = 0;
-    for (const Slot &s : m_slots) {
-        if (s.kind == Kind::Literal) {
-            out += s.literal;
-        } else {
-            const QChar c = chars.at(next++);
-            out += c.isNull() ? QChar(u' ') : c;
-        }
-    }
-    return out;
+    return withLiterals(chars, QChar(u' '));
 }
 
 bool EditMask::isComplete(const QString &text) const
