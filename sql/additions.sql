@@ -1,5 +1,5 @@
 -- Tables added after the first release. An older database gets each table
--- it lacks when it is opened (data::AddedTables); statements end with ";".
+-- it lacks when it is opened (data::SchemaUpgrade); statements end with ";".
 
 -- The legal volumetric yield of logs into sawn wood, in percent, one row.
 -- A company may hold its own figure approved by study, so it is kept here,

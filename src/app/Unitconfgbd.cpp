@@ -7,10 +7,8 @@
 #include "core/BancoRecord.h"
 #include "data/DataError.h"
 #include "data/DatabaseCreator.h"
-#include "data/AddedTables.h"
-#include "data/SchemaIndexes.h"
+#include "data/SchemaUpgrade.h"
 #include "data/StockSummary.h"
-#include "data/AlphanumericCnpj.h"
 #include "data/UnitDM.h"
 #include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
@@ -107,10 +105,7 @@ bool Tfrmconfigbd::connectAtStartup(const std::optional<QString> &database)
     m_dm->IBDatabase1->setDatabaseName(name);
     if (!guarded(this, [this] { m_dm->IBDatabase1->open(); }))
         return true; // runs unconnected; every later access tries again
-    guarded(this, [this] { data::StockSummary::ensureInstalled(m_dm->IBDatabase1); });
-    guarded(this, [this] { data::AddedTables::ensureInstalled(m_dm->IBDatabase1); });
-    guarded(this, [this] { data::SchemaIndexes::ensureInstalled(m_dm->IBDatabase1); });
-    guarded(this, [this] { data::AlphanumericCnpj::ensureInstalled(m_dm->IBDatabase1); });
+    upgradeSchema();
     auto *login = windows().get<TfrmLogin>();
     if (!login)
         return true;
@@ -118,6 +113,18 @@ bool Tfrmconfigbd::connectAtStartup(const std::optional<QString> &database)
     if (m_loggedIn)
         startFolding();
     return m_loggedIn;
+}
+
+// What an older database lacks: the catalog asked once, then each missing
+// step on its own, a failed one shown with the database's text while the
+// others still run.
+void Tfrmconfigbd::upgradeSchema()
+{
+    QVector<data::SchemaUpgrade::Missing> parts;
+    if (!guarded(this, [&] { parts = data::SchemaUpgrade::missing(data::SchemaUpgrade::catalog(m_dm->IBDatabase1)); }))
+        return;
+    for (const data::SchemaUpgrade::Missing &part : parts)
+        guarded(this, [&] { data::SchemaUpgrade::apply(m_dm->IBDatabase1, part); });
 }
 
 // Each movement adds a row to the stock summaries; merging them now and then

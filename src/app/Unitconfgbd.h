@@ -45,6 +45,7 @@ protected:
 
 private:
     void startFolding();
+    void upgradeSchema();
     void browse();
     void showRecordFields();
 

@@ -115,15 +115,7 @@ QVector<QChar> EditMask::editableChars(const QString &value) const
             raw << ((c == m_blank || c == u' ') ? QChar() : c);
         }
     } else {
-        QString literals;
-        for (const Slot &s : m_slots) {
-            if (s.kind == Kind::Literal)
-                literals += s.literal;
-        }
-        for (const QChar c : value) {
-            if (c != m_blank && c != u' ' && !literals.contains(c))
-                raw << c;
-        }
+        raw = looseChars(value);
         const int n = editable.size();
         if (raw.size() > n)
             raw.resize(n);
@@ -151,7 +143,11 @@ QVector<QChar> EditMask::editableChars(const QString &value) const
 
 QString EditMask::display(const QString &value) const
 {
-    const QVector<QChar> chars = editableChars(value);
+    return withLiterals(editableChars(value), m_blank);
+}
+
+QString EditMask::withLiterals(const QVector<QChar> &chars, QChar empty) const
+{
     QString out;
     int next = 0;
     for (const Slot &s : m_slots) {
@@ -159,7 +155,7 @@ QString EditMask::display(const QString &value) const
             out += s.literal;
         } else {
             const QChar c = chars.at(next++);
-            out += c.isNull() ? m_blank : c;
+            out += c.isNull() ? empty : c;
         }
     }
     return out;
@@ -175,16 +171,22 @@ QString EditMask::stripLiterals(const QString &text) const
         }
         return out;
     }
-    // A line edit's text() drops the empty positions, so the positions no
-    // longer line up: keep whatever is not a literal or a blank.
+    for (const QChar c : looseChars(text))
+        out += c;
+    return out;
+}
+
+QVector<QChar> EditMask::looseChars(const QString &text) const
+{
     QString literals;
     for (const Slot &s : m_slots) {
         if (s.kind == Kind::Literal)
             literals += s.literal;
     }
+    QVector<QChar> out;
     for (const QChar c : text) {
         if (c != m_blank && c != u' ' && !literals.contains(c))
-            out += c;
+            out << c;
     }
     return out;
 }
@@ -199,17 +201,7 @@ QString EditMask::storedText(const QString &text) const
         any = any || !c.isNull();
     if (!any)
         return QString();
-    QString out;
-    int next = 0;
-    for (const Slot &s : m_slots) {
-        if (s.kind == Kind::Literal) {
-            out += s.literal;
-        } else {
-            const QChar c = chars.at(next++);
-            out += c.isNull() ? QChar(u' ') : c;
-        }
-    }
-    return out;
+    return withLiterals(chars, QChar(u' '));
 }
 
 bool EditMask::isComplete(const QString &text) const

@@ -75,6 +75,11 @@ public:
 private:
     QVector<QChar> editableChars(const QString &value) const;
     bool isMaskedText(const QString &text) const;
+    // What is neither a literal nor a blank: a line edit's text() drops the
+    // empty positions, so positions no longer line up with the mask.
+    QVector<QChar> looseChars(const QString &text) const;
+    // CHARS in the editable positions, EMPTY where one is null, the literals between.
+    QString withLiterals(const QVector<QChar> &chars, QChar empty) const;
 
     QString m_mask;
     QVector<Slot> m_slots;

@@ -1,4 +1,5 @@
 #include "DataSet.h"
+#include "Statement.h"
 
 #include "Connection.h"
 #include "DataError.h"
@@ -103,15 +104,7 @@ TracedQuery DataSet::execQuery(const QString &sql, const QVariantList &params) c
     if (TracedQuery::enabled())
         timer.start();
     ensureConnected();
-    QSqlQuery q(m_connection->database());
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
-        throw m_connection->errorFrom(q.lastError());
-    for (const QVariant &v : params)
-        q.addBindValue(v);
-    if (!q.exec())
-        throw m_connection->errorFrom(q.lastError());
-    return TracedQuery(std::move(q), sql, TracedQuery::enabled() ? timer.nsecsElapsed() / 1e6 : 0);
+    return TracedQuery(runBound(m_connection, sql, params), sql, TracedQuery::enabled() ? timer.nsecsElapsed() / 1e6 : 0);
 }
 
 void DataSet::open()

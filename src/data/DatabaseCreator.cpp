@@ -3,9 +3,7 @@
 #include "Connection.h"
 #include "DataError.h"
 #include "Statement.h"
-#include "AddedTables.h"
-#include "StockSummary.h"
-#include "AlphanumericCnpj.h"
+#include "SchemaUpgrade.h"
 
 #include <QDir>
 #include <QFile>
@@ -146,9 +144,8 @@ void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool for
         conn.open();
         QSqlQuery q(conn.database());
         QStringList statements = splitScript(schemaScript());
-        statements += StockSummary::script();
-        statements += AddedTables::script();
-        statements += AlphanumericCnpj::script();
+        for (SchemaUpgrade::Step step : {SchemaUpgrade::Stock, SchemaUpgrade::AddedTables, SchemaUpgrade::AlphanumericCnpj})
+            statements += SchemaUpgrade::script(step);
         for (const QString &stmt : statements) {
             if (!q.exec(stmt))
                 throw DataError(QStringLiteral("Erro ao criar a estrutura do banco de dados:\n%1\n\n%2")

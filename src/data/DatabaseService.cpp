@@ -237,17 +237,23 @@ QString onServer(const ServiceTarget &server, const QString &path)
     return server.embedded() ? path : server.host + QLatin1Char(':') + path;
 }
 
-// Attaches to the database and drops it (a scratch copy on a server).
-void dropDatabase(const QString &name)
+// Attaches to NAME as the program's user; STATUS says why when it fails.
+bool attach(const QString &name, isc_db_handle *handle, ISC_STATUS *status)
 {
     Spb dpb;
     dpb.byte(isc_dpb_version1);
     dpb.string1(isc_dpb_user_name, QByteArray(Connection::User));
     dpb.string1(isc_dpb_password, QByteArray(Connection::Password));
     const QByteArray n = name.toLocal8Bit();
+    return isc_attach_database(status, 0, n.constData(), handle, dpb.size(), dpb.data()) == 0;
+}
+
+// Attaches to the database and drops it (a scratch copy on a server).
+void dropDatabase(const QString &name)
+{
     isc_db_handle handle = 0;
     ISC_STATUS_ARRAY status;
-    if (isc_attach_database(status, 0, n.constData(), &handle, dpb.size(), dpb.data()) == 0)
+    if (attach(name, &handle, status))
         isc_drop_database(status, &handle);
 }
 
@@ -257,14 +263,9 @@ void checkNotInUse(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return;
-    Spb dpb;
-    dpb.byte(isc_dpb_version1);
-    dpb.string1(isc_dpb_user_name, QByteArray(Connection::User));
-    dpb.string1(isc_dpb_password, QByteArray(Connection::Password));
-    const QByteArray n = path.toLocal8Bit();
     isc_db_handle handle = 0;
     ISC_STATUS_ARRAY status;
-    if (isc_attach_database(status, 0, n.constData(), &handle, dpb.size(), dpb.data())) {
+    if (!attach(path, &handle, status)) {
         const QString text = statusText(status);
         // A file that is no database at all may be replaced.
         if (text.contains(QLatin1String("not a valid database"), Qt::CaseInsensitive)

@@ -1,14 +1,9 @@
 #include "SchemaIndexes.h"
 
-#include "Connection.h"
-#include "DataError.h"
 #include "DatabaseCreator.h"
-#include "Statement.h"
+#include "SchemaUpgrade.h"
 
 #include <QRegularExpression>
-#include <QSet>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace data {
 
@@ -28,32 +23,19 @@ QList<QPair<QString, QString>> SchemaIndexes::definitions()
 
 QStringList SchemaIndexes::missing(Connection *connection)
 {
-    QSet<QString> present;
-    for (const QVariantList &row : allRows(connection, QStringLiteral(
-             "select trim(RDB$INDEX_NAME) from RDB$INDICES where coalesce(RDB$SYSTEM_FLAG, 0) = 0")))
-        present.insert(row.value(0).toString().toUpper());
     QStringList names;
-    for (const auto &d : definitions())
-        if (!present.contains(d.first))
-            names << d.first;
+    for (const SchemaUpgrade::Missing &part :
+         SchemaUpgrade::missing(SchemaUpgrade::catalog(connection), {SchemaUpgrade::Indexes}))
+        for (const QString &object : part.objects)
+            names << object.section(QLatin1Char(':'), 1);
     return names;
 }
 
 QStringList SchemaIndexes::ensureInstalled(Connection *connection)
 {
-    const QStringList names = missing(connection);
-    if (names.isEmpty())
-        return names;
-    const QList<QPair<QString, QString>> all = definitions();
-    connection->ensureConnected();
-    // Definitions outside any transaction of ours commit as they run.
-    QSqlQuery q(connection->database());
-    for (const auto &d : all) {
-        if (!names.contains(d.first))
-            continue;
-        if (!q.exec(d.second))
-            throw connection->errorFrom(q.lastError());
-    }
+    QStringList names;
+    for (const QString &object : SchemaUpgrade::ensureInstalled(connection, {SchemaUpgrade::Indexes}))
+        names << object.section(QLatin1Char(':'), 1);
     return names;
 }
 

@@ -18,8 +18,8 @@ public:
     // Names of the schema's plain indexes the database does not have.
     static QStringList missing(Connection *connection);
 
-    // Creates the missing ones, each committed on its own; returns their
-    // names. A unique index is never added this way: the rows stored may
+    // Creates the missing ones in one transaction (SchemaUpgrade); returns
+    // their names. A unique index is never added this way: the rows stored may
     // break it, and only whoever fixes them can decide which to keep.
     static QStringList ensureInstalled(Connection *connection);
 };

@@ -10,22 +10,27 @@
 
 namespace data {
 
-namespace {
-
-QSqlQuery run(Connection *connection, const QString &sql, const QVariantMap &params)
+QSqlQuery runBound(Connection *connection, const QString &sql, const QVariantList &values)
 {
     connection->ensureConnected();
-    QVariantList values;
-    const QString text = bindNamed(sql, params, values);
     QSqlQuery q(connection->database());
     q.setForwardOnly(true);
-    if (!q.prepare(text))
+    if (!q.prepare(sql))
         throw connection->errorFrom(q.lastError());
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec())
         throw connection->errorFrom(q.lastError());
     return q;
+}
+
+namespace {
+
+QSqlQuery run(Connection *connection, const QString &sql, const QVariantMap &params)
+{
+    QVariantList values;
+    const QString text = bindNamed(sql, params, values);
+    return runBound(connection, text, values);
 }
 
 } // namespace

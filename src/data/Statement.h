@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
@@ -19,6 +20,10 @@ int execute(Connection *connection, const QString &sql, const QVariantMap &param
 
 // The first row of a SELECT, one value per column; empty when there is no row.
 QVariantList firstRow(Connection *connection, const QString &sql, const QVariantMap &params = {});
+
+// Runs SQL forward-only with its "?" values bound in order; what the
+// functions above and the datasets build on.
+QSqlQuery runBound(Connection *connection, const QString &sql, const QVariantList &values);
 
 // Every row of a SELECT. For results known to be small (grouped figures).
 QVector<QVariantList> allRows(Connection *connection, const QString &sql, const QVariantMap &params = {});

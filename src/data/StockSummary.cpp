@@ -3,20 +3,12 @@
 #include "Connection.h"
 #include "DataError.h"
 #include "DatabaseCreator.h"
+#include "SchemaUpgrade.h"
 #include "Statement.h"
 #include "Transaction.h"
 
-#include <QFile>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace data {
-
-QStringList StockSummary::script()
-{
-    return DatabaseCreator::shippedScript(QStringLiteral("stock.sql"),
-                                          QStringLiteral("O script do estoque não foi encontrado no programa."));
-}
 
 bool StockSummary::isInstalled(Connection *connection)
 {
@@ -25,12 +17,7 @@ bool StockSummary::isInstalled(Connection *connection)
 
 bool StockSummary::ensureInstalled(Connection *connection)
 {
-    if (isInstalled(connection))
-        return false;
-    // The definitions are committed before the figures are computed.
-    DatabaseCreator::runAsWritten(connection, script());
-    rebuild(connection);
-    return true;
+    return !SchemaUpgrade::ensureInstalled(connection, {SchemaUpgrade::Stock}).isEmpty();
 }
 
 void StockSummary::rebuild(Connection *connection)

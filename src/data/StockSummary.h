@@ -13,15 +13,12 @@ class Connection;
 class StockSummary
 {
 public:
-    // The script as shipped, split into statements.
-    static QStringList script();
-
     // True when the database has the summary tables.
     static bool isInstalled(Connection *connection);
 
-    // A database made before the summaries existed gets their tables and
-    // triggers, then the figures computed once from the movements. Does
-    // nothing when they are there. Returns true when it installed them.
+    // A database made before the summaries existed (or lacking a piece of
+    // them) gets what it lacks, then the figures computed once from the
+    // movements (SchemaUpgrade). Returns true when anything was added.
     static bool ensureInstalled(Connection *connection);
 
     // Empties the summaries and computes them again from the movements, in

@@ -78,9 +78,9 @@ void PartyRegister::showSearchPage()
     showSearchButtons(true);
 }
 
-void PartyRegister::openSearch(QWidget *focus)
+void PartyRegister::BtnPesquisarClick()
 {
-    if (!searchable(focus))
+    if (!searchable(control(description().nameField)))
         return;
     switchPageQuietly(pages()->widget(pages()->count() - 1));
     showSearchPage();

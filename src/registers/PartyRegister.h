@@ -48,8 +48,8 @@ protected:
     void saveThenContinue(const std::function<void()> &focus);
     // The search tab's steps: first order, count, title, search edit, buttons.
     void showSearchPage();
-    // "&Pesquisar": unless the table is empty (then FOCUS), to the search tab.
-    void openSearch(QWidget *focus);
+    // "&Pesquisar": unless the table is empty (then the name field), to the search tab.
+    void BtnPesquisarClick() override;
     // "&Retornar": the table and the municipality list closed, the window too.
     void closeRegister();
 };

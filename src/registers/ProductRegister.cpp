@@ -7,9 +7,8 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-ProductRegister::ProductRegister(data::TDM *dm, const widgets::RegisterDescription &description,
-                                 const QString &index, QWidget *parent)
-    : RegisterWindow(dm, description, parent), m_index(index)
+ProductRegister::ProductRegister(data::TDM *dm, const widgets::RegisterDescription &description, QWidget *parent)
+    : RegisterWindow(dm, description, parent)
 {
 }
 
@@ -31,7 +30,7 @@ void ProductRegister::FormShow()
     setTitle(description().entryTitle);
     table()->close();
     table()->open();
-    table()->setIndexName(m_index);
+    table()->setIndexName(description().index);
     TabSheet1Show();
 }
 
@@ -65,19 +64,5 @@ void ProductRegister::BtnCadastroClick()
     TabSheet1Show();
 }
 
-void ProductRegister::BtnCancelarClick()
-{
-    cancelPending(m_name);
-}
 
-void ProductRegister::BtnExcluirClick()
-{
-    deleteCurrent();
-}
 
-void ProductRegister::BtnRetornarClick()
-{
-    // Closing the table drops a pending change.
-    table()->close();
-    accept();
-}

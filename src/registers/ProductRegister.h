@@ -23,9 +23,7 @@ public:
     widgets::DBGrid *DBGrid1 = nullptr;
 
 protected:
-    // INDEX orders the table by name.
-    ProductRegister(data::TDM *dm, const widgets::RegisterDescription &description, const QString &index,
-                    QWidget *parent);
+    ProductRegister(data::TDM *dm, const widgets::RegisterDescription &description, QWidget *parent);
 
     // The window's form: the tabs `PageControl1` with the name `NOMEGRAU` on the first.
     void useForm(QWidget *form);
@@ -33,13 +31,9 @@ protected:
     void FormShow() override;
     void TabSheet1Show();
     void TabSheet2Show();
-    void BtnCancelarClick() override;
-    void BtnExcluirClick() override;
     void BtnPesquisarClick() override;
     void BtnCadastroClick() override;
-    void BtnRetornarClick() override;
 
 private:
-    QString m_index;
     widgets::DBEdit *m_name = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "UnitCredor.h"
 
+#include "RegisterCatalog.h"
+
 #include "data/UnitDM.h"
 #include "widgets/DBEdit.h"
 #include "widgets/LookupCombo.h"
@@ -9,52 +11,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-
 namespace {
 const QString kZeros14 = QStringLiteral("00000000000000");
 const QString kZeros11 = QStringLiteral("00000000000");
-
-widgets::RegisterDescription clients(data::TDM *dm)
-{
-    widgets::RegisterDescription d;
-    d.objectName = QStringLiteral("TfrmCredor");
-    d.caption = QStringLiteral("Clientes");
-    d.table = dm->TCredor;
-    d.source = dm->DCredor;
-    d.navigatorHints = d.hintsFor(QStringLiteral("Cliente"));
-    d.buttons = d.standardButtons(QStringLiteral("Incluir Cliente"), QStringLiteral("Excluir Cliente"));
-    d.entryTitle = QStringLiteral("Cadastro de Clientes");
-    d.searchTitle = QStringLiteral("Pesquisa de Clientes");
-    d.searchField = QStringLiteral("NOMECREDOR");
-    d.searchColumns = {{QStringLiteral("NOMECREDOR"), QStringLiteral("Cliente"), 250},
-                       {QStringLiteral("CIDADE"), QStringLiteral("CIDADE"), 150},
-                       {QStringLiteral("FONE"), QStringLiteral("Telefone"), 100, Qt::AlignCenter},
-                       {QStringLiteral("IE"), QStringLiteral("Insc. Estadual"), 120}};
-    d.gridMinimum = QSize(640, 300);
-    d.countPrefix = QStringLiteral("Cliente(s) Cadastrado(s).: ");
-    d.orders = {{QStringLiteral("CLIENTE"), QStringLiteral("NOMECREDOR")},
-                {QStringLiteral("CIDADE"), QStringLiteral("CIDADE")}};
-    d.initialOrder = QStringLiteral("CLIENTE");
-    d.searchEmptyMessage = QStringLiteral("Não hà Clientes cadastrados para execução deste menu!");
-    const QString caption = QStringLiteral("Cadastro");
-    d.required = {
-        {QStringLiteral("TIPOCLIENTE"), QStringLiteral("Tipo de Cliente deve ser informado!"), caption},
-        {QStringLiteral("NOMECREDOR"), QStringLiteral("Razão Social/Nome deve ser informado!"), caption},
-        {QStringLiteral("ENDERECO"), QStringLiteral("Endereço deve ser informado!"), caption},
-        {QStringLiteral("BAIRRO"), QStringLiteral("Bairro deve ser informado!"), caption},
-        {QStringLiteral("CIDADE"), QStringLiteral("Cidade deve ser informada!"), caption},
-        {QStringLiteral("MaskCEP"), QStringLiteral("CEP deve ser informado!"), caption},
-    };
-    d.duplicateMessage = QStringLiteral("Cliente já Cadastrado, Verifique!");
-    d.duplicateCaption = QStringLiteral("Cliente");
-    d.deleteEmptyMessage = QStringLiteral("Não hà Clientes para serem Excluídos!");
-    d.deleteEmptyCaption = QStringLiteral("Alteração");
-    d.deleteQuestion = QStringLiteral("Confirma Exclusão deste Cliente?");
-    return d;
-}
 } // namespace
 
-TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent) : PartyRegister(dm, clients(dm), parent)
+TfrmCredor::TfrmCredor(data::TDM *dm, QWidget *parent)
+    : PartyRegister(dm, describedRegister(QStringLiteral("TfrmCredor"), dm), parent)
 {
     auto *form = new QWidget(this);
     setupUi(form);
@@ -144,10 +107,6 @@ void TfrmCredor::emptyToZeros(const MaskedField &field, const QString &zeros)
         table()->setValue(field.column->link()->dataField(), zeros);
 }
 
-void TfrmCredor::BtnIncluirClick()
-{
-    startNew(TIPOCLIENTE);
-}
 
 void TfrmCredor::BtnGravarClick()
 {
@@ -168,20 +127,8 @@ void TfrmCredor::BtnGravarClick()
     TIPOCLIENTE->setFocus();
 }
 
-void TfrmCredor::BtnCancelarClick()
-{
-    cancelPending(TIPOCLIENTE);
-}
 
-void TfrmCredor::BtnExcluirClick()
-{
-    deleteCurrent();
-}
 
-void TfrmCredor::BtnPesquisarClick()
-{
-    openSearch(NOMECREDOR);
-}
 
 void TfrmCredor::BtnCadastroClick()
 {

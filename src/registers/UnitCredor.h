@@ -12,11 +12,7 @@ public:
 
 protected:
     void FormShow() override;
-    void BtnIncluirClick() override;
-    void BtnCancelarClick() override;
     void BtnGravarClick() override;
-    void BtnExcluirClick() override;
-    void BtnPesquisarClick() override;
     void BtnCadastroClick() override;
     void BtnRetornarClick() override;
 

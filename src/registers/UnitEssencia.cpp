@@ -1,31 +1,20 @@
 #include "UnitEssencia.h"
 
+#include "RegisterCatalog.h"
+
 #include "data/UnitDM.h"
 #include "widgets/KeyNavigation.h"
 
 #include <QPushButton>
 
-TfrmEssencia::TfrmEssencia(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, dm->TEssencia, parent)
+TfrmEssencia::TfrmEssencia(data::TDM *dm, QWidget *parent)
+    : RegisterWindow(dm, describedRegister(QStringLiteral("TfrmEssencia"), dm), parent)
 {
-    setObjectName(QStringLiteral("TfrmEssencia"));
-    setWindowTitle(QStringLiteral("Essência"));
     widgets::KeyNavigator::instance().switchOffWhileShown(this);
     auto *form = new QWidget(this);
     setupUi(form);
-    setForm(form, dm->DEssencia);
-
-    setNavigatorHints({QStringLiteral("Primeira Essência"), QStringLiteral("Essência Anterior"),
-                       QStringLiteral("Proxima Essência"), QStringLiteral("Ultima Essência")});
-    setupButtons({{Incluir, QStringLiteral("&Incluir"), QStringLiteral("Incluir Essência")},
-                  {Cancelar, QStringLiteral("&Cancelar"), QStringLiteral("Cancelar Cadastro")},
-                  {Gravar, QStringLiteral("&Gravar"), QStringLiteral("Gravar Cadastro")},
-                  {Excluir, QStringLiteral("Excluir"), QStringLiteral("Excluir Cliente")},
-                  {Pesquisar, QStringLiteral("&Pesquisar"), QStringLiteral("Pesquisar essência")},
-                  {Cadastro, QStringLiteral("&Ocultar"), QStringLiteral("Ocultar Consulta")},
-                  {Retornar, QStringLiteral("&Retornar"), QStringLiteral("Retornar ao Menu Principal")}});
-    setupOrders(ComboBox1, {{QStringLiteral("CÓDIGO"), QStringLiteral("CODIGO")},
-                            {QStringLiteral("ESSÊNCIA"), QStringLiteral("index:INDESSENCIA")}},
-                QStringLiteral("ESSÊNCIA"));
+    setForm(form);
+    setupOrders(ComboBox1, description().orders, description().initialOrder);
     locateAsTyped(Edit1, QStringLiteral("ESSENCIA"));
     // Enter in the name edit presses "&Gravar".
     connect(DBEdit2, &QLineEdit::returnPressed, button(Gravar), &QPushButton::click);
@@ -139,20 +128,6 @@ void TfrmEssencia::BtnCadastroClick()
     DBEdit2->setFocus();
 }
 
-void TfrmEssencia::BtnExcluirClick()
-{
-    dm()->TEssencia->open();
-    if (dm()->TEssencia->isEmpty()) {
-        dm()->TEssencia->close();
-        widgets::inform(QStringLiteral("Não hà Essência para ser Excluída!"), QStringLiteral("Informação"), this);
-    }
-    dm()->TEssencia->open();
-    if (!dm()->TEssencia->isEmpty()
-        && widgets::ask(QStringLiteral("Confirma Exclusão desta essência?"), QStringLiteral("Confirmação"), this)) {
-        dm()->TEssencia->remove();
-        dm()->TEssencia->refresh();
-    }
-}
 
 void TfrmEssencia::BtnRetornarClick()
 {

@@ -16,7 +16,6 @@ protected:
     void BtnIncluirClick() override;
     void BtnCancelarClick() override;
     void BtnGravarClick() override;
-    void BtnExcluirClick() override;
     void BtnPesquisarClick() override;
     void BtnCadastroClick() override; // "&Ocultar"
     void BtnRetornarClick() override;

@@ -1,5 +1,7 @@
 #include "UnitFornecedor.h"
 
+#include "RegisterCatalog.h"
+
 #include "data/UnitDM.h"
 #include "taxid/TCheckIE.h"
 #include "widgets/DBEdit.h"
@@ -14,52 +16,10 @@ namespace {
 const QString kInfo = QStringLiteral("Informação");
 const QString kWrongField = QStringLiteral("Campo preenchido incorretamente, Verefique!");
 
-widgets::RegisterDescription suppliers(data::TDM *dm)
-{
-    widgets::RegisterDescription d;
-    d.objectName = QStringLiteral("TfrmFornecedores");
-    d.caption = QStringLiteral("Fornecedores");
-    d.table = dm->TFornecedor;
-    d.source = dm->DFornecedor;
-    d.navigatorHints = d.hintsFor(QStringLiteral("Fornecedor"));
-    d.buttons = d.standardButtons(QStringLiteral("Incluir Fornecedor"), QStringLiteral("Excluir Fornecedor"));
-    d.buttons[widgets::RegisterWindow::Cadastro] = {QStringLiteral("Dad/Basicos"), QStringLiteral("Ir para Dados Básicos")};
-    d.entryTitle = QStringLiteral("Cadastro de Fornecedores");
-    d.searchTitle = QStringLiteral("Pesquisa de Fornecedores");
-    d.searchField = QStringLiteral("NOMEFORNECEDOR");
-    d.searchColumns = {{QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("Código"), 60},
-                       {QStringLiteral("NOMEFORNECEDOR"), QStringLiteral("Fornecedor"), 250},
-                       {QStringLiteral("NOMEFANTASIA"), QStringLiteral("Nome de Fantansia"), 170},
-                       {QStringLiteral("INSCESTADUAL"), QStringLiteral("Insc.Estadual"), 110}};
-    d.gridMinimum = QSize(620, 260);
-    d.countPrefix = QStringLiteral("Fornecedor(es) Cadastrado(s).: ");
-    d.orders = {{QStringLiteral("CÓDIGO"), QStringLiteral("CODIGOFORNECEDOR")},
-                {QStringLiteral("FORNECEDOR"), QStringLiteral("NOMEFORNECEDOR")},
-                {QStringLiteral("NOME FANTASIA"), QStringLiteral("NOMEFANTASIA")},
-                {QStringLiteral("INSCRIÇÃO"), QStringLiteral("INSCESTADUAL")}};
-    d.initialOrder = QStringLiteral("FORNECEDOR");
-    d.searchEmptyMessage = QStringLiteral("Não hà Fornecedores cadastrados para execução deste menu!");
-    const QString caption = QStringLiteral("Dados Basicos");
-    d.required = {
-        {QStringLiteral("NOMEFORNECEDOR"), QStringLiteral("Razão Social/Nome deve ser informado!"), caption, 0},
-        {QStringLiteral("ENDERECO"), QStringLiteral("Endereço deve ser informado!"), caption, 0},
-        {QStringLiteral("BAIRRO"), QStringLiteral("Bairro deve ser informado!"), caption, 0},
-        {QStringLiteral("CIDADE"), QStringLiteral("Cidade deve ser informada!"), caption, 0},
-        {QStringLiteral("CIDADEUF"), QStringLiteral("UF deve ser informada!"), caption, 0},
-        {QStringLiteral("MaskCEP"), QStringLiteral("CEP deve ser informado!"), caption, 0},
-        {QStringLiteral("TIPOCLIENTE"), QStringLiteral("Tipo de Fornecedor deve ser informado!"), caption, 1},
-        {QStringLiteral("INSCESTADUAL"), QStringLiteral("Inscrição Estadual deve ser informada!"), caption, 1},
-    };
-    d.duplicateMessage = QStringLiteral("Inscrição Estadual já cadastrada, Verifique!");
-    d.duplicateCaption = QStringLiteral("Fornecedor");
-    d.deleteEmptyMessage = QStringLiteral("Não hà fornecedores para serem Excluídos!");
-    d.deleteEmptyCaption = QStringLiteral("Alteração");
-    d.deleteQuestion = QStringLiteral("Confirma Exclusão deste Fornecedor?");
-    return d;
-}
 } // namespace
 
-TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent) : PartyRegister(dm, suppliers(dm), parent)
+TfrmFornecedores::TfrmFornecedores(data::TDM *dm, QWidget *parent)
+    : PartyRegister(dm, describedRegister(QStringLiteral("TfrmFornecedores"), dm), parent)
 {
     auto *form = new QWidget(this);
     setupUi(form);
@@ -167,10 +127,6 @@ void TfrmFornecedores::phoneExit(const MaskedField &phone, bool fillZeros)
     }
 }
 
-void TfrmFornecedores::BtnIncluirClick()
-{
-    startNew(NOMEFORNECEDOR);
-}
 
 void TfrmFornecedores::BtnGravarClick()
 {
@@ -196,15 +152,7 @@ void TfrmFornecedores::BtnCancelarClick()
     cancelPending();
 }
 
-void TfrmFornecedores::BtnExcluirClick()
-{
-    deleteCurrent();
-}
 
-void TfrmFornecedores::BtnPesquisarClick()
-{
-    openSearch(NOMEFORNECEDOR);
-}
 
 void TfrmFornecedores::TabSheet3Show()
 {

@@ -17,11 +17,8 @@ public:
 
 protected:
     void FormShow() override;
-    void BtnIncluirClick() override;
     void BtnCancelarClick() override;
     void BtnGravarClick() override;
-    void BtnExcluirClick() override;
-    void BtnPesquisarClick() override;
     void BtnCadastroClick() override; // "Dad/Basicos"
     void BtnRetornarClick() override;
 

@@ -1,43 +1,15 @@
 #include "UnitMunicipio.h"
 
+#include "RegisterCatalog.h"
+
 #include "data/UnitDM.h"
 #include "widgets/DBGrid.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace {
-
-widgets::RegisterDescription municipalities(data::TDM *dm)
-{
-    widgets::RegisterDescription d;
-    d.objectName = QStringLiteral("TfrmMunicipio");
-    d.caption = QStringLiteral("Municípios");
-    d.table = dm->TMunicipio;
-    d.source = dm->DMunicipio;
-    d.navigatorHints = d.hintsFor(QStringLiteral("Município"));
-    d.buttons = d.standardButtons(QStringLiteral("Incluir Município"), QString());
-    d.buttons[widgets::RegisterWindow::Excluir] = {}; // no deleting here
-    d.entryTitle = QStringLiteral("Cadastro de Municipio");
-    d.searchTitle = QStringLiteral("Pesquisa de Município");
-    d.searchField = QStringLiteral("NOM_MUNIC");
-    d.searchColumns = {{QStringLiteral("COD_MUNIC"), QStringLiteral("Código"), 80},
-                       {QStringLiteral("NOM_MUNIC"), QStringLiteral("Município"), 300},
-                       {QStringLiteral("SIG_UF"), QStringLiteral("UF"), 40}};
-    d.gridMinimum = QSize(460, 240);
-    d.searchEmptyMessage = QStringLiteral("Não hà Município cadastrados para pesquisa!");
-    const QString caption = QStringLiteral("Cadastro");
-    d.required = {{QStringLiteral("COD_MUNIC"), QStringLiteral("Código do Município deve ser informado!"), caption},
-                  {QStringLiteral("NOM_MUNIC"), QStringLiteral("Município deve ser informado!"), caption},
-                  {QStringLiteral("SIG_UF"), QStringLiteral("UF deve ser informada!"), caption}};
-    d.duplicateMessage = QStringLiteral("Município já Cadastrado!");
-    d.duplicateCaption = QStringLiteral("Município");
-    return d;
-}
-
-} // namespace
-
-TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent) : RegisterWindow(dm, municipalities(dm), parent)
+TfrmMunicipio::TfrmMunicipio(data::TDM *dm, QWidget *parent)
+    : RegisterWindow(dm, describedRegister(QStringLiteral("TfrmMunicipio"), dm), parent)
 {
     auto *form = new QWidget(this);
     setupUi(form);
@@ -61,7 +33,7 @@ void TfrmMunicipio::FormShow()
     setTitle(QStringLiteral("Cadastro de Municipio"));
     dm()->TMunicipio->close();
     dm()->TMunicipio->open();
-    dm()->TMunicipio->setIndexName(QStringLiteral("IND_MUNICIPIO"));
+    dm()->TMunicipio->setIndexName(description().index);
     COD_MUNIC->setFocus();
 }
 
@@ -100,11 +72,6 @@ void TfrmMunicipio::BtnCadastroClick()
     COD_MUNIC->setFocus();
 }
 
-void TfrmMunicipio::BtnIncluirClick()
-{
-    startNew();
-    COD_MUNIC->setFocus();
-}
 
 void TfrmMunicipio::BtnGravarClick()
 {
@@ -119,13 +86,4 @@ void TfrmMunicipio::BtnGravarClick()
     setButtonsEnabled({Pesquisar}, true);
 }
 
-void TfrmMunicipio::BtnCancelarClick()
-{
-    cancelPending(COD_MUNIC);
-}
 
-void TfrmMunicipio::BtnRetornarClick()
-{
-    table()->close();
-    accept();
-}

@@ -25,10 +25,7 @@ protected:
     void FormShow() override;
     void TabSheet1Show();
     void TabSheet2Show();
-    void BtnIncluirClick() override;
-    void BtnCancelarClick() override;
     void BtnGravarClick() override;
     void BtnPesquisarClick() override;
     void BtnCadastroClick() override;
-    void BtnRetornarClick() override;
 };

@@ -11,6 +11,5 @@ public:
     explicit Tfrmsubprodutos(data::TDM *dm, QWidget *parent = nullptr);
 
 protected:
-    void BtnIncluirClick() override;
     void BtnGravarClick() override;
 };

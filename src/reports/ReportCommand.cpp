@@ -4,7 +4,7 @@
 #include "ReportError.h"
 #include "ReportRegistry.h"
 
-#include "data/AlphanumericCnpj.h"
+#include "data/SchemaUpgrade.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
 
@@ -122,7 +122,7 @@ int runReportCommand(const QStringList &args, QTextStream &out, QTextStream &err
         data::Connection connection(QStringLiteral("quelvora-report"));
         connection.setDatabaseName(database);
         connection.open();
-        data::AlphanumericCnpj::ensureInstalled(&connection);
+        data::SchemaUpgrade::ensureInstalled(&connection, {data::SchemaUpgrade::AlphanumericCnpj});
         ReportDocument document(makeReport(entry->name, connection, values), &connection);
         if (!pdf.isEmpty()) {
             writePdf(document, pdf);

@@ -4,7 +4,7 @@
 #include "ProducaoReports.h"
 
 #include "core/DeclaredVolume.h"
-#include "data/AddedTables.h"
+#include "data/SchemaUpgrade.h"
 
 namespace reports {
 
@@ -143,7 +143,7 @@ ReportEntry repDeclaradoEntry()
              {QStringLiteral("ORDEM"), ReportParameter::Type::Text, QStringLiteral("RAZAO_SOCIAL (a única)"), false}},
             [](data::Connection &connection, const QVariantMap &params) {
                 // A database made before the declared volumes' table gets it here too.
-                data::AddedTables::ensureInstalled(&connection);
+                data::SchemaUpgrade::ensureInstalled(&connection, {data::SchemaUpgrade::AddedTables});
                 return RepDeclarado(params);
             }};
 }

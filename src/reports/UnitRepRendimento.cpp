@@ -5,7 +5,7 @@
 
 #include "core/Formats.h"
 #include "core/SawingYield.h"
-#include "data/AddedTables.h"
+#include "data/SchemaUpgrade.h"
 #include "data/Statement.h"
 
 #include <QPainter>
@@ -166,7 +166,7 @@ ReportEntry repRendimentoEntry()
             productionPeriodParameters(QStringLiteral("ESSENCIA (a única)")),
             [](data::Connection &connection, const QVariantMap &params) {
                 // A database made before the coefficient's table gets it here too.
-                data::AddedTables::ensureInstalled(&connection);
+                data::SchemaUpgrade::ensureInstalled(&connection, {data::SchemaUpgrade::AddedTables});
                 const QVariantList stored = data::firstRow(&connection,
                     QStringLiteral("select PERCENTUAL from COEFICIENTE_RENDIMENTO where CODIGO = 1"));
                 const double coefficient =

@@ -1,28 +1,10 @@
 #include "UnitPesquisa1.h"
 
+#include "PickerCatalog.h"
 #include "data/UnitDM.h"
 
-namespace {
-
-const QString kByName = QStringLiteral("NOMEGRAU");
-const QString kByFactor = QStringLiteral("FATOR");
-
-} // namespace
-
 TfrmPesquisa1::TfrmPesquisa1(data::TDM *dm_, QWidget *parent)
-    : PickerWindow(
-          Setup{QStringLiteral("TfrmPesquisa1"),
-                QStringLiteral("(Digite o nome do Produto que deseja Localizar e tecle \"ENTER\")"),
-                dm_->QProduto,
-                dm_->DQProduto,
-                QStringLiteral("PRODUTO"),
-                kByName,
-                {{kByName, QStringLiteral("Produto"), 380}, {kByFactor, QStringLiteral("Fator"), 100}},
-                560,
-                {{QStringLiteral("FATOR"), kByFactor}, {QStringLiteral("PRODUTO"), kByName}},
-                1},
-          parent),
-      dm(dm_)
+    : PickerWindow(describedPicker(QStringLiteral("TfrmPesquisa1"), dm_), parent), dm(dm_)
 {
 }
 

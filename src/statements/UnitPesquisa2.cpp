@@ -1,5 +1,7 @@
 #include "UnitPesquisa2.h"
 
+#include "PickerCatalog.h"
+
 #include "core/Formats.h"
 #include "data/Table.h"
 #include "data/UnitDM.h"
@@ -15,6 +17,14 @@ namespace {
 
 const QString kCode = QStringLiteral("CODIGOPRODUTO");
 
+widgets::PickerWindow::Setup listing(data::TDM *dm, data::Table *list)
+{
+    widgets::PickerWindow::Setup s = describedPicker(QStringLiteral("TfrmPesquisa2"), dm);
+    s.list = list;
+    s.source = new data::DataSource(list, QStringLiteral("DCONSULTA"), list);
+    return s;
+}
+
 } // namespace
 
 TfrmPesquisa2::TfrmPesquisa2(data::TDM *dm, QWidget *parent)
@@ -26,24 +36,7 @@ TfrmPesquisa2::TfrmPesquisa2(data::TDM *dm, QWidget *parent)
 }
 
 TfrmPesquisa2::TfrmPesquisa2(data::TDM *dm_, data::Table *list, QWidget *parent)
-    : PickerWindow(
-          Setup{QStringLiteral("TfrmPesquisa2"),
-                QStringLiteral("(Digite o Código do Produto que deseja Localizar e tecle \"ENTER\")"),
-                list,
-                new data::DataSource(list, QStringLiteral("DCONSULTA"), list),
-                {},
-                kCode,
-                {{kCode, QStringLiteral("Produto"), 100},
-                 {QStringLiteral("ESSENCIA"), QStringLiteral("Essência"), 230},
-                 {QStringLiteral("DATALANCAMENTO"), QStringLiteral("Entrada"), 100},
-                 {QStringLiteral("NFNUMERO"), QStringLiteral("NF"), 80}},
-                560,
-                {{QStringLiteral("CÓDIGO PRODUTO"), kCode},
-                 {QStringLiteral("ENTRADA"), kCode},
-                 {QStringLiteral("ESSÊNCIA"), kCode},
-                 {QStringLiteral("NF"), kCode}},
-                0},
-          parent),
+    : PickerWindow(listing(dm_, list), parent),
       TCONSULTA(list), DCONSULTA(setup().source), dm(dm_)
 {
     list->setParent(this);

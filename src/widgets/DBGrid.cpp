@@ -159,4 +159,31 @@ void DBGrid::keyPressEvent(QKeyEvent *event)
     QTableView::keyPressEvent(event);
 }
 
+QVector<DBGrid::Column> DBGrid::columnsOf(const QStringList &entries)
+{
+    QVector<DBGrid::Column> columns;
+    for (const QString &entry : entries) {
+        const QStringList parts = entry.split(QLatin1Char('|'));
+        DBGrid::Column c;
+        c.field = parts.value(0);
+        c.title = parts.value(1, c.field);
+        c.width = parts.value(2).toInt();
+        const QString align = parts.value(3).trimmed().toLower();
+        if (align == QLatin1String("left"))
+            c.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        else if (align == QLatin1String("center"))
+            c.alignment = Qt::AlignCenter;
+        else if (align == QLatin1String("right"))
+            c.alignment = Qt::AlignRight | Qt::AlignVCenter;
+        for (const QString &word : parts.value(4).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (word.compare(QLatin1String("bold"), Qt::CaseInsensitive) == 0)
+                c.bold = true;
+            else
+                c.color = QColor(word);
+        }
+        columns.append(c);
+    }
+    return columns;
+}
+
 } // namespace widgets

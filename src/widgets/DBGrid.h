@@ -40,6 +40,10 @@ public:
     // The columns shown, with their titles; a grid with no dataset still
     // shows the titles.
     void setColumns(const QVector<Column> &columns);
+    // Columns written as strings "FIELD|Title|width|align|look" (align left,
+    // center or right; look "bold" and a colour name), as forms and
+    // descriptions give them.
+    static QVector<Column> columnsOf(const QStringList &entries);
 
 signals:
     // Enter or double click on a row.

@@ -30,33 +30,6 @@ CharCase charCaseOf(const QWidget *w)
     return CharCase::Normal;
 }
 
-QVector<DBGrid::Column> columnsOf(const QStringList &entries)
-{
-    QVector<DBGrid::Column> columns;
-    for (const QString &entry : entries) {
-        const QStringList parts = entry.split(QLatin1Char('|'));
-        DBGrid::Column c;
-        c.field = parts.value(0);
-        c.title = parts.value(1, c.field);
-        c.width = parts.value(2).toInt();
-        const QString align = parts.value(3).trimmed().toLower();
-        if (align == QLatin1String("left"))
-            c.alignment = Qt::AlignLeft | Qt::AlignVCenter;
-        else if (align == QLatin1String("center"))
-            c.alignment = Qt::AlignCenter;
-        else if (align == QLatin1String("right"))
-            c.alignment = Qt::AlignRight | Qt::AlignVCenter;
-        for (const QString &word : parts.value(4).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (word.compare(QLatin1String("bold"), Qt::CaseInsensitive) == 0)
-                c.bold = true;
-            else
-                c.color = QColor(word);
-        }
-        columns.append(c);
-    }
-    return columns;
-}
-
 void look(QWidget *w)
 {
     if (const QString longest = w->property("longest").toString(); !longest.isEmpty())
@@ -127,7 +100,7 @@ void FormBinder::bindAll(QWidget *form, const QHash<QString, data::DataSource *>
         if (auto *grid = qobject_cast<DBGrid *>(w); grid && w->property("columns").isValid()) {
             if (!none)
                 source ? grid->setDataSource(source) : grid->setDataSet(dataSet);
-            grid->setColumns(columnsOf(w->property("columns").toStringList()));
+            grid->setColumns(DBGrid::columnsOf(w->property("columns").toStringList()));
             continue;
         }
         const QString field = w->property(kField).toString();

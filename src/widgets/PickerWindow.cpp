@@ -8,15 +8,10 @@
 #include "widgets/NumericEdit.h"
 #include "widgets/Prompter.h"
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 namespace widgets {
 
@@ -58,57 +53,18 @@ PickerWindow::PickerWindow(const Setup &setup, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_setup(setup)
 {
     Q_ASSERT(m_setup.list && !m_setup.orders.isEmpty());
-    setObjectName(setup.objectName);
-    setWindowTitle(QStringLiteral("Pesquisa"));
     KeyNavigator::instance().switchOffWhileShown(this);
 
-    auto *outer = new QVBoxLayout(this);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
-    GroupBox1 = new QGroupBox(setup.searchTitle, this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    auto *g1 = new QVBoxLayout(GroupBox1);
-    Edit1 = new QLineEdit(GroupBox1);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    g1->addWidget(Edit1);
-    outer->addWidget(GroupBox1);
-
-    Panel2 = new QLabel(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setFrameShape(QFrame::Panel);
-    Panel2->setFrameShadow(QFrame::Sunken);
-    Panel2->setStyleSheet(QStringLiteral("QLabel { color: navy; font-weight: bold; padding: 3px; }"));
-    outer->addWidget(Panel2);
-
-    DBGrid1 = new DBGrid(this);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setToolTip(
-        QStringLiteral("Selecione o fornecedor desejado e tecle \"ENTER\" ou clique em \"SELECIONAR\"."));
+    setupUi(this);
+    setObjectName(setup.objectName);
+    m_closesListOnReturn = setup.closesListOnReturn;
+    GroupBox1->setTitle(setup.searchTitle);
     DBGrid1->setDataSource(setup.source);
     DBGrid1->setColumns(setup.columns);
     DBGrid1->setMinimumSize(setup.gridWidth, 300);
-    outer->addWidget(DBGrid1);
-
-    auto *bottom = new QHBoxLayout;
-    BitBtn1 = new QPushButton(QStringLiteral("&Selecionar"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setAutoDefault(false);
-    BitBtn2 = new QPushButton(QStringLiteral("&Retornar"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setAutoDefault(false);
-    GroupBox2 = new QGroupBox(QStringLiteral("&Ordenação"), this);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    auto *g2 = new QVBoxLayout(GroupBox2);
-    ComboBox1 = new QComboBox(GroupBox2);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     for (const Order &o : setup.orders)
         ComboBox1->addItem(o.text);
     ComboBox1->setCurrentIndex(setup.firstOrder);
-    g2->addWidget(ComboBox1);
-    bottom->addWidget(BitBtn1);
-    bottom->addWidget(BitBtn2);
-    bottom->addStretch(1);
-    bottom->addWidget(GroupBox2);
-    outer->addLayout(bottom);
 
     UpperCaseValidator::install(Edit1);
     connect(Edit1, &QLineEdit::textEdited, this, &PickerWindow::Edit1Change);
@@ -118,6 +74,27 @@ PickerWindow::PickerWindow(const Setup &setup, QWidget *parent)
     connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn2Click(); }); });
     DBGrid1->installEventFilter(this);
+}
+
+PickerWindow::Setup PickerWindow::Setup::fromJson(const QJsonObject &json, QObject *dataModule)
+{
+    const auto text = [&](const char *key) { return json.value(QLatin1String(key)).toString(); };
+    Setup s;
+    s.searchTitle = text("searchTitle");
+    if (json.contains(QLatin1String("list"))) {
+        s.list = dataModule->findChild<data::DataSet *>(text("list"));
+        s.source = dataModule->findChild<data::DataSource *>(text("source"));
+        Q_ASSERT_X(s.list && s.source, "PickerWindow::Setup::fromJson", qPrintable(text("list")));
+    }
+    s.table = text("table");
+    s.nameColumn = text("nameColumn");
+    s.columns = DBGrid::columnsOf(json.value(QLatin1String("columns")).toVariant().toStringList());
+    s.gridWidth = json.value(QLatin1String("gridWidth")).toInt();
+    for (const QJsonValue &o : json.value(QLatin1String("orders")).toArray())
+        s.orders.append({o.toArray().at(0).toString(), o.toArray().at(1).toString()});
+    s.firstOrder = json.value(QLatin1String("firstOrder")).toInt();
+    s.closesListOnReturn = json.value(QLatin1String("closesListOnReturn")).toBool(true);
+    return s;
 }
 
 std::optional<PickedRow> PickerWindow::choose()

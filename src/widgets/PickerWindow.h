@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui_PickerWindow.h"
 #include "widgets/DBGrid.h"
 
 #include <QDialog>
@@ -11,11 +12,7 @@
 #include <functional>
 #include <optional>
 
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
+class QJsonObject;
 
 namespace data {
 class DataSet;
@@ -47,41 +44,16 @@ private:
 // that asked. The picker never touches its caller: the caller writes its own
 // fields from the row, and decides what closing without a choice means.
 //
-// The window: a search group with the upper-case edit `Edit1` that locates
-// the typed text while the user types, the count panel `Panel2`, the grid
-// `DBGrid1`, "&Selecionar" `BitBtn1` (also Enter in the edit or the grid),
-// "&Retornar" `BitBtn2` (also Esc) and the "&Ordenação" group with the order
-// list `ComboBox1`. Each show reopens the list in its first order.
-class PickerWindow : public QDialog
+// The window (PickerWindow.ui): a search group with the upper-case edit
+// `Edit1` that locates the typed text while the user types, the count panel
+// `Panel2`, the grid `DBGrid1`, "&Selecionar" `BitBtn1` (also Enter in the
+// edit or the grid), "&Retornar" `BitBtn2` (also Esc) and the "&Ordenação"
+// group with the order list `ComboBox1`. Each show reopens the list in its
+// first order. A picker is a description (Setup), mostly kept as data.
+class PickerWindow : public QDialog, public Ui::PickerWindow
 {
     Q_OBJECT
 public:
-    QGroupBox *GroupBox1;
-    QLineEdit *Edit1;
-    QLabel *Panel2;
-    DBGrid *DBGrid1;
-    QPushButton *BitBtn1; // "&Selecionar"
-    QPushButton *BitBtn2; // "&Retornar"
-    QGroupBox *GroupBox2;
-    QComboBox *ComboBox1;
-
-    // Shows the list modally; the row chosen with "&Selecionar", or nothing
-    // when the user left with "&Retornar" or Esc.
-    std::optional<PickedRow> choose();
-
-    // Whether "&Retornar" also closes the list's query (the next show
-    // reopens it either way).
-    void setClosesListOnReturn(bool closes) { m_closesListOnReturn = closes; }
-
-    void reject() override; // Esc is "&Retornar"
-
-    void FormShow();
-    void Edit1Change(const QString &text);
-    void ComboBox1Change(int index);
-    void BitBtn1Click();
-    void BitBtn2Click();
-
-protected:
     struct Order
     {
         QString text;   // in the order list
@@ -100,8 +72,31 @@ protected:
         int gridWidth = 0;
         QVector<Order> orders;
         int firstOrder = 0; // chosen on every show
+        bool closesListOnReturn = true; // "&Retornar" also closes the list's query
+
+        // From its JSON object: the fields above by name, "list" and "source"
+        // the objectNames of DATAMODULE's objects, "columns" as a grid's
+        // `columns` property, "orders" pairs [text, column].
+        static Setup fromJson(const QJsonObject &json, QObject *dataModule);
     };
 
+    // Shows the list modally; the row chosen with "&Selecionar", or nothing
+    // when the user left with "&Retornar" or Esc.
+    std::optional<PickedRow> choose();
+
+    // Whether "&Retornar" also closes the list's query (the next show
+    // reopens it either way).
+    void setClosesListOnReturn(bool closes) { m_closesListOnReturn = closes; }
+
+    void reject() override; // Esc is "&Retornar"
+
+    void FormShow();
+    void Edit1Change(const QString &text);
+    void ComboBox1Change(int index);
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+protected:
     PickerWindow(const Setup &setup, QWidget *parent = nullptr);
 
     // How the list opens on show, follows the search edit and takes an

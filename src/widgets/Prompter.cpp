@@ -23,32 +23,21 @@ QMessageBox *BoxPrompter::makeBox(MessageKind kind, const QString &text, const Q
     auto *box = new QMessageBox(parent ? parent : QApplication::activeWindow());
     box->setWindowTitle(caption);
     box->setText(text);
-    switch (kind) {
-    case MessageKind::Information:
-        box->setIcon(QMessageBox::Information);
-        box->setStandardButtons(QMessageBox::Ok);
-        break;
-    case MessageKind::Warning:
-        box->setIcon(QMessageBox::Warning);
-        box->setStandardButtons(QMessageBox::Ok);
-        break;
-    case MessageKind::Error:
-        box->setIcon(QMessageBox::Critical);
-        box->setStandardButtons(QMessageBox::Ok);
-        break;
-    case MessageKind::Question:
-        box->setIcon(QMessageBox::Question);
+    // In the order of MessageKind.
+    static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical,
+                                              QMessageBox::Question, QMessageBox::Information};
+    box->setIcon(icons[int(kind)]);
+    if (kind == MessageKind::Question) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);
         box->button(QMessageBox::Yes)->setText(QObject::tr("&Sim"));
         box->button(QMessageBox::No)->setText(QObject::tr("&Não"));
-        break;
-    case MessageKind::OkCancel:
-        box->setIcon(QMessageBox::Information);
+    } else if (kind == MessageKind::OkCancel) {
         box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box->setDefaultButton(QMessageBox::Ok);
         box->button(QMessageBox::Cancel)->setText(QObject::tr("Cancelar"));
-        break;
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
     }
     if (kind != MessageKind::Question)
         box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));

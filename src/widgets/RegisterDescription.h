@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVector>
 
+class QJsonObject;
+
 namespace data {
 class DataSource;
 class Table;
@@ -18,7 +20,8 @@ namespace widgets {
 // What a register window is, as data: its table, the nouns of its hints,
 // its titles, its search tab, its required fields and its messages.
 // RegisterWindow builds and runs the common parts from it; the register
-// class adds its fields and whatever is its own.
+// class adds its fields and whatever is its own. The registers keep theirs
+// in a JSON file (fromJson).
 struct RegisterDescription
 {
     QString objectName; // "TfrmProdutos"
@@ -66,6 +69,18 @@ struct RegisterDescription
     QString deleteEmptyMessage; // "E&xcluir" on an empty table
     QString deleteEmptyCaption = QStringLiteral("Informação");
     QString deleteQuestion;
+
+    QString entryField; // objectName of the control a new or cancelled row starts at
+    QString nameField;  // objectName of the control "&Pesquisar" on an empty table returns to
+    QString index;      // the index the table is read in when the window shows
+
+    // A description from its JSON object: the fields above by name, "table"
+    // and "source" the objectNames of DATAMODULE's objects, "noun" (with
+    // "feminine") the hints, "includeHint"/"deleteHint" the usual bar and
+    // "buttons" its exceptions by button name (an empty array: not on the bar),
+    // "searchColumns" as a grid's `columns` property, "required" entries
+    // [field, message, tab] with the caption "requiredCaption".
+    static RegisterDescription fromJson(const QJsonObject &json, QObject *dataModule);
 
     // The usual hints: "Primeiro NOUN", "NOUN Anterior"... (feminine: "Primeira", "Proxima", "Ultima").
     static QStringList hintsFor(const QString &noun, bool feminine = false);

@@ -26,6 +26,21 @@
 
 namespace widgets {
 
+namespace {
+
+// A group box NAME titled TITLE on PARENT holding only CONTROL, named CONTROLNAME.
+QGroupBox *groupOf(QWidget *control, const QString &controlName, const QString &title, const QString &name,
+                   QWidget *parent)
+{
+    auto *group = new QGroupBox(title, parent);
+    group->setObjectName(name);
+    control->setObjectName(controlName);
+    (new QVBoxLayout(group))->addWidget(control);
+    return group;
+}
+
+} // namespace
+
 RegisterWindow::RegisterWindow(data::TDM *dm, data::Table *table, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_dm(dm), m_table(table)
 {
@@ -338,12 +353,8 @@ RegisterWindow::SearchPage RegisterWindow::searchPage(QWidget *page, const QStri
 {
     SearchPage p;
     auto *layout = new QVBoxLayout(page);
-    p.group = new QGroupBox(caption, page);
-    p.group->setObjectName(QStringLiteral("GroupBox1"));
-    auto *g1 = new QVBoxLayout(p.group);
-    p.edit = new QLineEdit(p.group);
-    p.edit->setObjectName(QStringLiteral("Edit1"));
-    g1->addWidget(p.edit);
+    p.edit = new QLineEdit;
+    p.group = groupOf(p.edit, QStringLiteral("Edit1"), caption, QStringLiteral("GroupBox1"), page);
     layout->addWidget(p.group);
     p.grid = new DBGrid(page);
     p.grid->setObjectName(QStringLiteral("DBGrid1"));
@@ -359,12 +370,9 @@ RegisterWindow::SearchPage RegisterWindow::searchPage(QWidget *page, const QStri
         p.count->setFrameShadow(QFrame::Sunken);
         p.count->setStyleSheet(QStringLiteral("QLabel { color: navy; font-weight: bold; padding: 4px; }"));
         bottom->addWidget(p.count, 1);
-        p.orderGroup = new QGroupBox(QStringLiteral("&Ordenação"), page);
-        p.orderGroup->setObjectName(QStringLiteral("GroupBox2"));
-        auto *g2 = new QVBoxLayout(p.orderGroup);
-        p.orders = new QComboBox(p.orderGroup);
-        p.orders->setObjectName(QStringLiteral("ComboBox1"));
-        g2->addWidget(p.orders);
+        p.orders = new QComboBox;
+        p.orderGroup = groupOf(p.orders, QStringLiteral("ComboBox1"), QStringLiteral("&Ordenação"),
+                               QStringLiteral("GroupBox2"), page);
         bottom->addWidget(p.orderGroup);
         layout->addLayout(bottom);
     }
@@ -402,6 +410,33 @@ void RegisterWindow::cancelPending(QWidget *focus)
     setButtonsEnabled({Incluir, Excluir, Pesquisar, Retornar}, true);
     if (focus)
         focus->setFocus();
+}
+
+QWidget *RegisterWindow::control(const QString &name) const
+{
+    return name.isEmpty() ? nullptr : findChild<QWidget *>(name);
+}
+
+void RegisterWindow::BtnIncluirClick()
+{
+    startNew(control(m_description.entryField));
+}
+
+void RegisterWindow::BtnCancelarClick()
+{
+    cancelPending(control(m_description.entryField));
+}
+
+void RegisterWindow::BtnExcluirClick()
+{
+    deleteCurrent();
+}
+
+void RegisterWindow::BtnRetornarClick()
+{
+    // Closing the table drops a pending change.
+    m_table->close();
+    accept();
 }
 
 void RegisterWindow::deleteCurrent()

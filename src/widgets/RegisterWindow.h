@@ -211,14 +211,19 @@ protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    // Button handlers; each window writes its own steps.
-    virtual void BtnIncluirClick() {}
-    virtual void BtnCancelarClick() {}
+    // The description's control named NAME (its entry or name field).
+    QWidget *control(const QString &name) const;
+
+    // Button handlers. The usual steps unless a window writes its own:
+    // "&Incluir" startNew and "&Cancelar" cancelPending at the entry field,
+    // "E&xcluir" deleteCurrent, "&Retornar" closes the table and the window.
+    virtual void BtnIncluirClick();
+    virtual void BtnCancelarClick();
     virtual void BtnGravarClick() {}
-    virtual void BtnExcluirClick() {}
+    virtual void BtnExcluirClick();
     virtual void BtnPesquisarClick() {}
     virtual void BtnCadastroClick() {}
-    virtual void BtnRetornarClick() {}
+    virtual void BtnRetornarClick();
 
 private:
     void describedSearchPage();

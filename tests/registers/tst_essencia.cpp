@@ -1,6 +1,6 @@
 #include "RegisterTestKit.h"
 #include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "TestDataModule.h"
 
 #include "data/UnitDM.h"
 #include "registers/UnitEssencia.h"
@@ -45,9 +45,7 @@ class TestEssencia : public QObject
 private slots:
     void newSpeciesInLowerCaseIsStoredUpperWithZeros()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         TfrmEssencia w(&dm);
         open(w);
         QCOMPARE(w.titleLabel()->text(), QStringLiteral("Cadastro de Essência"));
@@ -93,9 +91,7 @@ private slots:
 
     void duplicateIsRefusedAndRowStaysPending()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         dm.IBDatabase1->open();
         insertSpecies(dm, {QStringLiteral("CUMARU")});
         TfrmEssencia w(&dm);
@@ -141,9 +137,7 @@ private slots:
     // another row is dropped, not saved without its question.
     void renameThenMoveDropsTheChange_andGravarOnBrowsedRowReports()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         dm.IBDatabase1->open();
         insertSpecies(dm, {QStringLiteral("ANGELIM"), QStringLiteral("CEDRO"), QStringLiteral("PEROBA")});
         TfrmEssencia w(&dm);
@@ -168,9 +162,7 @@ private slots:
 
     void searchLocatesIgnoringCase_orderAndDelete()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         dm.IBDatabase1->open();
         insertSpecies(dm, {QStringLiteral("PIQUIA"), QStringLiteral("AMESCLA"), QStringLiteral("Pinus"),
                            QStringLiteral("TAUARI")});
@@ -209,9 +201,7 @@ private slots:
 
     void emptyTableSearchAndDelete()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         TfrmEssencia w(&dm);
         open(w);
         ScriptedPrompter p;

@@ -1,4 +1,4 @@
-#include "TestDatabase.h"
+#include "TestDataModule.h"
 #include "data/UnitDM.h"
 #include "registers/UnitCredor.h"
 #include "registers/UnitEssencia.h"
@@ -7,6 +7,7 @@
 #include "registers/UnitMunicipio.h"
 #include "registers/UnitProdutos.h"
 #include "registers/Unitsubprodutos.h"
+#include "registers/RegisterCatalog.h"
 #include "widgets/DBGrid.h"
 #include "widgets/FieldLink.h"
 #include "widgets/FormBinder.h"
@@ -46,9 +47,7 @@ private slots:
     {
         QFETCH(Maker, make);
         QFETCH(int, bound);
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         std::unique_ptr<widgets::RegisterWindow> w(make(&dm));
         w->table()->open();
 
@@ -83,6 +82,38 @@ private slots:
                 continue;
             QVERIFY2(label->buddy(), qPrintable(label->objectName() + " leads nowhere"));
         }
+    }
+
+    // Every register kept in the descriptions file names objects that are
+    // there: its table and source in the data module, its required, entry,
+    // name and search fields in its window, and a message for each refusal.
+    void everyDescriptionNamesWhatIsThere_data()
+    {
+        everyDeclaredColumnIsBound_data();
+    }
+    void everyDescriptionNamesWhatIsThere()
+    {
+        QFETCH(Maker, make);
+        TestDataModule dm;
+        std::unique_ptr<widgets::RegisterWindow> w(make(&dm));
+        if (w->objectName() == QLatin1String("TfrmManutencao1"))
+            QSKIP("described in its own unit");
+        const widgets::RegisterDescription d = describedRegister(w->objectName(), &dm);
+        QCOMPARE(d.table, w->table());
+        QVERIFY(d.source && d.source->dataSet() == d.table);
+        QCOMPARE(w->windowTitle(), d.caption);
+        QVERIFY(!d.entryTitle.isEmpty() && !d.searchTitle.isEmpty() && !d.searchEmptyMessage.isEmpty());
+        for (const auto &r : d.required) {
+            QVERIFY2(w->findChild<QWidget *>(r.field), qPrintable(r.field));
+            QVERIFY(!r.message.isEmpty() && !r.caption.isEmpty());
+        }
+        for (const QString &name : {d.entryField, d.nameField})
+            QVERIFY2(name.isEmpty() || w->findChild<QWidget *>(name), qPrintable(name));
+        d.table->open();
+        if (!d.searchField.isEmpty())
+            QVERIFY2(d.table->hasField(d.searchField), qPrintable(d.searchField));
+        if (!d.buttons.at(widgets::RegisterWindow::Excluir).caption.isEmpty())
+            QVERIFY(!d.deleteQuestion.isEmpty() && !d.deleteEmptyMessage.isEmpty());
     }
 };
 

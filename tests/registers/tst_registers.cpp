@@ -1,6 +1,6 @@
 #include "RegisterTestKit.h"
 #include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "TestDataModule.h"
 
 #include "registers/UnitCredor.h"
 #include "registers/UnitFornecedor.h"
@@ -38,9 +38,7 @@ class TestRegisters : public QObject
 private slots:
     void productIndexOfZeroIsRefused()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         TfrmProdutos w(&dm);
         QVERIFY(kit::showActive(&w));
         QCOMPARE(w.titleLabel()->text(), QStringLiteral("Cadastro de Produto(s)"));
@@ -72,9 +70,7 @@ private slots:
 
     void duplicateSubProductIsRefusedAndStaysPending()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         QVERIFY(kit::exec(dm, "insert into SUBPRODUTO (NOMEGRAU) values ('FORRO')"));
         Tfrmsubprodutos w(&dm);
         QVERIFY(kit::showActive(&w));
@@ -98,9 +94,7 @@ private slots:
 
     void duplicateMunicipalityCodeIsRefused_sameNameIsNot()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         QVERIFY(kit::exec(dm, "insert into MUNICIPIO values ('5107909', 'SINOP', '51', 'MT')"));
         TfrmMunicipio w(&dm);
         QVERIFY(kit::showActive(&w));
@@ -149,9 +143,7 @@ private slots:
     // reaches the two check places, and a wrong check digit is refused.
     void clientAlphanumericCnpj()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         QVERIFY(kit::exec(dm, "insert into MUNICIPIO values ('5107909', 'SINOP', '51', 'MT')"));
         TfrmCredor w(&dm);
         QVERIFY(kit::showActive(&w));
@@ -203,9 +195,7 @@ private slots:
 
     void clientNaturalPersonZerosAndDuplicateName()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         QVERIFY(kit::exec(dm, "insert into MUNICIPIO values ('5103403', 'CUIABÁ', '51', 'MT')"));
         QVERIFY(kit::exec(dm, "insert into MUNICIPIO values ('5107909', 'SINOP', '51', 'RO')"));
         QVERIFY(kit::exec(dm, "insert into CREDOR (NOMECREDOR) values ('MADEIRAS VG')"));
@@ -272,9 +262,7 @@ private slots:
 
     void supplierPhoneLengths_requiredOrder_duplicateStateRegistration()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         QVERIFY(kit::exec(dm, "insert into MUNICIPIO values ('5107909', 'SINOP', '51', 'MT')"));
         QVERIFY(kit::exec(dm, "insert into FORNECEDOR (NOMEFORNECEDOR, INSCESTADUAL) values ('TORAS SA', '131234567')"));
         TfrmFornecedores w(&dm);
@@ -367,9 +355,7 @@ private slots:
 
     void companyDataSavedThenDeleted()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         TfrmManutencao1 w(&dm);
         QVERIFY(kit::showActive(&w));
         QCOMPARE(w.titleLabel()->text(), QStringLiteral("Parametros da Empresa"));

@@ -1,7 +1,7 @@
 #include "FirebirdServer.h"
 #include "RegisterTestKit.h"
 #include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "TestDataModule.h"
 
 #include "data/UnitDM.h"
 #include "registers/UnitEssencia.h"
@@ -25,9 +25,7 @@ class TestRegisterSave : public QObject
 private slots:
     void otherRefusalShowsTheDatabaseText()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         QVERIFY(kit::exec(dm, "alter table SUBPRODUTO add constraint CK_NOMEGRAU check (NOMEGRAU <> 'TORETE')"));
         ScriptedPrompter p;
         Tfrmsubprodutos w(&dm);

@@ -1,6 +1,6 @@
 #include "RegisterTestKit.h"
 #include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "TestDataModule.h"
 
 #include "registers/UnitCredor.h"
 #include "registers/UnitFornecedor.h"
@@ -28,9 +28,7 @@ class TestRegisterSteps : public QObject
 private slots:
     void clientRequiredFieldsInOrderEachTakingTheFocus()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         QVERIFY(kit::exec(dm, "insert into MUNICIPIO values ('5103403', 'CUIABÁ', '51', 'MT')"));
         TfrmCredor w(&dm);
         QVERIFY(kit::showActive(&w));
@@ -71,9 +69,7 @@ private slots:
     // A supplier's checks show the tab of the missing field.
     void supplierRequiredFieldShowsItsTab()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         QVERIFY(kit::exec(dm, "insert into MUNICIPIO values ('5107909', 'SINOP', '51', 'MT')"));
         TfrmFornecedores w(&dm);
         QVERIFY(kit::showActive(&w));
@@ -96,9 +92,7 @@ private slots:
 
     void emptyTablesAreToldForSearchAndDelete()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         ScriptedPrompter p;
         {
             Tfrmsubprodutos w(&dm);
@@ -132,9 +126,7 @@ private slots:
     // With rows, "E&xcluir" asks first; No keeps the row, Yes deletes it.
     void deleteAsksFirst()
     {
-        TestDatabase tdb;
-        data::TDM dm;
-        dm.IBDatabase1->setDatabaseName(tdb.path());
+        TestDataModule dm;
         QVERIFY(kit::exec(dm, "insert into PRODUTO (NOMEGRAU, UNIDADE, FATOR) values ('TABUA', 'M3', 1.5)"));
         TfrmProdutos w(&dm);
         QVERIFY(kit::showActive(&w));

@@ -1,5 +1,5 @@
 #include "TestDatabase.h"
-#include "data/AddedTables.h"
+#include "data/SchemaUpgrade.h"
 #include "data/DataError.h"
 #include "data/Statement.h"
 #include "data/UnitDM.h"
@@ -83,8 +83,8 @@ private slots:
         data::execute(db.c, "drop table COEFICIENTE_RENDIMENTO");
         data::execute(db.c, "drop table NFE_TOROS");
         QVERIFY_THROWS_EXCEPTION(data::DataError, rules::yieldCoefficient(db.c));
-        QCOMPARE(data::AddedTables::ensureInstalled(db.c), 2);
-        QCOMPARE(data::AddedTables::ensureInstalled(db.c), 0);
+        QCOMPARE(data::SchemaUpgrade::ensureInstalled(db.c, {data::SchemaUpgrade::AddedTables}).size(), 2);
+        QCOMPARE(data::SchemaUpgrade::ensureInstalled(db.c, {data::SchemaUpgrade::AddedTables}).size(), 0);
         QCOMPARE(rules::yieldCoefficient(db.c), 35.0);
     }
 };

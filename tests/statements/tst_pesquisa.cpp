@@ -2,6 +2,9 @@
 #include "TestDatabase.h"
 
 #include "data/UnitDM.h"
+#include "statements/PickerCatalog.h"
+#include "statements/UnitPesquisa1.h"
+#include "statements/UnitPesquisa2.h"
 #include "statements/UnitPesquisa3.h"
 #include "statements/UnitPesquisaEntrada.h"
 
@@ -15,6 +18,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <QtTest>
 
 // Opens PICKER as a caller does and runs STEP once it is up; the row chosen.
@@ -155,6 +159,28 @@ private slots:
             QCOMPARE(m_dm->QFornecedor->asString("NOMEFORNECEDOR"), QStringLiteral("ARAUJO TORAS"));
             p.BitBtn2->click();
         });
+    }
+
+    // Each picker's description names what is there: its list and source in
+    // the data module (the plate picker lists its own table), and the window
+    // shows the described title, columns and orders.
+    void everyDescriptionNamesWhatIsThere()
+    {
+        std::unique_ptr<widgets::PickerWindow> pickers[] = {
+            std::make_unique<TfrmPesquisa>(m_dm), std::make_unique<TfrmPesquisa1>(m_dm),
+            std::make_unique<TfrmPesquisa2>(m_dm), std::make_unique<TfrmPesquisa3>(m_dm)};
+        for (const auto &p : pickers) {
+            const widgets::PickerWindow::Setup d = describedPicker(p->objectName(), m_dm);
+            QVERIFY2(p->objectName() == QLatin1String("TfrmPesquisa2") || (d.list && d.source), qPrintable(p->objectName()));
+            QVERIFY(p->DBGrid1->dataSet());
+            QCOMPARE(p->GroupBox1->title(), d.searchTitle);
+            QCOMPARE(p->DBGrid1->model()->columnCount(), d.columns.size());
+            for (int i = 0; i < d.columns.size(); ++i)
+                QCOMPARE(p->DBGrid1->model()->headerData(i, Qt::Horizontal).toString(), d.columns.at(i).title);
+            QCOMPARE(p->ComboBox1->count(), d.orders.size());
+            QCOMPARE(p->ComboBox1->currentIndex(), d.firstOrder);
+            QVERIFY(!d.nameColumn.isEmpty());
+        }
     }
 
     // A window given no picker gets no row and nothing opens.
