@@ -1,13 +1,9 @@
 #pragma once
 
 #include "ReportParameterWindow.h"
+#include "ui_UnitEtiquetas.h"
 
 #include "rules/LogInvoice.h"
-
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QSpinBox;
 
 namespace data { class DataSet; }
 
@@ -27,10 +23,10 @@ public:
 
     rules::InvoiceKey invoice() const { return m_invoice; }
 
-    QLabel *Label1;          // the invoice
-    QComboBox *ComboModelo;  // "&Modelo"
-    QSpinBox *SpinInicio;    // "&Começar na etiqueta"
-    QLineEdit *EditPlaqueta; // "&Só a plaqueta": empty for every log
+    QLabel *Label1 = nullptr;          // the invoice
+    QComboBox *ComboModelo = nullptr;  // "&Modelo"
+    QSpinBox *SpinInicio = nullptr;    // "&Começar na etiqueta"
+    QLineEdit *EditPlaqueta = nullptr; // "&Só a plaqueta": empty for every log
 
     void FormShow() override;
     void ComboModeloChange(int index);
@@ -40,5 +36,6 @@ protected:
     void clearFields() override {}
 
 private:
+    Ui::TfrmEtiquetas ui;
     rules::InvoiceKey m_invoice;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EntradaListWindow.h"
+#include "ui_UnitRDeclarado.h"
 
 class QCheckBox;
 
@@ -21,4 +22,7 @@ protected:
     bool checkFields() override;
     void addParameters(QVariantMap &params) override;
     void clearFields() override;
+
+private:
+    Ui::TfrmRDeclarado ui;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EntradaListWindow.h"
+#include "ui_UnitREntrada.h"
 
 // The list of log intake invoices of a period (RepEntrada).
 class TfrmREntrada : public logs::EntradaListWindow
@@ -8,4 +9,7 @@ class TfrmREntrada : public logs::EntradaListWindow
     Q_OBJECT
 public:
     explicit TfrmREntrada(data::TDM *dm, QWidget *parent = nullptr);
+
+private:
+    Ui::TfrmREntrada ui;
 };

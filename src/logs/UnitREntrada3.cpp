@@ -1,6 +1,8 @@
 #include "UnitREntrada3.h"
 
 TfrmREntrada3::TfrmREntrada3(data::TDM *dm, QWidget *parent)
-    : EntradaDetailWindow(dm, QStringLiteral("TfrmREntrada3"), QStringLiteral("RepEntrada3"), parent)
+    : EntradaDetailWindow(dm, QStringLiteral("RepEntrada3"), parent)
 {
+    ui.setupUi(this);
+    takeForm(ui);
 }

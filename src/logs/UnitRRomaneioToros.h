@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PackingListReportWindow.h"
+#include "ui_UnitRRomaneioToros.h"
 
 // The log packing list of one client and number, printed (RepRomaneioToros).
 class TfrmRRomaneioToros : public logs::PackingListReportWindow
@@ -11,4 +12,7 @@ public:
 
 protected:
     void produce(logs::ReportOutput output) override;
+
+private:
+    Ui::TfrmRRomaneioToros ui;
 };

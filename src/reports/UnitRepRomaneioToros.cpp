@@ -7,7 +7,8 @@ namespace reports {
 ReportDefinition RepRomaneioToros(data::Connection &connection, const QVariantMap &params)
 {
     ReportDefinition def = packingListReport(connection, QStringLiteral("RepRomaneioToros"),
-                                             QStringLiteral("ROMANEIO_TORO"), QStringLiteral("ROMANEIO DE TOROS"), params);
+                                             QStringLiteral("ROMANEIO_TORO"), QStringLiteral("ROMANEIO DE TOROS"),
+                                             params);
     def.data.order = {QStringLiteral("ESSENCIA")};
     const Qt::Alignment right = Qt::AlignRight;
     setColumns(def, {{0, 22, QStringLiteral("PRODUTO"), QStringLiteral("CODPRODUTO"), QStringLiteral("000000")},
@@ -15,7 +16,8 @@ ReportDefinition RepRomaneioToros(data::Connection &connection, const QVariantMa
                      {86, 34, QStringLiteral("COMPRIMENTO"), QStringLiteral("COMPRIMENTO"), QStringLiteral("0.0000"),
                       right},
                      {122, 32, QStringLiteral("DIAMETRO"), QStringLiteral("LARGURA"), QStringLiteral("0.00"), right},
-                     {156, 40, QStringLiteral("TOTAL M3"), QStringLiteral("TOTALM3"), QStringLiteral("0.0000"), right}});
+                     {156, 40, QStringLiteral("TOTAL M3"), QStringLiteral("TOTALM3"), QStringLiteral("0.0000"),
+                      right}});
 
     def.sums = {{QStringLiteral("TOTALM3"), QStringLiteral("TOTALM3"), -1}};
     totalLine(def.summary, QStringLiteral("TOTAL"), 50,

@@ -2,14 +2,11 @@
 
 TfrmRProducao::TfrmRProducao(data::TDM *dm, QWidget *parent)
     : EntradaListWindow(dm,
-                        Setup{QStringLiteral("TfrmRProducao"),
-                              QStringLiteral("Relatório - Produção"),
-                              QStringLiteral("RepProducao"),
-                              {{QStringLiteral("DATA PRODUÇÃO"), QStringLiteral("DATA")},
-                               {QStringLiteral("ESSÊNCIA"), QStringLiteral("ESSENCIA")},
-                               {QStringLiteral("PRODUTO"), QStringLiteral("CODPRODUTO")}},
-                              0,
-                              true},
+                        {QStringLiteral("RepProducao"),
+                         {QStringLiteral("DATA"), QStringLiteral("ESSENCIA"), QStringLiteral("CODPRODUTO")},
+                         true},
                         parent)
 {
+    ui.setupUi(this);
+    takeForm(ui);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logs/EntradaListWindow.h"
+#include "ui_UnitRProducao1.h"
 
 namespace widgets { class DBLookupComboBox; }
 
@@ -19,4 +20,7 @@ protected:
     bool checkFields() override;
     void addParameters(QVariantMap &params) override;
     void clearFields() override;
+
+private:
+    Ui::TfrmRProducao1 ui;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logs/PackingListReportWindow.h"
+#include "ui_UnitRRomaneioSerrada.h"
 
 class QComboBox;
 
@@ -12,10 +13,13 @@ class TfrmRRomaneioSerrada : public logs::PackingListReportWindow
 public:
     explicit TfrmRRomaneioSerrada(data::TDM *dm, QWidget *parent = nullptr);
 
-    QComboBox *ComboBox1; // "Classificação dos Registros"
+    QComboBox *ComboBox1 = nullptr; // "Classificação dos Registros"
 
 protected:
     void picked(const widgets::PickedRow &row) override;
     void produce(logs::ReportOutput output) override;
     void clearFields() override;
+
+private:
+    Ui::TfrmRRomaneioSerrada ui;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logs/EntradaDetailWindow.h"
+#include "ui_UnitRSaida1.h"
 
 // The lines of one sawn-wood sale invoice, chosen by client and number
 // (RepSaida1). The client comes from the client picker.
@@ -12,4 +13,7 @@ public:
 
 protected:
     void picked(const widgets::PickedRow &row) override;
+
+private:
+    Ui::TfrmRSaida1 ui;
 };
