@@ -1,4 +1,5 @@
 #include "UnitEtiquetas.h"
+#include "ui_UnitEtiquetas.h"
 
 #include "data/DataSet.h"
 #include "data/UnitDM.h"
@@ -18,6 +19,7 @@ const QString kCaption = QStringLiteral("Etiquetas");
 
 TfrmEtiquetas::TfrmEtiquetas(data::TDM *dm, QWidget *parent) : ReportParameterWindow(dm, parent)
 {
+    Ui::TfrmEtiquetas ui;
     ui.setupUi(this);
     takeButtons(ui.BitBtn1, ui.BitBtn2, ui.BitBtn3);
     Label1 = ui.Label1;

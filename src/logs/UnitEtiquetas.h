@@ -1,9 +1,13 @@
 #pragma once
 
 #include "ReportParameterWindow.h"
-#include "ui_UnitEtiquetas.h"
 
 #include "rules/LogInvoice.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
 
 namespace data { class DataSet; }
 
@@ -36,6 +40,5 @@ protected:
     void clearFields() override {}
 
 private:
-    Ui::TfrmEtiquetas ui;
     rules::InvoiceKey m_invoice;
 };

@@ -1,4 +1,5 @@
 #include "UnitRDeclarado.h"
+#include "ui_UnitRDeclarado.h"
 
 #include "data/UnitDM.h"
 #include "widgets/LookupCombo.h"
@@ -11,6 +12,7 @@ using namespace widgets;
 TfrmRDeclarado::TfrmRDeclarado(data::TDM *dm_, QWidget *parent)
     : EntradaListWindow(dm_, {QStringLiteral("RepDeclarado"), {QStringLiteral("RAZAO_SOCIAL")}}, parent)
 {
+    Ui::TfrmRDeclarado ui;
     ui.setupUi(this);
     takeForm(ui);
     CheckBox1 = ui.CheckBox1;

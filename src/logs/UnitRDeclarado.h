@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EntradaListWindow.h"
-#include "ui_UnitRDeclarado.h"
 
 class QCheckBox;
 
@@ -22,7 +21,4 @@ protected:
     bool checkFields() override;
     void addParameters(QVariantMap &params) override;
     void clearFields() override;
-
-private:
-    Ui::TfrmRDeclarado ui;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EntradaListWindow.h"
-#include "ui_UnitREntrada.h"
 
 // The list of log intake invoices of a period (RepEntrada).
 class TfrmREntrada : public logs::EntradaListWindow
@@ -9,7 +8,4 @@ class TfrmREntrada : public logs::EntradaListWindow
     Q_OBJECT
 public:
     explicit TfrmREntrada(data::TDM *dm, QWidget *parent = nullptr);
-
-private:
-    Ui::TfrmREntrada ui;
 };

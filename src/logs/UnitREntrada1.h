@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EntradaDetailWindow.h"
-#include "ui_UnitREntrada1.h"
 
 // One log intake invoice of one supplier, its lines grouped by species (RepEntrada1).
 class TfrmREntrada1 : public logs::EntradaDetailWindow
@@ -9,7 +8,4 @@ class TfrmREntrada1 : public logs::EntradaDetailWindow
     Q_OBJECT
 public:
     explicit TfrmREntrada1(data::TDM *dm, QWidget *parent = nullptr);
-
-private:
-    Ui::TfrmREntrada1 ui;
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EntradaListWindow.h"
-#include "ui_UnitREntrada2.h"
 
 // The list of sawn-wood intake invoices of a period (RepEntrada2).
 class TfrmREntrada2 : public logs::EntradaListWindow
@@ -9,7 +8,4 @@ class TfrmREntrada2 : public logs::EntradaListWindow
     Q_OBJECT
 public:
     explicit TfrmREntrada2(data::TDM *dm, QWidget *parent = nullptr);
-
-private:
-    Ui::TfrmREntrada2 ui;
 };

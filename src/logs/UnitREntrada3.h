@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EntradaDetailWindow.h"
-#include "ui_UnitREntrada3.h"
 
 // One sawn-wood intake invoice of one supplier, its lines grouped by species (RepEntrada3).
 class TfrmREntrada3 : public logs::EntradaDetailWindow
@@ -9,7 +8,4 @@ class TfrmREntrada3 : public logs::EntradaDetailWindow
     Q_OBJECT
 public:
     explicit TfrmREntrada3(data::TDM *dm, QWidget *parent = nullptr);
-
-private:
-    Ui::TfrmREntrada3 ui;
 };

@@ -1,10 +1,12 @@
 #include "UnitRRomaneioToros.h"
+#include "ui_UnitRRomaneioToros.h"
 
 #include <QSpinBox>
 
 // "&P" keeps Alt+P, as the client group says; printing has no letter.
 TfrmRRomaneioToros::TfrmRRomaneioToros(data::TDM *dm, QWidget *parent) : PackingListReportWindow(dm, parent)
 {
+    Ui::TfrmRRomaneioToros ui;
     ui.setupUi(this);
     takeForm(ui, {ui.edit2, ui.edit3, ui.edit5, ui.edit6, ui.edit7, ui.edit9, ui.edit10});
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "PackingListReportWindow.h"
-#include "ui_UnitRRomaneioToros.h"
 
 // The log packing list of one client and number, printed (RepRomaneioToros).
 class TfrmRRomaneioToros : public logs::PackingListReportWindow
@@ -12,7 +11,4 @@ public:
 
 protected:
     void produce(logs::ReportOutput output) override;
-
-private:
-    Ui::TfrmRRomaneioToros ui;
 };

@@ -60,6 +60,15 @@ void ServiceWindow::browse(QLineEdit *edit, bool folder, const QString &dialogTi
     m_controls << edit;
 }
 
+bool ServiceWindow::filled(QLineEdit *edit, const QString &message, const QString &caption)
+{
+    if (!edit->text().trimmed().isEmpty())
+        return true;
+    widgets::error(message, caption, this);
+    edit->setFocus();
+    return false;
+}
+
 QString ServiceWindow::workingDatabase() const
 {
     // A server's name sends the service there.

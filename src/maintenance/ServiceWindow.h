@@ -48,6 +48,9 @@ protected:
     // starts at the edit's text, or at START_DIR when it is empty.
     void browse(QLineEdit *edit, bool folder, const QString &dialogTitle, const QString &filter,
                 std::function<QString()> startDir);
+    // False, with MESSAGE in an error box titled CAPTION and the focus on
+    // EDIT, when EDIT is empty.
+    bool filled(QLineEdit *edit, const QString &message, const QString &caption);
     // The database the program works on, or the default one.
     QString workingDatabase() const;
 

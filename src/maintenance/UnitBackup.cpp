@@ -39,16 +39,10 @@ QString TfrmBackup::backupFile() const
 
 void TfrmBackup::BitBtn1Click()
 {
-    if (febanco->text().trimmed().isEmpty()) {
-        error(QStringLiteral("Banco de dados deve ser informado!"), QStringLiteral("Backup"), this);
-        febanco->setFocus();
+    const QString caption = QStringLiteral("Backup");
+    if (!filled(febanco, QStringLiteral("Banco de dados deve ser informado!"), caption)
+        || !filled(deBackup, QStringLiteral("Local do Backup deve ser informado!"), caption))
         return;
-    }
-    if (deBackup->text().trimmed().isEmpty()) {
-        error(QStringLiteral("Local do Backup deve ser informado!"), QStringLiteral("Backup"), this);
-        deBackup->setFocus();
-        return;
-    }
     const QString database = febanco->text().trimmed();
     const QString file = backupFile();
     // The application's own backup folder is made on first use.

@@ -25,16 +25,10 @@ TfrmRestore::TfrmRestore(data::TDM *dm_, QWidget *parent) : ServiceWindow(dm_, p
 
 void TfrmRestore::BitBtn1Click()
 {
-    if (feRestaurar->text().trimmed().isEmpty()) {
-        error(QStringLiteral("Arquivo de Backup deve ser informado!"), QStringLiteral("Restore"), this);
-        feRestaurar->setFocus();
+    const QString caption = QStringLiteral("Restore");
+    if (!filled(feRestaurar, QStringLiteral("Arquivo de Backup deve ser informado!"), caption)
+        || !filled(feRestBanco, QStringLiteral("Banco de dados deve ser informado!"), caption))
         return;
-    }
-    if (feRestBanco->text().trimmed().isEmpty()) {
-        error(QStringLiteral("Banco de dados deve ser informado!"), QStringLiteral("Restore"), this);
-        feRestBanco->setFocus();
-        return;
-    }
     const QString file = feRestaurar->text().trimmed();
     const QString database = feRestBanco->text().trimmed();
     // Nothing of the program may hold the database being replaced.

@@ -187,8 +187,12 @@ ReportDefinition packingListReport(data::Connection &connection, const QString &
     return def;
 }
 
-double remarksLines(ReportDefinition &def, double y)
+double packingSummary(ReportDefinition &def, const QVector<SumAt> &sums)
 {
+    for (const SumAt &s : sums)
+        def.sums.push_back({s.sum, s.sum, -1});
+    totalLine(def.summary, QStringLiteral("TOTAL"), 50, sums);
+    double y = 8;
     def.summary.add(label(0, y, 50, kLine, QStringLiteral("Observação"), Qt::AlignLeft, true));
     y += kLine;
     const QString remarks = def.params.value(QStringLiteral("OBSERVACAO")).toString();

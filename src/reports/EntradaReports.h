@@ -38,9 +38,10 @@ PackingClient packingClient(data::Connection &connection, double code);
 // caller gives the order, the columns and the summary.
 ReportDefinition packingListReport(data::Connection &connection, const QString &name, const QString &table,
                                    const QString &title, const QVariantMap &params);
-// The "Observação" caption at Y and the lines of OBSERVACAO under it;
-// returns where the next line goes.
-double remarksLines(ReportDefinition &def, double y);
+// The packing list's summary: the totals of SUMS (each the sum of the
+// column of its name) under a rule, then "Observação" and the lines of
+// OBSERVACAO; returns where the next line goes.
+double packingSummary(ReportDefinition &def, const QVector<SumAt> &sums);
 
 // The parameters of the two invoice shapes, for the catalog.
 QVector<ReportParameter> invoiceListParameters();

@@ -19,10 +19,7 @@ ReportDefinition RepRomaneioToros(data::Connection &connection, const QVariantMa
                      {156, 40, QStringLiteral("TOTAL M3"), QStringLiteral("TOTALM3"), QStringLiteral("0.0000"),
                       right}});
 
-    def.sums = {{QStringLiteral("TOTALM3"), QStringLiteral("TOTALM3"), -1}};
-    totalLine(def.summary, QStringLiteral("TOTAL"), 50,
-              {{QStringLiteral("TOTALM3"), 156, 40, QStringLiteral("0.0000")}});
-    def.summary.height = remarksLines(def, 8) + 1;
+    def.summary.height = packingSummary(def, {{QStringLiteral("TOTALM3"), 156, 40, QStringLiteral("0.0000")}}) + 1;
     return def;
 }
 

@@ -30,12 +30,9 @@ ReportDefinition RepRomaneioserrada(data::Connection &connection, const QVariant
                      {143, 22, QStringLiteral("Val.Unit"), QStringLiteral("VLUNITARIO"), QStringLiteral("0.00"), right},
                      {166, 29, QStringLiteral("Val.Total"), QStringLiteral("VLTOTAL"), QStringLiteral("0.00"), right}});
 
-    def.sums = {{QStringLiteral("TOTALM3"), QStringLiteral("TOTALM3"), -1},
-                {QStringLiteral("VLTOTAL"), QStringLiteral("VLTOTAL"), -1}};
-    totalLine(def.summary, QStringLiteral("TOTAL"), 50,
-              {{QStringLiteral("TOTALM3"), 122, 20, QStringLiteral("0.0000")},
-               {QStringLiteral("VLTOTAL"), 166, 29, QStringLiteral("0.00")}});
-    double y = remarksLines(def, 8) + kLine;
+    double y = packingSummary(def, {{QStringLiteral("TOTALM3"), 122, 20, QStringLiteral("0.0000")},
+                                    {QStringLiteral("VLTOTAL"), 166, 29, QStringLiteral("0.00")}})
+               + kLine;
     const double w = printableWidth(def);
     def.summary.add(label(0, y, w, kLine,
                           QStringLiteral("Declaro para os devidos fins, que conferi a referida mercadoria acima "

@@ -1,4 +1,5 @@
 #include "UnitRProducao.h"
+#include "ui_UnitRProducao.h"
 
 TfrmRProducao::TfrmRProducao(data::TDM *dm, QWidget *parent)
     : EntradaListWindow(dm,
@@ -7,6 +8,7 @@ TfrmRProducao::TfrmRProducao(data::TDM *dm, QWidget *parent)
                          true},
                         parent)
 {
+    Ui::TfrmRProducao ui;
     ui.setupUi(this);
     takeForm(ui);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "logs/EntradaListWindow.h"
-#include "ui_UnitRProducao.h"
 
 // The production of a period by species (RepProducao).
 class TfrmRProducao : public logs::EntradaListWindow
@@ -9,7 +8,4 @@ class TfrmRProducao : public logs::EntradaListWindow
     Q_OBJECT
 public:
     explicit TfrmRProducao(data::TDM *dm, QWidget *parent = nullptr);
-
-private:
-    Ui::TfrmRProducao ui;
 };

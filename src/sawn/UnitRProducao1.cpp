@@ -1,4 +1,5 @@
 #include "UnitRProducao1.h"
+#include "ui_UnitRProducao1.h"
 
 #include "data/UnitDM.h"
 #include "widgets/DateEdit.h"
@@ -10,6 +11,7 @@ TfrmRProducao1::TfrmRProducao1(data::TDM *dm, QWidget *parent)
     : EntradaListWindow(
           dm, {QStringLiteral("RepProducao1"), {QStringLiteral("DATA"), QStringLiteral("CODPRODUTO")}, true}, parent)
 {
+    Ui::TfrmRProducao1 ui;
     ui.setupUi(this);
     takeForm(ui);
     Essencia = ui.Essencia;

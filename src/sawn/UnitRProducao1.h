@@ -1,7 +1,6 @@
 #pragma once
 
 #include "logs/EntradaListWindow.h"
-#include "ui_UnitRProducao1.h"
 
 namespace widgets { class DBLookupComboBox; }
 
@@ -20,7 +19,4 @@ protected:
     bool checkFields() override;
     void addParameters(QVariantMap &params) override;
     void clearFields() override;
-
-private:
-    Ui::TfrmRProducao1 ui;
 };

@@ -1,4 +1,5 @@
 #include "UnitRRomaneioSerrada.h"
+#include "ui_UnitRRomaneioSerrada.h"
 
 #include "widgets/PickerWindow.h"
 
@@ -9,6 +10,7 @@
 // "&P" keeps Alt+P, as the client group says; printing has no letter.
 TfrmRRomaneioSerrada::TfrmRRomaneioSerrada(data::TDM *dm, QWidget *parent) : PackingListReportWindow(dm, parent)
 {
+    Ui::TfrmRRomaneioSerrada ui;
     ui.setupUi(this);
     takeForm(ui, {ui.Edit2, ui.Edit3, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit9, ui.Edit10});
     ComboBox1 = ui.ComboBox1;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "logs/PackingListReportWindow.h"
-#include "ui_UnitRRomaneioSerrada.h"
 
 class QComboBox;
 
@@ -19,7 +18,4 @@ protected:
     void picked(const widgets::PickedRow &row) override;
     void produce(logs::ReportOutput output) override;
     void clearFields() override;
-
-private:
-    Ui::TfrmRRomaneioSerrada ui;
 };

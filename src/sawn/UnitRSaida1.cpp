@@ -1,4 +1,5 @@
 #include "UnitRSaida1.h"
+#include "ui_UnitRSaida1.h"
 
 #include "widgets/PickerWindow.h"
 
@@ -7,6 +8,7 @@
 
 TfrmRSaida1::TfrmRSaida1(data::TDM *dm, QWidget *parent) : EntradaDetailWindow(dm, QStringLiteral("RepSaida1"), parent)
 {
+    Ui::TfrmRSaida1 ui;
     ui.setupUi(this);
     takeForm(ui);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "logs/EntradaDetailWindow.h"
-#include "ui_UnitRSaida1.h"
 
 // The lines of one sawn-wood sale invoice, chosen by client and number
 // (RepSaida1). The client comes from the client picker.
@@ -13,7 +12,4 @@ public:
 
 protected:
     void picked(const widgets::PickedRow &row) override;
-
-private:
-    Ui::TfrmRSaida1 ui;
 };
