@@ -24,6 +24,14 @@ QVector<ReportParameter> invoiceDetailParameters()
             {QStringLiteral("NOTA"), ReportParameter::Type::Integer, QStringLiteral("número da nota fiscal"), true}};
 }
 
+QVector<ReportParameter> packingListParameters()
+{
+    return {{QStringLiteral("CLIENTE"), ReportParameter::Type::Integer, QStringLiteral("código do cliente"), true},
+            {QStringLiteral("NOTA"), ReportParameter::Type::Integer, QStringLiteral("número da nota/controle"), true},
+            {QStringLiteral("OBSERVACAO"), ReportParameter::Type::Text, QStringLiteral("observação impressa no fim"),
+             false}};
+}
+
 ReportDefinition invoiceListReport(const QString &name, const QString &table, const QString &title,
                                    bool maskedTaxId, const QVariantMap &params)
 {

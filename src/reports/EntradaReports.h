@@ -43,8 +43,10 @@ ReportDefinition packingListReport(data::Connection &connection, const QString &
 // OBSERVACAO; returns where the next line goes.
 double packingSummary(ReportDefinition &def, const QVector<SumAt> &sums);
 
-// The parameters of the two invoice shapes, for the catalog.
+// The parameters of the two invoice shapes and of a packing list (CLIENTE,
+// NOTA, OBSERVACAO), for the catalog.
 QVector<ReportParameter> invoiceListParameters();
 QVector<ReportParameter> invoiceDetailParameters();
+QVector<ReportParameter> packingListParameters();
 
 } // namespace reports

@@ -26,11 +26,7 @@ ReportDefinition RepRomaneioToros(data::Connection &connection, const QVariantMa
 ReportEntry repRomaneioTorosEntry()
 {
     return {QStringLiteral("RepRomaneioToros"), QStringLiteral("Romaneio de toras de um cliente"),
-            {{QStringLiteral("CLIENTE"), ReportParameter::Type::Integer, QStringLiteral("código do cliente"), true},
-             {QStringLiteral("NOTA"), ReportParameter::Type::Integer, QStringLiteral("número da nota/controle"), true},
-             {QStringLiteral("OBSERVACAO"), ReportParameter::Type::Text, QStringLiteral("observação impressa no fim"),
-              false}},
-            RepRomaneioToros};
+            packingListParameters(), RepRomaneioToros};
 }
 
 } // namespace reports

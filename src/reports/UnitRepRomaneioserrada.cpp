@@ -46,14 +46,11 @@ ReportDefinition RepRomaneioserrada(data::Connection &connection, const QVariant
 
 ReportEntry repRomaneioserradaEntry()
 {
+    QVector<ReportParameter> parameters = packingListParameters();
+    parameters.insert(2, {QStringLiteral("ORDEM"), ReportParameter::Type::Text,
+                          QStringLiteral("PRODUTO (o padrão) ou ESSENCIA"), false});
     return {QStringLiteral("RepRomaneioserrada"), QStringLiteral("Romaneio de madeira serrada de um cliente"),
-            {{QStringLiteral("CLIENTE"), ReportParameter::Type::Integer, QStringLiteral("código do cliente"), true},
-             {QStringLiteral("NOTA"), ReportParameter::Type::Integer, QStringLiteral("número da nota/controle"), true},
-             {QStringLiteral("ORDEM"), ReportParameter::Type::Text, QStringLiteral("PRODUTO (o padrão) ou ESSENCIA"),
-              false},
-             {QStringLiteral("OBSERVACAO"), ReportParameter::Type::Text, QStringLiteral("observação impressa no fim"),
-              false}},
-            RepRomaneioserrada};
+            parameters, RepRomaneioserrada};
 }
 
 } // namespace reports
