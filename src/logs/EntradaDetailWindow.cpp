@@ -2,46 +2,17 @@
 
 #include "widgets/Prompter.h"
 
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
 namespace logs {
 
-EntradaDetailWindow::EntradaDetailWindow(data::TDM *dm, const QString &objectName, const QString &report,
-                                         QWidget *parent)
-    : EntradaDetailWindow(dm, objectName, report, QStringLiteral("Relatório - Entrada"),
-                          QStringLiteral("Fornecedor (Pressione a tecla \"ALT + P\" para pesquisar Fornecedor)"), parent)
+EntradaDetailWindow::EntradaDetailWindow(data::TDM *dm, const QString &report, QWidget *parent)
+    : ReportParameterWindow(dm, parent), m_report(report)
 {
-}
-
-EntradaDetailWindow::EntradaDetailWindow(data::TDM *dm, const QString &objectName, const QString &report,
-                                         const QString &title, const QString &partyTitle, QWidget *parent)
-    : ReportParameterWindow(dm, objectName, title, parent), m_report(report)
-{
-    auto *layout = new QVBoxLayout(this);
-    const PickerRow supplier = pickerRow(partyTitle);
-    Edit1 = supplier.code;
-    BitBtn4 = supplier.button;
-    FORNECEDOR = supplier.name;
-    layout->addWidget(supplier.box);
-
-    auto *invoice = new QGroupBox(QStringLiteral("Nota Fiscal"));
-    auto *il = new QHBoxLayout(invoice);
-    nota1 = new QSpinBox;
-    nota1->setObjectName(QStringLiteral("nota1"));
-    nota1->setRange(0, 999999999);
-    il->addWidget(nota1);
-    il->addStretch();
-    layout->addWidget(invoice);
-
-    // "&P" keeps Alt+P, as the supplier group says; printing has no letter.
-    layout->addLayout(reportButtons(QStringLiteral("Imprimir")));
 }
 
 void EntradaDetailWindow::FormShow()

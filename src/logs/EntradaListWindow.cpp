@@ -6,10 +6,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFocusEvent>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
@@ -19,60 +15,22 @@ namespace {
 
 const QString kInfo = QStringLiteral("Informação");
 
-QGroupBox *boxWith(const QString &title, QWidget *control)
-{
-    auto *box = new QGroupBox(title);
-    auto *l = new QHBoxLayout(box);
-    l->addWidget(control);
-    return box;
-}
-
 } // namespace
 
-EntradaListWindow::EntradaListWindow(data::TDM *dm_, const QString &objectName, const QString &report,
-                                     QWidget *parent)
-    : EntradaListWindow(dm_,
-                        Setup{objectName,
-                              QStringLiteral("Relatório - Entrada"),
-                              report,
-                              {{QStringLiteral("DATA EMISSÃO"), QStringLiteral("DATA_EMISSAO")},
-                               {QStringLiteral("FORNECEDOR"), QStringLiteral("RAZAO_SOCIAL")},
-                               {QStringLiteral("NOTA FISCAL"), QStringLiteral("NF_NUMERO")}},
-                              2,
-                              false},
-                        parent)
+EntradaListWindow::EntradaListWindow(data::TDM *dm_, const Setup &setup, QWidget *parent)
+    : ReportParameterWindow(dm_, parent), m_setup(setup)
 {
 }
 
-EntradaListWindow::EntradaListWindow(data::TDM *dm_, const Setup &setup, QWidget *parent)
-    : ReportParameterWindow(dm_, setup.objectName, setup.title, parent), m_setup(setup)
+void EntradaListWindow::takePeriod(DateEdit *from, DateEdit *to, QComboBox *order)
 {
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Selecione o período que será emitido o Relatório;")));
-
-    DataInicial1 = new DateEdit;
-    DataInicial1->setObjectName(QStringLiteral("DataInicial1"));
-    DataFinal1 = new DateEdit;
-    DataFinal1->setObjectName(QStringLiteral("DataFinal1"));
-    auto *period = new QHBoxLayout;
-    period->addWidget(boxWith(QStringLiteral("Período Inicial"), DataInicial1));
-    period->addWidget(boxWith(QStringLiteral("Período Final"), DataFinal1));
-    layout->addLayout(period);
+    DataInicial1 = from;
+    DataFinal1 = to;
+    ComboBox1 = order;
     if (m_setup.todayOnFocus) {
         DataInicial1->installEventFilter(this);
         DataFinal1->installEventFilter(this);
     }
-    m_fields = new QVBoxLayout;
-    layout->addLayout(m_fields);
-
-    ComboBox1 = new QComboBox;
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    for (const auto &order : m_setup.orders)
-        ComboBox1->addItem(order.first);
-    ComboBox1->setCurrentIndex(m_setup.initialOrder);
-    layout->addWidget(boxWith(QStringLiteral("Classificação dos Registros"), ComboBox1));
-
-    layout->addLayout(reportButtons(QStringLiteral("Im&primir")));
 }
 
 void EntradaListWindow::FormShow()
@@ -98,7 +56,7 @@ void EntradaListWindow::produce(ReportOutput output)
     QVariantMap params = {
         {QStringLiteral("inicio"), DataInicial1->date()},
         {QStringLiteral("fim"), DataFinal1->date()},
-        {QStringLiteral("ordem"), m_setup.orders.value(ComboBox1->currentIndex()).second},
+        {QStringLiteral("ordem"), m_setup.orders.value(ComboBox1->currentIndex())},
     };
     addParameters(params);
     if (!run(m_setup.report, params, output))

@@ -7,9 +7,6 @@
 #include <QDialog>
 #include <QVariantMap>
 
-class QGroupBox;
-class QHBoxLayout;
-class QLineEdit;
 class QPushButton;
 
 namespace data {
@@ -21,9 +18,10 @@ namespace logs {
 // What every report parameter window shares: the button row (print,
 // "&Vizualizar", "&Retornar" also on Esc), running the report with the
 // "nothing found" message, and, for a window that fills itself through a
-// picker, the "&P" row that opens it.
-// A window keeps its own fields, checks and parameters, and writes the row
-// the picker hands back into its own fields (picked()).
+// picker, the "&P" button that opens it.
+// A window lays out its form (Unit<Name>.ui), hands the shared controls
+// over, keeps its own fields, checks and parameters, and writes the row the
+// picker hands back into its own fields (picked()).
 class ReportParameterWindow : public QDialog
 {
     Q_OBJECT
@@ -42,24 +40,15 @@ public:
     void setPicker(widgets::Picker picker) { m_picker = std::move(picker); }
 
 protected:
-    ReportParameterWindow(data::TDM *dm, const QString &objectName, const QString &title, QWidget *parent);
+    ReportParameterWindow(data::TDM *dm, QWidget *parent);
 
-    // The party row: code and name filled from the picked row, and the "&P"
-    // button (BitBtn4) that opens the picker. Makes the window a picker caller.
-    struct PickerRow
-    {
-        QGroupBox *box;
-        QLineEdit *code; // Edit1
-        QPushButton *button; // BitBtn4
-        QLineEdit *name; // FORNECEDOR
-    };
-    PickerRow pickerRow(const QString &title);
+    // The form's button row.
+    void takeButtons(QPushButton *print, QPushButton *preview, QPushButton *back);
+    // The form's "&P" button: it opens the picker and hands the chosen row
+    // to picked(). Makes the window a picker caller.
+    void takePicker(QPushButton *button);
     // Writes the row chosen with "&P" into the window's fields.
     virtual void picked(const widgets::PickedRow &row) { Q_UNUSED(row) }
-
-    // The button row; PRINT is the print button's caption ("Im&primir", or
-    // "Imprimir" where the window's "&P" already takes Alt+P).
-    QHBoxLayout *reportButtons(const QString &print);
 
     virtual void produce(ReportOutput output) = 0;
     virtual void clearFields() = 0;

@@ -1,4 +1,5 @@
 #include "UnitEtiquetas.h"
+#include "ui_UnitEtiquetas.h"
 
 #include "data/DataSet.h"
 #include "data/UnitDM.h"
@@ -6,14 +7,7 @@
 #include "reports/ReportDefinition.h"
 #include "widgets/Prompter.h"
 
-#include <QComboBox>
-#include <QFormLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QSpinBox>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
@@ -23,33 +17,19 @@ const QString kCaption = QStringLiteral("Etiquetas");
 
 } // namespace
 
-TfrmEtiquetas::TfrmEtiquetas(data::TDM *dm, QWidget *parent)
-    : ReportParameterWindow(dm, QStringLiteral("TfrmEtiquetas"), QStringLiteral("Etiquetas dos Toros"), parent)
+TfrmEtiquetas::TfrmEtiquetas(data::TDM *dm, QWidget *parent) : ReportParameterWindow(dm, parent)
 {
-    auto *layout = new QVBoxLayout(this);
-    Label1 = new QLabel;
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setStyleSheet(QStringLiteral("font-weight: bold; color: navy;"));
-    layout->addWidget(Label1);
-    auto *form = new QFormLayout;
-    ComboModelo = new QComboBox;
-    ComboModelo->setObjectName(QStringLiteral("ComboModelo"));
+    Ui::TfrmEtiquetas ui;
+    ui.setupUi(this);
+    takeButtons(ui.BitBtn1, ui.BitBtn2, ui.BitBtn3);
+    Label1 = ui.Label1;
+    ComboModelo = ui.ComboModelo;
+    SpinInicio = ui.SpinInicio;
+    EditPlaqueta = ui.EditPlaqueta;
     for (const reports::LabelLayout &l : reports::labelLayouts())
         ComboModelo->addItem(l.description, l.key);
-    SpinInicio = new QSpinBox;
-    SpinInicio->setObjectName(QStringLiteral("SpinInicio"));
-    SpinInicio->setToolTip(QStringLiteral("Numa folha já usada, a primeira etiqueta livre, contando da esquerda para "
-                                          "a direita e de cima para baixo."));
-    EditPlaqueta = new QLineEdit;
-    EditPlaqueta->setObjectName(QStringLiteral("EditPlaqueta"));
     EditPlaqueta->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")),
                                                                EditPlaqueta));
-    EditPlaqueta->setToolTip(QStringLiteral("Para repor a etiqueta de um toro; em branco, todos os toros da nota."));
-    form->addRow(QStringLiteral("&Modelo"), ComboModelo);
-    form->addRow(QStringLiteral("&Começar na etiqueta"), SpinInicio);
-    form->addRow(QStringLiteral("&Só a plaqueta"), EditPlaqueta);
-    layout->addLayout(form);
-    layout->addLayout(reportButtons(QStringLiteral("Im&primir")));
     connect(ComboModelo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [this](int index) { ComboModeloChange(index); });
     ComboModeloChange(0);

@@ -27,10 +27,10 @@ public:
 
     rules::InvoiceKey invoice() const { return m_invoice; }
 
-    QLabel *Label1;          // the invoice
-    QComboBox *ComboModelo;  // "&Modelo"
-    QSpinBox *SpinInicio;    // "&Começar na etiqueta"
-    QLineEdit *EditPlaqueta; // "&Só a plaqueta": empty for every log
+    QLabel *Label1 = nullptr;          // the invoice
+    QComboBox *ComboModelo = nullptr;  // "&Modelo"
+    QSpinBox *SpinInicio = nullptr;    // "&Começar na etiqueta"
+    QLineEdit *EditPlaqueta = nullptr; // "&Só a plaqueta": empty for every log
 
     void FormShow() override;
     void ComboModeloChange(int index);

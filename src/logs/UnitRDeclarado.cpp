@@ -1,36 +1,24 @@
 #include "UnitRDeclarado.h"
+#include "ui_UnitRDeclarado.h"
 
 #include "data/UnitDM.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/Prompter.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
 TfrmRDeclarado::TfrmRDeclarado(data::TDM *dm_, QWidget *parent)
-    : EntradaListWindow(dm_,
-                        Setup{QStringLiteral("TfrmRDeclarado"),
-                              QStringLiteral("Relatório - Volume Declarado x Medido"),
-                              QStringLiteral("RepDeclarado"),
-                              {{QStringLiteral("FORNECEDOR"), QStringLiteral("RAZAO_SOCIAL")}},
-                              0,
-                              false},
-                        parent)
+    : EntradaListWindow(dm_, {QStringLiteral("RepDeclarado"), {QStringLiteral("RAZAO_SOCIAL")}}, parent)
 {
-    auto *row = new QHBoxLayout;
-    CheckBox1 = new QCheckBox(QStringLiteral("&Fornecedor"));
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    Fornecedor = new DBLookupComboBox;
-    Fornecedor->setObjectName(QStringLiteral("Fornecedor"));
+    Ui::TfrmRDeclarado ui;
+    ui.setupUi(this);
+    takeForm(ui);
+    CheckBox1 = ui.CheckBox1;
+    Fornecedor = ui.Fornecedor;
     Fornecedor->setListSource(dm->TFornecedor, QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("NOMEFORNECEDOR"));
     Fornecedor->setDropDownOnEnter(true);
-    Fornecedor->setEnabled(false);
-    row->addWidget(CheckBox1);
-    row->addWidget(Fornecedor, 1);
-    fieldsLayout()->addLayout(row);
     connect(CheckBox1, &QCheckBox::clicked, this, [this] {
         guarded(this, [this] {
             dm->TFornecedor->close();

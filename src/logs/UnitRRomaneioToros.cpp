@@ -1,20 +1,14 @@
 #include "UnitRRomaneioToros.h"
+#include "ui_UnitRRomaneioToros.h"
 
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
-TfrmRRomaneioToros::TfrmRRomaneioToros(data::TDM *dm, QWidget *parent)
-    : PackingListReportWindow(dm, QStringLiteral("TfrmRRomaneioToros"), QStringLiteral("Relatório - Romaneio Toros"),
-                              QStringLiteral("Cliente (Pressione a tecla \"ALT + P\" para pesquisar Cliente)"),
-                              {QStringLiteral("edit2"), QStringLiteral("edit3"), QStringLiteral("edit5"),
-                               QStringLiteral("edit6"), QStringLiteral("edit7"), QStringLiteral("edit9"),
-                               QStringLiteral("edit10")},
-                              parent)
+// "&P" keeps Alt+P, as the client group says; printing has no letter.
+TfrmRRomaneioToros::TfrmRRomaneioToros(data::TDM *dm, QWidget *parent) : PackingListReportWindow(dm, parent)
 {
-    // "&P" keeps Alt+P, as the client group says; printing has no letter.
-    formLayout()->addLayout(reportButtons(QStringLiteral("Imprimir")));
+    Ui::TfrmRRomaneioToros ui;
+    ui.setupUi(this);
+    takeForm(ui, {ui.edit2, ui.edit3, ui.edit5, ui.edit6, ui.edit7, ui.edit9, ui.edit10});
 }
 
 void TfrmRRomaneioToros::produce(logs::ReportOutput output)

@@ -1,6 +1,8 @@
 #include "ServiceWindow.h"
 
+#include "core/AppPaths.h"
 #include "data/DataError.h"
+#include "data/UnitDM.h"
 #include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 #include "widgets/Skin.h"
@@ -8,11 +10,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStyle>
 
 namespace maintenance {
 
@@ -20,34 +22,35 @@ ServiceWindow::ServiceWindow(data::TDM *dm_, QWidget *parent) : QDialog(parent),
 {
     widgets::setMovementWindowFlags(this);
     m_run = new data::ServiceRun(this);
-    ProgressBar1 = new QProgressBar;
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setRange(0, 1);
-    ProgressBar1->setValue(0);
-    connect(m_run, &data::ServiceRun::lineArrived, this, [this](const QString &line) {
-        if (m_log)
-            m_log->appendPlainText(line);
-    });
-    connect(m_run, &data::ServiceRun::progressChanged, this, [this](int done, int total) {
-        if (total <= 0) {
-            ProgressBar1->setRange(0, 0); // busy, the size not known yet
-            return;
-        }
-        ProgressBar1->setRange(0, total);
-        ProgressBar1->setValue(done);
-    });
 }
 
-QLineEdit *ServiceWindow::pathEdit(const QString &name, bool folder, const QString &dialogTitle,
-                                   const QString &filter, std::function<QString()> startDir)
+void ServiceWindow::takeForm(const Form &form, std::function<void()> command)
 {
-    auto *edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setMinimumWidth(380);
-    QAction *browse = edit->addAction(style()->standardIcon(folder ? QStyle::SP_DirOpenIcon : QStyle::SP_FileIcon),
+    m_log = form.log;
+    m_progress = form.progress;
+    form.picture->setPixmap(style()->standardIcon(form.icon).pixmap(64, 64));
+    m_controls << form.command << form.back;
+    connect(m_run, &data::ServiceRun::lineArrived, this, [this](const QString &line) { m_log->appendPlainText(line); });
+    connect(m_run, &data::ServiceRun::progressChanged, this, [this](int done, int total) {
+        if (total <= 0) {
+            m_progress->setRange(0, 0); // busy, the size not known yet
+            return;
+        }
+        m_progress->setRange(0, total);
+        m_progress->setValue(done);
+    });
+    connect(form.command, &QPushButton::clicked, this,
+            [this, command = std::move(command)] { widgets::guarded(this, command); });
+    connect(form.back, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void ServiceWindow::browse(QLineEdit *edit, bool folder, const QString &dialogTitle, const QString &filter,
+                           std::function<QString()> startDir)
+{
+    QAction *action = edit->addAction(style()->standardIcon(folder ? QStyle::SP_DirOpenIcon : QStyle::SP_FileIcon),
                                       QLineEdit::TrailingPosition);
-    browse->setObjectName(name + QStringLiteral("Browse"));
-    connect(browse, &QAction::triggered, this, [this, edit, folder, dialogTitle, filter, startDir] {
+    action->setObjectName(edit->objectName() + QStringLiteral("Browse"));
+    connect(action, &QAction::triggered, this, [this, edit, folder, dialogTitle, filter, startDir] {
         const QString start = edit->text().isEmpty() ? startDir() : edit->text();
         const QString chosen = folder ? QFileDialog::getExistingDirectory(this, dialogTitle, start)
                                       : QFileDialog::getOpenFileName(this, dialogTitle, start, filter);
@@ -55,46 +58,42 @@ QLineEdit *ServiceWindow::pathEdit(const QString &name, bool folder, const QStri
             edit->setText(chosen);
     });
     m_controls << edit;
-    return edit;
 }
 
-QPlainTextEdit *ServiceWindow::logEdit(const QString &name)
+bool ServiceWindow::filled(QLineEdit *edit, const QString &message, const QString &caption)
 {
-    m_log = new QPlainTextEdit;
-    m_log->setObjectName(name);
-    m_log->setReadOnly(true);
-    m_log->setMinimumSize(520, 220);
-    m_log->setLineWrapMode(QPlainTextEdit::NoWrap);
-    return m_log;
+    if (!edit->text().trimmed().isEmpty())
+        return true;
+    widgets::error(message, caption, this);
+    edit->setFocus();
+    return false;
 }
 
-QPushButton *ServiceWindow::button(const QString &caption, const QString &name)
+QString ServiceWindow::workingDatabase() const
 {
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    m_controls << b;
-    return b;
+    // A server's name sends the service there.
+    const QString configured = dm->IBDatabase1->databaseName();
+    return configured.isEmpty() ? core::defaultDatabasePath() : configured;
 }
 
 void ServiceWindow::runService(std::function<void(const data::DatabaseService::LineSink &)> job)
 {
     for (QWidget *w : std::as_const(m_controls))
         w->setEnabled(false);
-    ProgressBar1->setRange(0, 0);
+    m_progress->setRange(0, 0);
     m_run->start(std::move(job));
     const bool ok = m_run->wait();
     for (QWidget *w : std::as_const(m_controls))
         w->setEnabled(true);
-    ProgressBar1->setRange(0, 1);
-    ProgressBar1->setValue(ok ? 1 : 0);
+    m_progress->setRange(0, 1);
+    m_progress->setValue(ok ? 1 : 0);
     if (!ok)
         throw data::DataError(m_run->errorText());
 }
 
-void ServiceWindow::leave()
+void ServiceWindow::BitBtn2Click()
 {
-    widgets::skin().applyStoredSkin();
-    QDialog::reject();
+    reject();
 }
 
 void ServiceWindow::reject()
@@ -102,7 +101,11 @@ void ServiceWindow::reject()
     // A running service is waited for; the window goes when it is done.
     if (isRunning())
         return;
-    widgets::guarded(this, [this] { leave(); });
+    widgets::guarded(this, [this] {
+        // The stored skin again, then close.
+        widgets::skin().applyStoredSkin();
+        QDialog::reject();
+    });
 }
 
 void ServiceWindow::closeEvent(QCloseEvent *event)

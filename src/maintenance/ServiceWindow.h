@@ -3,9 +3,11 @@
 #include "data/DatabaseService.h"
 
 #include <QDialog>
+#include <QStyle>
 
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
@@ -15,9 +17,10 @@ namespace data { class TDM; }
 
 namespace maintenance {
 
-// What the backup and restore windows share: the log of the service's
-// lines, a progress bar, and running a service on its own thread while the
-// window keeps painting and takes no second command.
+// What the backup and restore windows share: the picture, the log of the
+// service's lines, the progress bar, the file-name edits with their browse
+// buttons, the command and "&Retornar", and running a service on its own
+// thread while the window keeps painting and takes no second command.
 class ServiceWindow : public QDialog
 {
     Q_OBJECT
@@ -25,27 +28,44 @@ public:
     ServiceWindow(data::TDM *dm, QWidget *parent);
 
     bool isRunning() const { return m_run->isRunning(); }
-    QProgressBar *ProgressBar1;
+
+    void BitBtn2Click(); // "&Retornar"
 
 protected:
-    // A file-name edit with a browse button (folder: a folder chooser).
-    QLineEdit *pathEdit(const QString &name, bool folder, const QString &dialogTitle, const QString &filter,
-                        std::function<QString()> startDir);
-    QPlainTextEdit *logEdit(const QString &name);
-    QPushButton *button(const QString &caption, const QString &name);
+    // The form's controls the shared handlers use. COMMAND is the first
+    // button's handler; the second button leaves.
+    struct Form
+    {
+        QLabel *picture;
+        QStyle::StandardPixmap icon;
+        QPlainTextEdit *log;
+        QProgressBar *progress;
+        QPushButton *command;
+        QPushButton *back;
+    };
+    void takeForm(const Form &form, std::function<void()> command);
+    // A browse button inside EDIT (FOLDER: a folder chooser); the chooser
+    // starts at the edit's text, or at START_DIR when it is empty.
+    void browse(QLineEdit *edit, bool folder, const QString &dialogTitle, const QString &filter,
+                std::function<QString()> startDir);
+    // False, with MESSAGE in an error box titled CAPTION and the focus on
+    // EDIT, when EDIT is empty.
+    bool filled(QLineEdit *edit, const QString &message, const QString &caption);
+    // The database the program works on, or the default one.
+    QString workingDatabase() const;
 
     // Runs JOB; the lines go to the log as they come. Throws DataError with
     // the server's text when the service fails (the log keeps its lines).
     void runService(std::function<void(const data::DatabaseService::LineSink &)> job);
 
-    // "&Retornar": the stored skin again, then close.
-    void leave();
-
     void reject() override;
     void closeEvent(QCloseEvent *event) override;
 
     data::TDM *dm;
+
+private:
     QPlainTextEdit *m_log = nullptr;
+    QProgressBar *m_progress = nullptr;
     data::ServiceRun *m_run;
     QList<QWidget *> m_controls; // disabled while a service runs
 };

@@ -1,24 +1,15 @@
 #pragma once
 
 #include "ServiceWindow.h"
-
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
+#include "ui_UnitRestore.h"
 
 // Rebuilds a database from a backup file. The program's connection is
 // closed while the window works and made again after a restore.
-class TfrmRestore : public maintenance::ServiceWindow
+class TfrmRestore : public maintenance::ServiceWindow, public Ui::TfrmRestore
 {
     Q_OBJECT
 public:
     explicit TfrmRestore(data::TDM *dm, QWidget *parent = nullptr);
 
-    QLineEdit *feRestaurar;
-    QLineEdit *feRestBanco;
-    QPlainTextEdit *mmRestaurar;
-    QPushButton *BitBtn1, *BitBtn2;
-
-    void BitBtn1Click(); // "&Restaurar"
-    void BitBtn2Click(); // "&Retornar"
+    void BitBtn1Click(); // "Restaurar"
 };

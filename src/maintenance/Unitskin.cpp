@@ -12,24 +12,13 @@
 #include <QSettings>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
 TfrmSkin::TfrmSkin(data::TDM *, QWidget *parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("TfrmSkin"));
-    setWindowTitle(QStringLiteral("Skin"));
+    setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-
-    auto *layout = new QVBoxLayout(this);
-    ListBox1 = new QListWidget;
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setMinimumSize(347, 313);
-    layout->addWidget(ListBox1);
-    BitBtn1 = new QPushButton(QStringLiteral("&Retornar"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    layout->addWidget(BitBtn1, 0, Qt::AlignHCenter);
 
     // A click or a move with the keys both choose a skin.
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { guarded(this, [this] { ListBox1Click(); }); });

@@ -1,22 +1,19 @@
 #pragma once
 
+#include "ui_Unitskin.h"
+
 #include <QDialog>
 
-class QListWidget;
 namespace data { class TDM; }
-class QPushButton;
 
 // The skin files of the skin folder: a click puts one on every window at
 // once; "&Retornar" keeps the choice for the next start, the close box
 // does not.
-class TfrmSkin : public QDialog
+class TfrmSkin : public QDialog, public Ui::TfrmSkin
 {
     Q_OBJECT
 public:
     explicit TfrmSkin(data::TDM *dm = nullptr, QWidget *parent = nullptr);
-
-    QListWidget *ListBox1;
-    QPushButton *BitBtn1;
 
     void FormShow();
     void ListBox1Click();

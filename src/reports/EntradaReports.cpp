@@ -13,25 +13,9 @@
 
 namespace reports {
 
-namespace {
-
-const double kLine = 4.5; // mm, one printed line
-
-} // namespace
-
-void headingLine(QVector<Element> &extra, double y, const QString &caption, double valueX,
-                 std::function<QString(const ReportContext &)> value, double valueWidth)
-{
-    extra << label(0, y, valueX - 1, kLine, caption);
-    extra << computed(valueX, y, valueWidth, kLine, std::move(value), Qt::AlignLeft, true);
-}
-
 QVector<ReportParameter> invoiceListParameters()
 {
-    return {{QStringLiteral("INICIO"), ReportParameter::Type::Date, QStringLiteral("primeiro dia do período"), true},
-            {QStringLiteral("FIM"), ReportParameter::Type::Date, QStringLiteral("último dia do período"), true},
-            {QStringLiteral("ORDEM"), ReportParameter::Type::Text,
-             QStringLiteral("DATA_EMISSAO, RAZAO_SOCIAL ou NF_NUMERO (o padrão)"), false}};
+    return periodParameters(QStringLiteral("DATA_EMISSAO, RAZAO_SOCIAL ou NF_NUMERO (o padrão)"));
 }
 
 QVector<ReportParameter> invoiceDetailParameters()
@@ -40,15 +24,18 @@ QVector<ReportParameter> invoiceDetailParameters()
             {QStringLiteral("NOTA"), ReportParameter::Type::Integer, QStringLiteral("número da nota fiscal"), true}};
 }
 
+QVector<ReportParameter> packingListParameters()
+{
+    return {{QStringLiteral("CLIENTE"), ReportParameter::Type::Integer, QStringLiteral("código do cliente"), true},
+            {QStringLiteral("NOTA"), ReportParameter::Type::Integer, QStringLiteral("número da nota/controle"), true},
+            {QStringLiteral("OBSERVACAO"), ReportParameter::Type::Text, QStringLiteral("observação impressa no fim"),
+             false}};
+}
+
 ReportDefinition invoiceListReport(const QString &name, const QString &table, const QString &title,
                                    bool maskedTaxId, const QVariantMap &params)
 {
-    ReportDefinition def;
-    def.name = name;
-    def.paper = Paper::A4;
-    def.params = params;
-    const QDate from = params.value(QStringLiteral("INICIO")).toDate();
-    const QDate to = params.value(QStringLiteral("FIM")).toDate();
+    ReportDefinition def = periodReport(name, Paper::A4, table, QStringLiteral("DATA_EMISSAO"), params);
     QString order = params.value(QStringLiteral("ORDEM")).toString().trimmed().toUpper();
     if (order.isEmpty())
         order = QStringLiteral("NF_NUMERO");
@@ -56,12 +43,6 @@ ReportDefinition invoiceListReport(const QString &name, const QString &table, co
         && order != QLatin1String("NF_NUMERO"))
         throw ReportError(QStringLiteral("Parâmetro ORDEM do relatório %1: \"%2\" não é DATA_EMISSAO, "
                                          "RAZAO_SOCIAL nem NF_NUMERO.").arg(name, order));
-    def.data.table = table;
-    // Dates are bound as dates; the final day counts whole, whatever time
-    // of day an issue date carries.
-    def.data.condition = QStringLiteral("DATA_EMISSAO >= :inicio and DATA_EMISSAO < :depois");
-    def.data.params = {{QStringLiteral("inicio"), QDateTime(from, QTime(0, 0))},
-                       {QStringLiteral("depois"), QDateTime(to.addDays(1), QTime(0, 0))}};
     def.data.order = {order};
     def.data.key = QStringLiteral("CODIGOENTRADA");
     // A CNPJ with letters is kept beside its header, CGC left empty.
@@ -75,29 +56,19 @@ ReportDefinition invoiceListReport(const QString &name, const QString &table, co
     }
 
     QVector<Element> extra;
-    const QString fromText = from.toString(QStringLiteral("dd/MM/yyyy"));
-    const QString toText = to.toString(QStringLiteral("dd/MM/yyyy"));
-    headingLine(extra, 0, QStringLiteral("Período Inicial..:"), 38,
-                [fromText](const ReportContext &) { return fromText; }, 30);
-    headingLine(extra, kLine, QStringLiteral("Período Final....:"), 38,
-                [toText](const ReportContext &) { return toText; }, 30);
+    periodHeading(extra, 0, periodOf(params));
     def.pageHeader = standardPageHeader(def, title, extra, 2 * kLine);
-    def.columnHeader = columnTitles(def, {{0, 16, QStringLiteral("NF")},
-                                          {18, 22, QStringLiteral("Emissão")},
-                                          {42, 76, QStringLiteral("Fornecedor")},
-                                          {120, 40, QStringLiteral("CNPJ")},
-                                          {162, 28, QStringLiteral("Insc.Estadual")}});
-    def.detail.height = kLine;
-    def.detail.add(field(0, 0, 16, kLine, QStringLiteral("NF_NUMERO"), QStringLiteral("000000")));
-    def.detail.add(field(18, 0, 22, kLine, QStringLiteral("DATA_EMISSAO")));
-    def.detail.add(field(42, 0, 76, kLine, QStringLiteral("RAZAO_SOCIAL")));
-    def.detail.add(computed(120, 0, 40, kLine, [maskedTaxId, lettersKept](const ReportContext &c) {
+    auto taxId = [maskedTaxId, lettersKept](const ReportContext &c) {
         QVariant cgc = c.value(QStringLiteral("CGC"));
         if (cgc.isNull() && lettersKept)
             cgc = c.value(QStringLiteral("CNPJ_LETRAS"));
         return maskedTaxId ? core::taxIdText(cgc) : core::taxIdDigits(cgc);
-    }));
-    def.detail.add(field(162, 0, 28, kLine, QStringLiteral("INSC_ESTADUAL")));
+    };
+    setColumns(def, {{0, 16, QStringLiteral("NF"), QStringLiteral("NF_NUMERO"), QStringLiteral("000000")},
+                     {18, 22, QStringLiteral("Emissão"), QStringLiteral("DATA_EMISSAO")},
+                     {42, 76, QStringLiteral("Fornecedor"), QStringLiteral("RAZAO_SOCIAL")},
+                     {120, 40, QStringLiteral("CNPJ"), {}, {}, Qt::AlignLeft, false, taxId},
+                     {162, 28, QStringLiteral("Insc.Estadual"), QStringLiteral("INSC_ESTADUAL")}});
     def.pageFooter = standardPageFooter(def);
     return def;
 }
@@ -128,45 +99,30 @@ ReportDefinition invoiceDetailReport(const QString &name, const QString &table, 
                 [](const ReportContext &c) { return c.text(QStringLiteral("DATALANCAMENTO")); }, 60);
     def.pageHeader = standardPageHeader(def, title, extra, 3 * kLine);
     const Qt::Alignment right = Qt::AlignRight;
-    const double xQty = 84, wQty = 36, xUnit = 122, wUnit = 34, xValue = 158, wValue = 38;
-    def.columnHeader = columnTitles(def, {{0, 50, QStringLiteral("ESSÊNCIA")},
-                                          {52, 30, secondTitle},
-                                          {xQty, wQty, QStringLiteral("QUANTIDADE[M/3]"), right},
-                                          {xUnit, wUnit, QStringLiteral("VALOR UNITÁRIO"), right},
-                                          {xValue, wValue, QStringLiteral("VALOR TOTAL"), right}});
+    const double xQty = 84, wQty = 36, xValue = 158, wValue = 38;
+    setColumns(def, {{0, 50, QStringLiteral("ESSÊNCIA")},
+                     {52, 30, secondTitle, secondColumn, secondMask},
+                     {xQty, wQty, QStringLiteral("QUANTIDADE[M/3]"), volumeColumn, QStringLiteral("0.0000"), right},
+                     {122, 34, QStringLiteral("VALOR UNITÁRIO"), QStringLiteral("VALUNITARIO"), QStringLiteral("0.00"),
+                      right},
+                     {xValue, wValue, QStringLiteral("VALOR TOTAL"), QStringLiteral("VALTOTAL"), QStringLiteral("0.00"),
+                      right}});
 
-    Group species;
-    species.key = leftOf(QStringLiteral("ESSENCIA"), 20);
-    species.header.height = 5;
-    species.header.add(computed(0, 0.5, 50, kLine,
-                                [](const ReportContext &c) {
-                                    return c.value(QStringLiteral("ESSENCIA")).toString().left(20);
-                                },
-                                Qt::AlignLeft, true));
+    // The subtotals are kept by the detail's hook, as the lines print.
+    Group species = speciesGroup();
     species.header.beforePrint = [](ReportContext &c) {
         c.setVar(QStringLiteral("SUBVOLUME"), 0.0);
         c.setVar(QStringLiteral("SUBVALOR"), 0.0);
     };
+    auto subtotal = [](const QString &var, const QString &mask) {
+        return [var, mask](const ReportContext &c) { return formatValue(c.number(var), mask); };
+    };
     species.footer.height = 6;
     species.footer.add(computed(xQty, 0.5, wQty, kLine,
-                                [](const ReportContext &c) {
-                                    return formatValue(c.number(QStringLiteral("SUBVOLUME")),
-                                                       QStringLiteral("#,####0.0000"));
-                                },
-                                right, true));
+                                subtotal(QStringLiteral("SUBVOLUME"), QStringLiteral("#,####0.0000")), right, true));
     species.footer.add(computed(xValue, 0.5, wValue, kLine,
-                                [](const ReportContext &c) {
-                                    return formatValue(c.number(QStringLiteral("SUBVALOR")),
-                                                       QStringLiteral("#,####0.00"));
-                                },
-                                right, true));
+                                subtotal(QStringLiteral("SUBVALOR"), QStringLiteral("#,####0.00")), right, true));
     def.groups = {species};
-
-    def.detail.height = kLine;
-    def.detail.add(field(52, 0, 30, kLine, secondColumn, secondMask));
-    def.detail.add(field(xQty, 0, wQty, kLine, volumeColumn, QStringLiteral("0.0000"), right));
-    def.detail.add(field(xUnit, 0, wUnit, kLine, QStringLiteral("VALUNITARIO"), QStringLiteral("0.00"), right));
-    def.detail.add(field(xValue, 0, wValue, kLine, QStringLiteral("VALTOTAL"), QStringLiteral("0.00"), right));
     def.detail.beforePrint = [volumeColumn](ReportContext &c) {
         c.addTo(QStringLiteral("SUBVOLUME"), c.value(volumeColumn).toDouble());
         c.addTo(QStringLiteral("SUBVALOR"), c.value(QStringLiteral("VALTOTAL")).toDouble());
@@ -174,11 +130,9 @@ ReportDefinition invoiceDetailReport(const QString &name, const QString &table, 
 
     def.sums = {{QStringLiteral("VOLUME"), volumeColumn, -1},
                 {QStringLiteral("VALOR"), QStringLiteral("VALTOTAL"), -1}};
-    def.summary.height = 7;
-    def.summary.add(rule(0.5));
-    def.summary.add(label(0, 1.5, 50, kLine, QStringLiteral("TOTAL"), Qt::AlignLeft, true));
-    def.summary.add(sumField(xQty, 1.5, wQty, kLine, QStringLiteral("VOLUME"), QStringLiteral("0.0000")));
-    def.summary.add(sumField(xValue, 1.5, wValue, kLine, QStringLiteral("VALOR"), QStringLiteral("0.00")));
+    totalLine(def.summary, QStringLiteral("TOTAL"), 50,
+              {{QStringLiteral("VOLUME"), xQty, wQty, QStringLiteral("0.0000")},
+               {QStringLiteral("VALOR"), xValue, wValue, QStringLiteral("0.00")}});
     def.pageFooter = standardPageFooter(def);
     return def;
 }
@@ -206,6 +160,57 @@ PackingClient packingClient(data::Connection &connection, double code)
     if (c.taxId.trimmed().isEmpty() || c.taxId.trimmed() == QLatin1String("00000000000000"))
         c.taxId = q.value(7).toString();
     return c;
+}
+
+ReportDefinition packingListReport(data::Connection &connection, const QString &name, const QString &table,
+                                   const QString &title, const QVariantMap &params)
+{
+    ReportDefinition def;
+    def.name = name;
+    def.paper = Paper::Letter;
+    def.params = params;
+    const double client = params.value(QStringLiteral("CLIENTE")).toDouble();
+    def.data.table = table;
+    def.data.condition = QStringLiteral("CODEMPRESA = :cliente and NF = :nota");
+    def.data.params = {{QStringLiteral("cliente"), client},
+                       {QStringLiteral("nota"), params.value(QStringLiteral("NOTA")).toDouble()}};
+    def.data.key = QStringLiteral("CODLANCAMENTO");
+
+    const PackingClient c = packingClient(connection, client);
+    QVector<Element> extra;
+    headingLine(extra, 0, QStringLiteral("NOTA....:"), 22,
+                [](const ReportContext &r) { return r.text(QStringLiteral("NF"), QStringLiteral("000000")); }, 30);
+    extra << label(60, 0, 21, kLine, QStringLiteral("EMISSAO..:"));
+    extra << computed(82, 0, 40, kLine, [](const ReportContext &r) { return r.text(QStringLiteral("DATA")); },
+                      Qt::AlignLeft, true);
+    const double w = printableWidth(def) - 22;
+    headingLine(extra, kLine, QStringLiteral("CLIENTE.:"), 22, fixedText(c.name), w);
+    headingLine(extra, 2 * kLine, QStringLiteral("CNPJ/CPF.:"), 22, fixedText(c.taxId), w);
+    headingLine(extra, 3 * kLine, QStringLiteral("ENDEREÇO:"), 22, fixedText(c.address), w);
+    headingLine(extra, 4 * kLine, QStringLiteral("BAIRRO...:"), 22, fixedText(c.district), w);
+    headingLine(extra, 5 * kLine, QStringLiteral("CIDADE..:"), 22, fixedText(c.city), w);
+    headingLine(extra, 6 * kLine, QStringLiteral("FONE.....:"), 22, fixedText(c.phone), w);
+    def.pageHeader = standardPageHeader(def, title, extra, 7 * kLine);
+    def.pageFooter = standardPageFooter(def);
+    return def;
+}
+
+double packingSummary(ReportDefinition &def, const QVector<SumAt> &sums)
+{
+    for (const SumAt &s : sums)
+        def.sums.push_back({s.sum, s.sum, -1});
+    totalLine(def.summary, QStringLiteral("TOTAL"), 50, sums);
+    double y = 8;
+    def.summary.add(label(0, y, 50, kLine, QStringLiteral("Observação"), Qt::AlignLeft, true));
+    y += kLine;
+    const QString remarks = def.params.value(QStringLiteral("OBSERVACAO")).toString();
+    if (!remarks.isEmpty()) {
+        for (const QString &line : remarks.split(QLatin1Char('\n'))) {
+            def.summary.add(label(0, y, printableWidth(def), kLine, line));
+            y += kLine;
+        }
+    }
+    return y;
 }
 
 } // namespace reports

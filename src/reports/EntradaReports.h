@@ -1,10 +1,10 @@
 #pragma once
 
-#include "ReportDefinition.h"
-#include "ReportRegistry.h"
+#include "ReportParts.h"
 
-// What the intake reports share: the invoice list of a period and the
-// detailed invoice, each for logs and for sawn wood.
+// What the invoice reports share: the invoice list of a period and the
+// detailed invoice, each for logs and for sawn wood, and the packing list
+// of a client.
 namespace data { class Connection; }
 
 namespace reports {
@@ -33,13 +33,20 @@ struct PackingClient
 };
 PackingClient packingClient(data::Connection &connection, double code);
 
-// The parameters of the two shapes, for the catalog.
+// A packing list of TABLE: the rows of client CLIENTE and number NOTA, and
+// the page header with TITLE, the number, the date and the client. The
+// caller gives the order, the columns and the summary.
+ReportDefinition packingListReport(data::Connection &connection, const QString &name, const QString &table,
+                                   const QString &title, const QVariantMap &params);
+// The packing list's summary: the totals of SUMS (each the sum of the
+// column of its name) under a rule, then "Observação" and the lines of
+// OBSERVACAO; returns where the next line goes.
+double packingSummary(ReportDefinition &def, const QVector<SumAt> &sums);
+
+// The parameters of the two invoice shapes and of a packing list (CLIENTE,
+// NOTA, OBSERVACAO), for the catalog.
 QVector<ReportParameter> invoiceListParameters();
 QVector<ReportParameter> invoiceDetailParameters();
-
-// A heading line under a report's title: the caption and, at VALUEX
-// millimetres, its value in bold.
-void headingLine(QVector<Element> &extra, double y, const QString &caption, double valueX,
-                 std::function<QString(const ReportContext &)> value, double valueWidth);
+QVector<ReportParameter> packingListParameters();
 
 } // namespace reports

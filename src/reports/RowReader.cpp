@@ -93,22 +93,16 @@ void RowReader::openAfter(const QVector<QVariant> &row, int limit)
     for (int i = m_order.size() - 1; i >= 0; --i) {
         QStringList parts;
         QVariantList values;
-        for (int j = 0; j < i; ++j) {
-            const QVariant v = row.value(m_columns.value(m_order[j], -1));
-            if (v.isNull()) {
-                parts << m_order[j] + QStringLiteral(" IS NULL");
-            } else {
-                parts << m_order[j] + QStringLiteral(" = ?");
+        // Column K against the row's value: OP with a value, NULL_TEST without.
+        auto term = [&](int k, const char *op, const char *nullTest) {
+            const QVariant v = row.value(m_columns.value(m_order[k], -1));
+            parts << m_order[k] + QLatin1String(v.isNull() ? nullTest : op);
+            if (!v.isNull())
                 values << v;
-            }
-        }
-        const QVariant v = row.value(m_columns.value(m_order[i], -1));
-        if (v.isNull()) {
-            parts << m_order[i] + QStringLiteral(" IS NOT NULL");
-        } else {
-            parts << m_order[i] + QStringLiteral(" > ?");
-            values << v;
-        }
+        };
+        for (int j = 0; j < i; ++j)
+            term(j, " = ?", " IS NULL");
+        term(i, " > ?", " IS NOT NULL");
         m_parts.push_back({parts.join(QStringLiteral(" AND ")), values});
     }
     m_query.reset();

@@ -1,6 +1,7 @@
 #include "UnitRepCredores.h"
 
 #include "RegisterListing.h"
+#include "ReportParts.h"
 
 namespace reports {
 
@@ -26,8 +27,7 @@ ReportDefinition RepCredores()
 
 ReportEntry repCredoresEntry()
 {
-    return {QStringLiteral("RepCredores"), QStringLiteral("Listagem dos clientes, por inicial"), {},
-            [](data::Connection &, const QVariantMap &) { return RepCredores(); }};
+    return plainEntry(QStringLiteral("RepCredores"), QStringLiteral("Listagem dos clientes, por inicial"), RepCredores);
 }
 
 } // namespace reports

@@ -1,5 +1,7 @@
 #include "UnitRepCredoresCompleto.h"
 
+#include "ReportParts.h"
+
 namespace reports {
 
 ReportDefinition RepCredores1()
@@ -45,8 +47,7 @@ ReportDefinition RepCredores1()
 
 ReportEntry repCredores1Entry()
 {
-    return {QStringLiteral("RepCredores1"), QStringLiteral("Listagem completa dos clientes"), {},
-            [](data::Connection &, const QVariantMap &) { return RepCredores1(); }};
+    return plainEntry(QStringLiteral("RepCredores1"), QStringLiteral("Listagem completa dos clientes"), RepCredores1);
 }
 
 } // namespace reports

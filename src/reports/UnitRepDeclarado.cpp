@@ -1,7 +1,6 @@
 #include "UnitRepDeclarado.h"
 
-#include "EntradaReports.h"
-#include "ProducaoReports.h"
+#include "ReportParts.h"
 
 #include "core/DeclaredVolume.h"
 #include "data/SchemaUpgrade.h"
@@ -9,8 +8,6 @@
 namespace reports {
 
 namespace {
-
-const double kLine = 4.5; // mm, one printed line
 
 // The imported invoices with their measured volume, inside the period's
 // markers (and the supplier's when one is given).
@@ -49,8 +46,7 @@ ReportDefinition RepDeclarado(const QVariantMap &params)
     const Period period = periodOf(params);
     const QVariant supplier = params.value(QStringLiteral("FORNECEDOR"));
     def.data.table = source(!supplier.isNull());
-    def.data.params.insert(QStringLiteral("inicio"), QDateTime(period.from, QTime(0, 0)));
-    def.data.params.insert(QStringLiteral("depois"), QDateTime(period.to.addDays(1), QTime(0, 0)));
+    periodParams(def.data.params, period);
     if (!supplier.isNull())
         def.data.params.insert(QStringLiteral("forn"), supplier);
     def.data.order = {QStringLiteral("RAZAO_SOCIAL"), QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("DATA_EMISSAO"),
@@ -62,25 +58,29 @@ ReportDefinition RepDeclarado(const QVariantMap &params)
     periodHeading(extra, 0, period);
     def.pageHeader = standardPageHeader(def, QStringLiteral("VOLUME DECLARADO NA NF-e X VOLUME MEDIDO"), extra, 2 * kLine);
     const Qt::Alignment right = Qt::AlignRight;
-    const double xNf = 0, wNf = 22, xDate = 26, wDate = 26, xDecl = 56, wDecl = 32, xMeas = 90, wMeas = 32,
-                 xDiff = 124, wDiff = 34, xPct = 160, wPct = 30;
-    def.columnHeader = columnTitles(def, {{xNf, wNf, QStringLiteral("NOTA")},
-                                          {xDate, wDate, QStringLiteral("EMISSÃO")},
-                                          {xDecl, wDecl, QStringLiteral("DECLARADO(M/3)"), right},
-                                          {xMeas, wMeas, QStringLiteral("MEDIDO(M/3)"), right},
-                                          {xDiff, wDiff, QStringLiteral("DIFERENÇA(M/3)"), right},
-                                          {xPct, wPct, QStringLiteral("DIFERENÇA %"), right}});
+    const double xDecl = 56, wDecl = 32, xMeas = 90, wMeas = 32, xDiff = 124, wDiff = 34, xPct = 160, wPct = 30;
+    auto number = [](const ReportContext &c, const char *column) {
+        return c.value(QString::fromLatin1(column)).toDouble();
+    };
+    setColumns(def, {{0, 22, QStringLiteral("NOTA"), QStringLiteral("NF_NUMERO"), QStringLiteral("000000")},
+                     {26, 26, QStringLiteral("EMISSÃO"), QStringLiteral("DATA_EMISSAO")},
+                     {xDecl, wDecl, QStringLiteral("DECLARADO(M/3)"), {}, {}, right, false,
+                      [number](const ReportContext &c) { return core::formatVolume3(number(c, "VOLUME_DECLARADO")); }},
+                     {xMeas, wMeas, QStringLiteral("MEDIDO(M/3)"), {}, {}, right, false,
+                      [number](const ReportContext &c) { return core::formatVolume3(number(c, "MEDIDO")); }},
+                     {xDiff, wDiff, QStringLiteral("DIFERENÇA(M/3)"), {}, {}, right, false,
+                      [number](const ReportContext &c) {
+                          return difference(number(c, "VOLUME_DECLARADO"), number(c, "MEDIDO"));
+                      }},
+                     {xPct, wPct, QStringLiteral("DIFERENÇA %"), {}, {}, right, false,
+                      [number](const ReportContext &c) {
+                          return percent(number(c, "VOLUME_DECLARADO"), number(c, "MEDIDO"));
+                      }}});
 
-    Group group;
-    group.key = [](const ReportContext &c) { return c.value(QStringLiteral("CODIGOFORNECEDOR")); };
-    group.header.height = 5;
-    group.header.add(computed(0, 0.5, 150, kLine,
-                              [](const ReportContext &c) { return c.value(QStringLiteral("RAZAO_SOCIAL")).toString(); },
-                              Qt::AlignLeft, true));
+    Group group = headedGroup([](const ReportContext &c) { return c.value(QStringLiteral("CODIGOFORNECEDOR")); },
+                              QStringLiteral("RAZAO_SOCIAL"), 150);
     group.footer.height = 6.5;
-    Element subRule = rule(0.5, xPct + wPct - xDecl);
-    subRule.rect.moveLeft(xDecl);
-    group.footer.add(subRule);
+    group.footer.add(ruleAt(xDecl, 0.5, xPct + wPct - xDecl));
     group.footer.add(label(0, 1.5, 50, kLine, QStringLiteral("Total do Fornecedor"), Qt::AlignLeft, true));
     auto volume = [](const QString &sum) {
         return [sum](const ReportContext &c) { return core::formatVolume3(c.sum(sum)); };
@@ -98,35 +98,11 @@ ReportDefinition RepDeclarado(const QVariantMap &params)
     totals(group.footer, 1.5, QStringLiteral("SUBDECL"), QStringLiteral("SUBMED"));
     def.groups = {group};
 
-    def.detail.height = kLine;
-    def.detail.add(field(xNf, 0, wNf, kLine, QStringLiteral("NF_NUMERO"), QStringLiteral("000000")));
-    def.detail.add(field(xDate, 0, wDate, kLine, QStringLiteral("DATA_EMISSAO")));
-    auto number = [](const ReportContext &c, const char *column) {
-        return c.value(QString::fromLatin1(column)).toDouble();
-    };
-    def.detail.add(computed(xDecl, 0, wDecl, kLine,
-                            [number](const ReportContext &c) { return core::formatVolume3(number(c, "VOLUME_DECLARADO")); },
-                            right));
-    def.detail.add(computed(xMeas, 0, wMeas, kLine,
-                            [number](const ReportContext &c) { return core::formatVolume3(number(c, "MEDIDO")); }, right));
-    def.detail.add(computed(xDiff, 0, wDiff, kLine,
-                            [number](const ReportContext &c) {
-                                return difference(number(c, "VOLUME_DECLARADO"), number(c, "MEDIDO"));
-                            },
-                            right));
-    def.detail.add(computed(xPct, 0, wPct, kLine,
-                            [number](const ReportContext &c) {
-                                return percent(number(c, "VOLUME_DECLARADO"), number(c, "MEDIDO"));
-                            },
-                            right));
-
     def.sums = {{QStringLiteral("SUBDECL"), QStringLiteral("VOLUME_DECLARADO"), 0},
                 {QStringLiteral("SUBMED"), QStringLiteral("MEDIDO"), 0},
                 {QStringLiteral("DECL"), QStringLiteral("VOLUME_DECLARADO"), -1},
                 {QStringLiteral("MED"), QStringLiteral("MEDIDO"), -1}};
-    def.summary.height = 7;
-    def.summary.add(rule(0.5));
-    def.summary.add(label(0, 1.5, 50, kLine, QStringLiteral("TOTAL GERAL"), Qt::AlignLeft, true));
+    totalLine(def.summary, QStringLiteral("TOTAL GERAL"), 50);
     totals(def.summary, 1.5, QStringLiteral("DECL"), QStringLiteral("MED"));
     def.pageFooter = standardPageFooter(def);
     return def;
@@ -134,13 +110,12 @@ ReportDefinition RepDeclarado(const QVariantMap &params)
 
 ReportEntry repDeclaradoEntry()
 {
+    QVector<ReportParameter> parameters = periodParameters(QStringLiteral("RAZAO_SOCIAL (a única)"));
+    parameters.insert(2, {QStringLiteral("FORNECEDOR"), ReportParameter::Type::Integer,
+                          QStringLiteral("código do fornecedor (todos quando não dado)"), false});
     return {QStringLiteral("RepDeclarado"),
             QStringLiteral("Volume declarado nas NF-e importadas contra o volume medido, por fornecedor"),
-            {{QStringLiteral("INICIO"), ReportParameter::Type::Date, QStringLiteral("primeiro dia do período"), true},
-             {QStringLiteral("FIM"), ReportParameter::Type::Date, QStringLiteral("último dia do período"), true},
-             {QStringLiteral("FORNECEDOR"), ReportParameter::Type::Integer,
-              QStringLiteral("código do fornecedor (todos quando não dado)"), false},
-             {QStringLiteral("ORDEM"), ReportParameter::Type::Text, QStringLiteral("RAZAO_SOCIAL (a única)"), false}},
+            parameters,
             [](data::Connection &connection, const QVariantMap &params) {
                 // A database made before the declared volumes' table gets it here too.
                 data::SchemaUpgrade::ensureInstalled(&connection, {data::SchemaUpgrade::AddedTables});

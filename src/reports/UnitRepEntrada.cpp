@@ -12,9 +12,8 @@ ReportDefinition RepEntrada(const QVariantMap &params)
 
 ReportEntry repEntradaEntry()
 {
-    return {QStringLiteral("RepEntrada"), QStringLiteral("Notas fiscais de entrada de toras de um período"),
-            invoiceListParameters(),
-            [](data::Connection &, const QVariantMap &params) { return RepEntrada(params); }};
+    return plainEntry(QStringLiteral("RepEntrada"), QStringLiteral("Notas fiscais de entrada de toras de um período"),
+                      invoiceListParameters(), RepEntrada);
 }
 
 } // namespace reports

@@ -14,9 +14,9 @@ ReportDefinition RepEntrada1(const QVariantMap &params)
 
 ReportEntry repEntrada1Entry()
 {
-    return {QStringLiteral("RepEntrada1"), QStringLiteral("Nota fiscal de entrada de toras detalhada, por essência"),
-            invoiceDetailParameters(),
-            [](data::Connection &, const QVariantMap &params) { return RepEntrada1(params); }};
+    return plainEntry(QStringLiteral("RepEntrada1"),
+                      QStringLiteral("Nota fiscal de entrada de toras detalhada, por essência"),
+                      invoiceDetailParameters(), RepEntrada1);
 }
 
 } // namespace reports

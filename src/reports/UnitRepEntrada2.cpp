@@ -12,9 +12,9 @@ ReportDefinition RepEntrada2(const QVariantMap &params)
 
 ReportEntry repEntrada2Entry()
 {
-    return {QStringLiteral("RepEntrada2"), QStringLiteral("Notas fiscais de entrada de madeira serrada de um período"),
-            invoiceListParameters(),
-            [](data::Connection &, const QVariantMap &params) { return RepEntrada2(params); }};
+    return plainEntry(QStringLiteral("RepEntrada2"),
+                      QStringLiteral("Notas fiscais de entrada de madeira serrada de um período"),
+                      invoiceListParameters(), RepEntrada2);
 }
 
 } // namespace reports

@@ -13,10 +13,9 @@ ReportDefinition RepEntrada3(const QVariantMap &params)
 
 ReportEntry repEntrada3Entry()
 {
-    return {QStringLiteral("RepEntrada3"),
-            QStringLiteral("Nota fiscal de entrada de madeira serrada detalhada, por essência"),
-            invoiceDetailParameters(),
-            [](data::Connection &, const QVariantMap &params) { return RepEntrada3(params); }};
+    return plainEntry(QStringLiteral("RepEntrada3"),
+                      QStringLiteral("Nota fiscal de entrada de madeira serrada detalhada, por essência"),
+                      invoiceDetailParameters(), RepEntrada3);
 }
 
 } // namespace reports

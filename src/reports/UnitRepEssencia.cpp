@@ -1,6 +1,7 @@
 #include "UnitRepEssencia.h"
 
 #include "RegisterListing.h"
+#include "ReportParts.h"
 
 namespace reports {
 
@@ -14,8 +15,7 @@ ReportDefinition RepEssencia()
 
 ReportEntry repEssenciaEntry()
 {
-    return {QStringLiteral("RepEssencia"), QStringLiteral("Listagem das essências"), {},
-            [](data::Connection &, const QVariantMap &) { return RepEssencia(); }};
+    return plainEntry(QStringLiteral("RepEssencia"), QStringLiteral("Listagem das essências"), RepEssencia);
 }
 
 } // namespace reports

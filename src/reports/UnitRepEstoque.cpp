@@ -1,5 +1,7 @@
 #include "UnitRepEstoque.h"
 
+#include "ReportParts.h"
+
 #include "core/Formats.h"
 
 namespace reports {
@@ -27,36 +29,26 @@ ReportDefinition RepEstoque()
     const double wQty = 30, xQty = w - wQty;
 
     def.pageHeader = standardPageHeader(def, QStringLiteral("ESTOQUE DO PÁTIO/TORA"));
-    def.columnHeader = columnTitles(def, {{0, 42, QStringLiteral("ESSENCIA")},
-                                          {xPlate, wPlate, QStringLiteral("PLAQUETA"), right},
-                                          {xLen, wLen, QStringLiteral("COMPRIMENTO"), right},
-                                          {xDx, wDx, QStringLiteral("DIAMETRO(X)"), right},
-                                          {xDy, wDy, QStringLiteral("DIAMETRO(Y)"), right},
-                                          {xQty, wQty, QStringLiteral("QUANTIDADE(M/3)"), right}});
+    setColumns(def, {{0, 42, QStringLiteral("ESSENCIA")},
+                     {xPlate, wPlate, QStringLiteral("PLAQUETA"), QStringLiteral("CODIGOPRODUTO"),
+                      QStringLiteral("000000"), right},
+                     {xLen, wLen, QStringLiteral("COMPRIMENTO"), QStringLiteral("COMPRIMENTO"), QStringLiteral("0.00"),
+                      right},
+                     {xDx, wDx, QStringLiteral("DIAMETRO(X)"), QStringLiteral("DIAMETRO"), QStringLiteral("0.00"), right},
+                     {xDy, wDy, QStringLiteral("DIAMETRO(Y)"), QStringLiteral("DIAMETRO1"), QStringLiteral("0.00"), right},
+                     {xQty, wQty, QStringLiteral("QUANTIDADE(M/3)"), QStringLiteral("QUANTIDADE"),
+                      QStringLiteral("0.0000"), right}});
 
-    Group species;
-    species.key = leftOf(QStringLiteral("ESSENCIA"), 20);
-    species.header.height = 5;
-    species.header.add(computed(0, 0.5, 60, 4.5,
-                                [](const ReportContext &c) { return c.value(QStringLiteral("ESSENCIA")).toString().left(20); },
-                                Qt::AlignLeft, true));
+    Group species = speciesGroup(60);
     species.header.beforePrint = [](ReportContext &c) { c.setVar(QStringLiteral("SUBTOTAL"), 0.0); };
     species.footer.height = 6;
-    Element subRule = rule(0.5, wQty);
-    subRule.rect.moveLeft(xQty);
-    species.footer.add(subRule);
+    species.footer.add(ruleAt(xQty, 0.5, wQty));
     species.footer.add(computed(
-        xQty, 1, wQty, 4.5,
+        xQty, 1, wQty, kLine,
         [](const ReportContext &c) { return core::formatFloat(QStringLiteral("#,####0.0000"), c.number(QStringLiteral("SUBTOTAL"))); },
         right, true));
     def.groups = {species};
 
-    def.detail.height = 4.5;
-    def.detail.add(field(xPlate, 0, wPlate, 4.5, QStringLiteral("CODIGOPRODUTO"), QStringLiteral("000000"), right));
-    def.detail.add(field(xLen, 0, wLen, 4.5, QStringLiteral("COMPRIMENTO"), QStringLiteral("0.00"), right));
-    def.detail.add(field(xDx, 0, wDx, 4.5, QStringLiteral("DIAMETRO"), QStringLiteral("0.00"), right));
-    def.detail.add(field(xDy, 0, wDy, 4.5, QStringLiteral("DIAMETRO1"), QStringLiteral("0.00"), right));
-    def.detail.add(field(xQty, 0, wQty, 4.5, QStringLiteral("QUANTIDADE"), QStringLiteral("0.0000"), right));
     // The subtotal adds the volume as printed, read back as a number.
     def.detail.beforePrint = [](ReportContext &c) {
         c.addTo(QStringLiteral("SUBTOTAL"), core::editValue(c.text(QStringLiteral("QUANTIDADE"), QStringLiteral("0.0000"))));
@@ -78,9 +70,8 @@ ReportDefinition RepEstoque()
 
 ReportEntry repEstoqueEntry()
 {
-    return {QStringLiteral("RepEstoque"), QStringLiteral("Estoque do pátio: toras ainda não serradas, por essência"),
-            {},
-            [](data::Connection &, const QVariantMap &) { return RepEstoque(); }};
+    return plainEntry(QStringLiteral("RepEstoque"),
+                      QStringLiteral("Estoque do pátio: toras ainda não serradas, por essência"), RepEstoque);
 }
 
 } // namespace reports

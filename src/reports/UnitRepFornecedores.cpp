@@ -1,6 +1,7 @@
 #include "UnitRepFornecedores.h"
 
 #include "RegisterListing.h"
+#include "ReportParts.h"
 
 namespace reports {
 
@@ -16,8 +17,7 @@ ReportDefinition RepFornecedores()
 
 ReportEntry repFornecedoresEntry()
 {
-    return {QStringLiteral("RepFornecedores"), QStringLiteral("Listagem dos fornecedores"), {},
-            [](data::Connection &, const QVariantMap &) { return RepFornecedores(); }};
+    return plainEntry(QStringLiteral("RepFornecedores"), QStringLiteral("Listagem dos fornecedores"), RepFornecedores);
 }
 
 } // namespace reports

@@ -1,6 +1,7 @@
 #include "UnitRepMunicipio.h"
 
 #include "RegisterListing.h"
+#include "ReportParts.h"
 
 namespace reports {
 
@@ -15,8 +16,7 @@ ReportDefinition RepMunicipio()
 
 ReportEntry repMunicipioEntry()
 {
-    return {QStringLiteral("RepMunicipio"), QStringLiteral("Listagem dos municípios"), {},
-            [](data::Connection &, const QVariantMap &) { return RepMunicipio(); }};
+    return plainEntry(QStringLiteral("RepMunicipio"), QStringLiteral("Listagem dos municípios"), RepMunicipio);
 }
 
 } // namespace reports

@@ -1,6 +1,7 @@
 #include "UnitRepProduto.h"
 
 #include "RegisterListing.h"
+#include "ReportParts.h"
 
 namespace reports {
 
@@ -20,8 +21,7 @@ ReportDefinition RepProduto()
 
 ReportEntry repProdutoEntry()
 {
-    return {QStringLiteral("RepProduto"), QStringLiteral("Listagem dos produtos"), {},
-            [](data::Connection &, const QVariantMap &) { return RepProduto(); }};
+    return plainEntry(QStringLiteral("RepProduto"), QStringLiteral("Listagem dos produtos"), RepProduto);
 }
 
 } // namespace reports

@@ -1,7 +1,6 @@
 #include "UnitRepRendimento.h"
 
-#include "EntradaReports.h"
-#include "ProducaoReports.h"
+#include "ReportParts.h"
 
 #include "core/Formats.h"
 #include "core/SawingYield.h"
@@ -14,7 +13,6 @@ namespace reports {
 
 namespace {
 
-const double kLine = 4.5; // mm, one printed line
 const QString kVolume = QStringLiteral("#,####0.0000");
 
 // Production grouped by species and product, inside the period's markers.
@@ -56,73 +54,55 @@ ReportDefinition RepRendimento(const QVariantMap &params, double coefficient, co
     def.params = params;
     const Period period = periodOf(params);
     def.data.table = kGrouped;
-    def.data.params.insert(QStringLiteral("inicio"), QDateTime(period.from, QTime(0, 0)));
-    def.data.params.insert(QStringLiteral("depois"), QDateTime(period.to.addDays(1), QTime(0, 0)));
+    periodParams(def.data.params, period);
     orderOf(def.name, params, {QStringLiteral("ESSENCIA")});
     def.data.order = {QStringLiteral("ESSENCIA"), QStringLiteral("PRODUTO")};
     def.data.key = QStringLiteral("CHAVE");
 
     QVector<Element> extra;
     periodHeading(extra, 0, period);
-    const QString coefficientText = core::formatFloat(QStringLiteral("#0.00"), coefficient) + QStringLiteral(" %");
     headingLine(extra, 2 * kLine, QStringLiteral("Coeficiente......:"), 38,
-                [coefficientText](const ReportContext &) { return coefficientText; }, 30);
+                fixedText(core::formatFloat(QStringLiteral("#0.00"), coefficient) + QStringLiteral(" %")), 30);
     def.pageHeader = standardPageHeader(def, QStringLiteral("RENDIMENTO DA PRODUÇÃO"), extra, 3 * kLine);
 
     const Qt::Alignment right = Qt::AlignRight;
     const double xProd = 46, wProd = 40, xLog = 86, wLog = 27, xSawn = 115, wSawn = 27, xYield = 144, wYield = 16,
                  xDiff = 162, wDiff = 28;
-    def.columnHeader = columnTitles(def, {{0, 44, QStringLiteral("ESSÊNCIA")},
-                                          {xProd, wProd, QStringLiteral("PRODUTO")},
-                                          {xLog, wLog, QStringLiteral("TORA(M/3)"), right},
-                                          {xSawn, wSawn, QStringLiteral("SERRADA(M/3)"), right},
-                                          {xYield, wYield, QStringLiteral("REND.%"), right},
-                                          {xDiff, wDiff, QStringLiteral("DIFERENÇA(M/3)"), right}});
+    setColumns(def, {{0, 44, QStringLiteral("ESSÊNCIA")},
+                     {xProd, wProd, QStringLiteral("PRODUTO"), QStringLiteral("PRODUTO")},
+                     {xLog, wLog, QStringLiteral("TORA(M/3)"), QStringLiteral("QTORA"), kVolume, right},
+                     {xSawn, wSawn, QStringLiteral("SERRADA(M/3)"), QStringLiteral("QSERRADA"), kVolume, right},
+                     {xYield, wYield, QStringLiteral("REND.%"), {}, {}, right, false,
+                      [](const ReportContext &c) {
+                          return percentOf(c.value(QStringLiteral("QTORA")).toDouble(),
+                                           c.value(QStringLiteral("QSERRADA")).toDouble());
+                      }},
+                     {xDiff, wDiff, QStringLiteral("DIFERENÇA(M/3)"), {}, {}, right}});
 
-    Group group;
-    group.key = leftOf(QStringLiteral("ESSENCIA"), 30);
-    group.header.height = 5;
-    group.header.add(computed(0, 0.5, 80, kLine,
-                              [](const ReportContext &c) { return c.value(QStringLiteral("ESSENCIA")).toString(); },
-                              Qt::AlignLeft, true));
-    group.footer.height = 6.5;
-    Element subRule = rule(0.5, xDiff + wDiff - xLog);
-    subRule.rect.moveLeft(xLog);
-    group.footer.add(subRule);
-    auto difference = [coefficient](double logs, double sawn) {
-        return core::yieldDifference(logs, sawn, coefficient);
+    // The flag, the sums, the yield and the difference of LOGS and SAWN.
+    auto totals = [&](Band &band, const QString &logs, const QString &sawn) {
+        auto difference = [coefficient, logs, sawn](const ReportContext &c) {
+            return core::yieldDifference(c.sum(logs), c.sum(sawn), coefficient);
+        };
+        band.add(computed(xProd, 1.5, wProd, kLine,
+                          [difference](const ReportContext &c) {
+                              return core::yieldFlagText(core::yieldFlag(difference(c)));
+                          },
+                          Qt::AlignLeft, true));
+        band.add(sumField(xLog, 1.5, wLog, kLine, logs, kVolume));
+        band.add(sumField(xSawn, 1.5, wSawn, kLine, sawn, kVolume));
+        band.add(computed(xYield, 1.5, wYield, kLine,
+                          [logs, sawn](const ReportContext &c) { return percentOf(c.sum(logs), c.sum(sawn)); }, right,
+                          true));
+        band.add(computed(xDiff, 1.5, wDiff, kLine,
+                          [difference](const ReportContext &c) { return core::formatSignedVolume(difference(c)); },
+                          right, true));
     };
-    group.footer.add(computed(xProd, 1.5, wProd, kLine,
-                              [difference](const ReportContext &c) {
-                                  return core::yieldFlagText(core::yieldFlag(
-                                      difference(c.sum(QStringLiteral("SUBTORA")), c.sum(QStringLiteral("SUBSERRADA")))));
-                              },
-                              Qt::AlignLeft, true));
-    group.footer.add(sumField(xLog, 1.5, wLog, kLine, QStringLiteral("SUBTORA"), kVolume));
-    group.footer.add(sumField(xSawn, 1.5, wSawn, kLine, QStringLiteral("SUBSERRADA"), kVolume));
-    group.footer.add(computed(xYield, 1.5, wYield, kLine,
-                              [](const ReportContext &c) {
-                                  return percentOf(c.sum(QStringLiteral("SUBTORA")), c.sum(QStringLiteral("SUBSERRADA")));
-                              },
-                              right, true));
-    group.footer.add(computed(xDiff, 1.5, wDiff, kLine,
-                              [difference](const ReportContext &c) {
-                                  return core::formatSignedVolume(
-                                      difference(c.sum(QStringLiteral("SUBTORA")), c.sum(QStringLiteral("SUBSERRADA"))));
-                              },
-                              right, true));
+    Group group = headedGroup(leftOf(QStringLiteral("ESSENCIA"), 30), QStringLiteral("ESSENCIA"), 80);
+    group.footer.height = 6.5;
+    group.footer.add(ruleAt(xLog, 0.5, xDiff + wDiff - xLog));
+    totals(group.footer, QStringLiteral("SUBTORA"), QStringLiteral("SUBSERRADA"));
     def.groups = {group};
-
-    def.detail.height = kLine;
-    def.detail.add(field(xProd, 0, wProd, kLine, QStringLiteral("PRODUTO")));
-    def.detail.add(field(xLog, 0, wLog, kLine, QStringLiteral("QTORA"), kVolume, right));
-    def.detail.add(field(xSawn, 0, wSawn, kLine, QStringLiteral("QSERRADA"), kVolume, right));
-    def.detail.add(computed(xYield, 0, wYield, kLine,
-                            [](const ReportContext &c) {
-                                return percentOf(c.value(QStringLiteral("QTORA")).toDouble(),
-                                                 c.value(QStringLiteral("QSERRADA")).toDouble());
-                            },
-                            right));
 
     def.sums = {{QStringLiteral("SUBTORA"), QStringLiteral("QTORA"), 0},
                 {QStringLiteral("SUBSERRADA"), QStringLiteral("QSERRADA"), 0},
@@ -130,28 +110,9 @@ ReportDefinition RepRendimento(const QVariantMap &params, double coefficient, co
                 {QStringLiteral("SERRADA"), QStringLiteral("QSERRADA"), -1}};
 
     const double chartHeight = 95;
+    totalLine(def.summary, QStringLiteral("TOTAL"), 44);
     def.summary.height = 10 + chartHeight;
-    def.summary.add(rule(0.5));
-    def.summary.add(label(0, 1.5, 44, kLine, QStringLiteral("TOTAL"), Qt::AlignLeft, true));
-    def.summary.add(computed(xProd, 1.5, wProd, kLine,
-                             [difference](const ReportContext &c) {
-                                 return core::yieldFlagText(core::yieldFlag(
-                                     difference(c.sum(QStringLiteral("TORA")), c.sum(QStringLiteral("SERRADA")))));
-                             },
-                             Qt::AlignLeft, true));
-    def.summary.add(sumField(xLog, 1.5, wLog, kLine, QStringLiteral("TORA"), kVolume));
-    def.summary.add(sumField(xSawn, 1.5, wSawn, kLine, QStringLiteral("SERRADA"), kVolume));
-    def.summary.add(computed(xYield, 1.5, wYield, kLine,
-                             [](const ReportContext &c) {
-                                 return percentOf(c.sum(QStringLiteral("TORA")), c.sum(QStringLiteral("SERRADA")));
-                             },
-                             right, true));
-    def.summary.add(computed(xDiff, 1.5, wDiff, kLine,
-                             [difference](const ReportContext &c) {
-                                 return core::formatSignedVolume(
-                                     difference(c.sum(QStringLiteral("TORA")), c.sum(QStringLiteral("SERRADA"))));
-                             },
-                             right, true));
+    totals(def.summary, QStringLiteral("TORA"), QStringLiteral("SERRADA"));
     const BarChart chart = yieldChart(species, coefficient);
     def.summary.add(drawing(0, 9, printableWidth(def), chartHeight,
                             [chart](QPainter &p, const QRectF &r) { paintBarChart(p, r, chart); }));
@@ -163,7 +124,7 @@ ReportEntry repRendimentoEntry()
 {
     return {QStringLiteral("RepRendimento"),
             QStringLiteral("Rendimento da produção de um período por essência e produto, contra o coeficiente"),
-            productionPeriodParameters(QStringLiteral("ESSENCIA (a única)")),
+            periodParameters(QStringLiteral("ESSENCIA (a única)")),
             [](data::Connection &connection, const QVariantMap &params) {
                 // A database made before the coefficient's table gets it here too.
                 data::SchemaUpgrade::ensureInstalled(&connection, {data::SchemaUpgrade::AddedTables});
@@ -171,13 +132,13 @@ ReportEntry repRendimentoEntry()
                     QStringLiteral("select PERCENTUAL from COEFICIENTE_RENDIMENTO where CODIGO = 1"));
                 const double coefficient =
                     stored.isEmpty() || stored.first().isNull() ? core::kLegalYieldPercent : stored.first().toDouble();
-                const Period period = periodOf(params);
+                QVariantMap markers;
+                periodParams(markers, periodOf(params));
                 const QVector<QVariantList> rows = data::allRows(&connection,
                     QStringLiteral("select coalesce(max(ESSENCIA), ''), sum(coalesce(QTORA, 0)), "
                                    "sum(coalesce(QSERRADA, 0)) from PRODUCAO where DATA >= :inicio and DATA < :depois "
                                    "group by CODIGOESSENCIA order by 1"),
-                    {{QStringLiteral("inicio"), QDateTime(period.from, QTime(0, 0))},
-                     {QStringLiteral("depois"), QDateTime(period.to.addDays(1), QTime(0, 0))}});
+                    markers);
                 QVector<SpeciesYield> species;
                 for (const QVariantList &r : rows)
                     species.push_back({r.value(0).toString().trimmed(), r.value(1).toDouble(), r.value(2).toDouble()});

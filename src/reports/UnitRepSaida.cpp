@@ -16,9 +16,9 @@ ReportDefinition RepSaida(const QVariantMap &params)
 
 ReportEntry repSaidaEntry()
 {
-    return {QStringLiteral("RepSaida"), QStringLiteral("Notas fiscais de saída de madeira serrada de um período"),
-            invoiceListParameters(),
-            [](data::Connection &, const QVariantMap &params) { return RepSaida(params); }};
+    return plainEntry(QStringLiteral("RepSaida"),
+                      QStringLiteral("Notas fiscais de saída de madeira serrada de um período"),
+                      invoiceListParameters(), RepSaida);
 }
 
 } // namespace reports

@@ -13,11 +13,12 @@ ReportDefinition RepSaida1(const QVariantMap &params)
 
 ReportEntry repSaida1Entry()
 {
-    return {QStringLiteral("RepSaida1"), QStringLiteral("Nota fiscal de saída de madeira serrada detalhada, por essência"),
-            {{QStringLiteral("FORNECEDOR"), ReportParameter::Type::Integer,
-              QStringLiteral("código do cliente (CODIGOFORNECEDOR das linhas)"), true},
-             {QStringLiteral("NOTA"), ReportParameter::Type::Integer, QStringLiteral("número da nota fiscal"), true}},
-            [](data::Connection &, const QVariantMap &params) { return RepSaida1(params); }};
+    return plainEntry(
+        QStringLiteral("RepSaida1"), QStringLiteral("Nota fiscal de saída de madeira serrada detalhada, por essência"),
+        {{QStringLiteral("FORNECEDOR"), ReportParameter::Type::Integer,
+          QStringLiteral("código do cliente (CODIGOFORNECEDOR das linhas)"), true},
+         {QStringLiteral("NOTA"), ReportParameter::Type::Integer, QStringLiteral("número da nota fiscal"), true}},
+        RepSaida1);
 }
 
 } // namespace reports

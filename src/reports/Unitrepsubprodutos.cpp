@@ -1,6 +1,7 @@
 #include "Unitrepsubprodutos.h"
 
 #include "RegisterListing.h"
+#include "ReportParts.h"
 
 namespace reports {
 
@@ -14,8 +15,7 @@ ReportDefinition Repsubproduto()
 
 ReportEntry repsubprodutoEntry()
 {
-    return {QStringLiteral("Repsubproduto"), QStringLiteral("Listagem dos sub-produtos"), {},
-            [](data::Connection &, const QVariantMap &) { return Repsubproduto(); }};
+    return plainEntry(QStringLiteral("Repsubproduto"), QStringLiteral("Listagem dos sub-produtos"), Repsubproduto);
 }
 
 } // namespace reports

@@ -1,15 +1,14 @@
 #include "UnitRProducao.h"
+#include "ui_UnitRProducao.h"
 
 TfrmRProducao::TfrmRProducao(data::TDM *dm, QWidget *parent)
     : EntradaListWindow(dm,
-                        Setup{QStringLiteral("TfrmRProducao"),
-                              QStringLiteral("Relatório - Produção"),
-                              QStringLiteral("RepProducao"),
-                              {{QStringLiteral("DATA PRODUÇÃO"), QStringLiteral("DATA")},
-                               {QStringLiteral("ESSÊNCIA"), QStringLiteral("ESSENCIA")},
-                               {QStringLiteral("PRODUTO"), QStringLiteral("CODPRODUTO")}},
-                              0,
-                              true},
+                        {QStringLiteral("RepProducao"),
+                         {QStringLiteral("DATA"), QStringLiteral("ESSENCIA"), QStringLiteral("CODPRODUTO")},
+                         true},
                         parent)
 {
+    Ui::TfrmRProducao ui;
+    ui.setupUi(this);
+    takeForm(ui);
 }

@@ -1,35 +1,21 @@
 #include "UnitRProducao1.h"
+#include "ui_UnitRProducao1.h"
 
 #include "data/UnitDM.h"
 #include "widgets/DateEdit.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/Prompter.h"
 
-#include <QComboBox>
-#include <QGroupBox>
-#include <QVBoxLayout>
 
 TfrmRProducao1::TfrmRProducao1(data::TDM *dm, QWidget *parent)
-    : EntradaListWindow(dm,
-                        Setup{QStringLiteral("TfrmRProducao1"),
-                              QStringLiteral("Relatório - Produção"),
-                              QStringLiteral("RepProducao1"),
-                              {{QStringLiteral("DATA PRODUÇÃO"), QStringLiteral("DATA")},
-                               {QStringLiteral("CODIGO PRODUTO"), QStringLiteral("CODPRODUTO")}},
-                              0,
-                              true},
-                        parent)
+    : EntradaListWindow(
+          dm, {QStringLiteral("RepProducao1"), {QStringLiteral("DATA"), QStringLiteral("CODPRODUTO")}, true}, parent)
 {
-    auto *box = new QGroupBox(QStringLiteral("Essência"));
-    auto *bl = new QVBoxLayout(box);
-    Essencia = new widgets::DBLookupComboBox;
-    Essencia->setObjectName(QStringLiteral("Essencia"));
+    Ui::TfrmRProducao1 ui;
+    ui.setupUi(this);
+    takeForm(ui);
+    Essencia = ui.Essencia;
     Essencia->setListSource(dm->TEssencia, QStringLiteral("CODIGO"), QStringLiteral("ESSENCIA"));
-    Essencia->setMaxVisibleItems(8);
-    bl->addWidget(Essencia);
-    fieldsLayout()->addWidget(box);
-    setTabOrder(DataFinal1, Essencia);
-    setTabOrder(Essencia, ComboBox1);
 }
 
 void TfrmRProducao1::FormShow()

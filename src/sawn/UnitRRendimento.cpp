@@ -1,13 +1,10 @@
 #include "UnitRRendimento.h"
+#include "ui_UnitRRendimento.h"
 
 TfrmRRendimento::TfrmRRendimento(data::TDM *dm, QWidget *parent)
-    : EntradaListWindow(dm,
-                        Setup{QStringLiteral("TfrmRRendimento"),
-                              QStringLiteral("Relatório - Rendimento da Produção"),
-                              QStringLiteral("RepRendimento"),
-                              {{QStringLiteral("ESSÊNCIA"), QStringLiteral("ESSENCIA")}},
-                              0,
-                              false},
-                        parent)
+    : EntradaListWindow(dm, {QStringLiteral("RepRendimento"), {QStringLiteral("ESSENCIA")}}, parent)
 {
+    Ui::TfrmRRendimento ui;
+    ui.setupUi(this);
+    takeForm(ui);
 }

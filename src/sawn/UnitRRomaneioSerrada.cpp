@@ -1,33 +1,19 @@
 #include "UnitRRomaneioSerrada.h"
+#include "ui_UnitRRomaneioSerrada.h"
 
 #include "widgets/PickerWindow.h"
 
 #include <QComboBox>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
-TfrmRRomaneioSerrada::TfrmRRomaneioSerrada(data::TDM *dm, QWidget *parent)
-    : PackingListReportWindow(dm, QStringLiteral("TfrmRRomaneioSerrada"),
-                              QStringLiteral("Relatório - Romaneio Serrada"),
-                              QStringLiteral("Cliente (Pressione a tecla \"ALT + P\" para pesquisar Fornecedor)"),
-                              {QStringLiteral("Edit2"), QStringLiteral("Edit3"), QStringLiteral("Edit5"),
-                               QStringLiteral("Edit6"), QStringLiteral("Edit7"), QStringLiteral("Edit9"),
-                               QStringLiteral("Edit10")},
-                              parent)
+// "&P" keeps Alt+P, as the client group says; printing has no letter.
+TfrmRRomaneioSerrada::TfrmRRomaneioSerrada(data::TDM *dm, QWidget *parent) : PackingListReportWindow(dm, parent)
 {
-    auto *order = new QGroupBox(QStringLiteral("Classificação dos Registros"));
-    auto *ol = new QHBoxLayout(order);
-    ComboBox1 = new QComboBox;
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->addItems({QStringLiteral("PRODUTO"), QStringLiteral("ESSÊNCIA")});
-    ol->addWidget(ComboBox1);
-    formLayout()->addWidget(order);
-
-    // "&P" keeps Alt+P, as the client group says; printing has no letter.
-    formLayout()->addLayout(reportButtons(QStringLiteral("Imprimir")));
+    Ui::TfrmRRomaneioSerrada ui;
+    ui.setupUi(this);
+    takeForm(ui, {ui.Edit2, ui.Edit3, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit9, ui.Edit10});
+    ComboBox1 = ui.ComboBox1;
 }
 
 void TfrmRRomaneioSerrada::picked(const widgets::PickedRow &row)

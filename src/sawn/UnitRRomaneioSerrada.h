@@ -12,7 +12,7 @@ class TfrmRRomaneioSerrada : public logs::PackingListReportWindow
 public:
     explicit TfrmRRomaneioSerrada(data::TDM *dm, QWidget *parent = nullptr);
 
-    QComboBox *ComboBox1; // "Classificação dos Registros"
+    QComboBox *ComboBox1 = nullptr; // "Classificação dos Registros"
 
 protected:
     void picked(const widgets::PickedRow &row) override;

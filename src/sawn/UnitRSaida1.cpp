@@ -1,16 +1,16 @@
 #include "UnitRSaida1.h"
+#include "ui_UnitRSaida1.h"
 
 #include "widgets/PickerWindow.h"
 
 #include <QLineEdit>
 #include <QSpinBox>
 
-TfrmRSaida1::TfrmRSaida1(data::TDM *dm, QWidget *parent)
-    : EntradaDetailWindow(dm, QStringLiteral("TfrmRSaida1"), QStringLiteral("RepSaida1"),
-                          QStringLiteral("Relatório - Saída"),
-                          QStringLiteral("Fornecedor (Pressione a tecla \"ALT + P\" para pesquisar Fornecedor)"), parent)
+TfrmRSaida1::TfrmRSaida1(data::TDM *dm, QWidget *parent) : EntradaDetailWindow(dm, QStringLiteral("RepSaida1"), parent)
 {
-    nota1->setRange(0, 999999);
+    Ui::TfrmRSaida1 ui;
+    ui.setupUi(this);
+    takeForm(ui);
 }
 
 void TfrmRSaida1::picked(const widgets::PickedRow &row)

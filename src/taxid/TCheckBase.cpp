@@ -14,8 +14,8 @@ std::function<void()> &beepHandler()
 
 } // namespace
 
-TCheckBase::TCheckBase(QObject *parent)
-    : QObject(parent)
+TCheckBase::TCheckBase(Rule rule, QObject *parent)
+    : QObject(parent), m_rule(rule)
 {
 }
 
@@ -31,9 +31,15 @@ void TCheckBase::setValid(bool ignored)
     recompute();
 }
 
+void TCheckBase::setValue(const QString &value)
+{
+    m_value = value;
+    recompute();
+}
+
 void TCheckBase::recompute()
 {
-    m_valid = check(heldValue());
+    m_valid = check(m_value);
 }
 
 void TCheckBase::setAssociate(QObject *field)

@@ -43,10 +43,15 @@ public:
     static void setBeep(std::function<void()> beep);
 
 protected:
-    explicit TCheckBase(QObject *parent);
+    // RULE judges a text; a check with more to know (the state of an IE)
+    // overrides check() instead.
+    using Rule = bool (*)(QStringView text);
+    explicit TCheckBase(Rule rule, QObject *parent);
 
-    virtual bool check(const QString &text) const = 0;
-    virtual QString heldValue() const = 0;
+    virtual bool check(const QString &text) const { return m_rule(text); }
+    // The held value (CPF, CNPJ, IE); assigning it recomputes the verdict.
+    const QString &value() const { return m_value; }
+    void setValue(const QString &value);
     void recompute();
 
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -54,6 +59,8 @@ protected:
 private:
     bool leavesForAnotherField(QObject *field) const;
 
+    Rule m_rule;
+    QString m_value;
     bool m_valid = true; // the empty held value is valid
     QPointer<QObject> m_field;
     ErrorHandler m_onError;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "taxid/TCheckBase.h"
+#include "taxid/TaxId.h"
 
 class TCheckCNPJ : public TCheckBase
 {
@@ -8,15 +9,8 @@ class TCheckCNPJ : public TCheckBase
     Q_PROPERTY(QString CNPJ READ CNPJ WRITE setCNPJ)
 
 public:
-    explicit TCheckCNPJ(QObject *parent = nullptr);
+    explicit TCheckCNPJ(QObject *parent = nullptr) : TCheckBase(taxid::isValidCnpj, parent) {}
 
-    QString CNPJ() const { return m_cnpj; }
-    void setCNPJ(const QString &cnpj);
-
-protected:
-    bool check(const QString &text) const override;
-    QString heldValue() const override { return m_cnpj; }
-
-private:
-    QString m_cnpj;
+    QString CNPJ() const { return value(); }
+    void setCNPJ(const QString &cnpj) { setValue(cnpj); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "taxid/TCheckBase.h"
+#include "taxid/TaxId.h"
 
 class TCheckCPF : public TCheckBase
 {
@@ -8,15 +9,8 @@ class TCheckCPF : public TCheckBase
     Q_PROPERTY(QString CPF READ CPF WRITE setCPF)
 
 public:
-    explicit TCheckCPF(QObject *parent = nullptr);
+    explicit TCheckCPF(QObject *parent = nullptr) : TCheckBase(taxid::isValidCpf, parent) {}
 
-    QString CPF() const { return m_cpf; }
-    void setCPF(const QString &cpf);
-
-protected:
-    bool check(const QString &text) const override;
-    QString heldValue() const override { return m_cpf; }
-
-private:
-    QString m_cpf;
+    QString CPF() const { return value(); }
+    void setCPF(const QString &cpf) { setValue(cpf); }
 };

@@ -3,14 +3,8 @@
 #include "taxid/TaxId.h"
 
 TCheckIE::TCheckIE(QObject *parent)
-    : TCheckBase(parent)
+    : TCheckBase(nullptr, parent)
 {
-}
-
-void TCheckIE::setIE(const QString &ie)
-{
-    m_ie = ie;
-    recompute();
 }
 
 void TCheckIE::setUF(const QString &uf)

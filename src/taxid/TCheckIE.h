@@ -12,8 +12,8 @@ class TCheckIE : public TCheckBase
 public:
     explicit TCheckIE(QObject *parent = nullptr);
 
-    QString IE() const { return m_ie; }
-    void setIE(const QString &ie);
+    QString IE() const { return value(); }
+    void setIE(const QString &ie) { setValue(ie); }
 
     QString UF() const { return m_uf; }
     // Kept upper-cased.
@@ -21,9 +21,7 @@ public:
 
 protected:
     bool check(const QString &text) const override;
-    QString heldValue() const override { return m_ie; }
 
 private:
-    QString m_ie;
     QString m_uf;
 };

@@ -341,14 +341,9 @@ bool sameCode(const char *code, char16_t a, char16_t b)
 bool isValidCpf(QStringView text)
 {
     Value v;
-    switch (reduce(text, false, v)) {
-    case Reduction::Forbidden:
-        return false;
-    case Reduction::Empty:
-        return true;
-    case Reduction::Kept:
-        break;
-    }
+    // Foreign characters fail; nothing typed passes.
+    if (const Reduction r = reduce(text, false, v); r != Reduction::Kept)
+        return r == Reduction::Empty;
     if (v.size != 11 || v.tooLong || allEqual(v))
         return false;
     const int dv1 = weighted(v, 1, { 1, 2, 3, 4, 5, 6, 7, 8, 9 }) % 11 % 10;
@@ -359,14 +354,8 @@ bool isValidCpf(QStringView text)
 bool isValidCnpj(QStringView text)
 {
     Value v;
-    switch (reduce(text, false, v, true)) {
-    case Reduction::Forbidden:
-        return false;
-    case Reduction::Empty:
-        return true;
-    case Reduction::Kept:
-        break;
-    }
+    if (const Reduction r = reduce(text, false, v, true); r != Reduction::Kept)
+        return r == Reduction::Empty;
     if (v.size != 14 || v.tooLong || allEqual(v))
         return false;
     // Letters count as their code minus '0' (A is 17) in the first twelve
@@ -389,14 +378,8 @@ bool isValidIe(QStringView uf, QStringView text)
     const bool sp = a == u'S' && b == u'P';
 
     Value v;
-    switch (reduce(text, sp, v)) {
-    case Reduction::Forbidden:
-        return false;
-    case Reduction::Empty:
-        return true;
-    case Reduction::Kept:
-        break;
-    }
+    if (const Reduction r = reduce(text, sp, v); r != Reduction::Kept)
+        return r == Reduction::Empty;
     if (allEqual(v) || v.tooLong)
         return false;
 
