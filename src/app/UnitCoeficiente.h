@@ -1,28 +1,21 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/QueryWindow.h"
 
-class QPushButton;
+#include "ui_UnitCoeficiente.h"
 
 namespace data { class TDM; }
-namespace widgets { class NumericEdit; }
 
 // The company's yield coefficient of logs into sawn wood, in percent: the
 // legal figure unless the company holds one approved by study.
-class TfrmCoeficiente : public QDialog
+class TfrmCoeficiente : public widgets::QueryWindow, public Ui::TfrmCoeficiente
 {
     Q_OBJECT
 public:
     explicit TfrmCoeficiente(data::TDM *dm, QWidget *parent = nullptr);
 
-    widgets::NumericEdit *PERCENTUAL;
-    QPushButton *BitBtn1; // "&Gravar"
-    QPushButton *BitBtn2; // "&Retornar"
-
-    void BitBtn1Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
+    void FormShow() override;
+    void BitBtn1Click(); // "&Gravar"
 
 private:
     data::TDM *dm;
