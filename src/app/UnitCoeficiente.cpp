@@ -7,7 +7,7 @@
 
 using namespace widgets;
 
-TfrmCoeficiente::TfrmCoeficiente(data::TDM *dm_, QWidget *parent) : QueryWindow(parent), dm(dm_)
+TfrmCoeficiente::TfrmCoeficiente(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
     FormBinder::applyLooks(this);

@@ -4,8 +4,6 @@
 
 #include "ui_UnitCoeficiente.h"
 
-namespace data { class TDM; }
-
 // The company's yield coefficient of logs into sawn wood, in percent: the
 // legal figure unless the company holds one approved by study.
 class TfrmCoeficiente : public widgets::QueryWindow, public Ui::TfrmCoeficiente
@@ -16,7 +14,4 @@ public:
 
     void FormShow() override;
     void BitBtn1Click(); // "&Gravar"
-
-private:
-    data::TDM *dm;
 };

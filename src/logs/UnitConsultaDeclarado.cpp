@@ -26,7 +26,7 @@ QStringList figures(double declared, double measured)
 
 } // namespace
 
-TfrmConsultaDeclarado::TfrmConsultaDeclarado(data::TDM *dm_, QWidget *parent) : QueryWindow(parent), dm(dm_)
+TfrmConsultaDeclarado::TfrmConsultaDeclarado(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
     setMovementWindowFlags(this);
@@ -55,14 +55,10 @@ void TfrmConsultaDeclarado::CheckBox1Click()
 // The period, and the supplier when the box asks for one.
 bool TfrmConsultaDeclarado::asked()
 {
-    if (!periodGiven(DataInicial1, DataFinal1, kInfo))
-        return false;
-    if (CheckBox1->isChecked() && !Fornecedor->hasSelection()) {
-        inform(QStringLiteral("Fornecedor deve ser informado!"), kInfo, this);
-        Fornecedor->setFocus();
-        return false;
-    }
-    return true;
+    QVector<SaveCheck> checks = periodChecks(DataInicial1, DataFinal1);
+    if (CheckBox1->isChecked())
+        checks << chosen(Fornecedor, QStringLiteral("Fornecedor deve ser informado!"));
+    return passChecks(checks, this, kInfo);
 }
 
 QVariantMap TfrmConsultaDeclarado::parameters() const

@@ -4,8 +4,6 @@
 
 #include "ui_UnitConsultaDeclarado.h"
 
-namespace data { class TDM; }
-
 // The volume the suppliers declared on their imported NF-e against the
 // volume measured in the yard, per invoice, per supplier and in total.
 class TfrmConsultaDeclarado : public widgets::QueryWindow, public Ui::TfrmConsultaDeclarado
@@ -23,6 +21,4 @@ public:
 private:
     bool asked();
     QVariantMap parameters() const;
-
-    data::TDM *dm;
 };

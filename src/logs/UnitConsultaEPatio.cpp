@@ -10,7 +10,7 @@
 
 using namespace widgets;
 
-TfrmConsultaEPatio::TfrmConsultaEPatio(data::TDM *dm_, QWidget *parent) : QueryWindow(parent), dm(dm_)
+TfrmConsultaEPatio::TfrmConsultaEPatio(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
     setMovementWindowFlags(this);

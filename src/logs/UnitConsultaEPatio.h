@@ -6,8 +6,6 @@
 
 class QButtonGroup;
 
-namespace data { class TDM; }
-
 // The yard log stock: the volume of the log lines still in the yard
 // (SITUACAO 0), for one species or in general, summed by the database.
 class TfrmConsultaEPatio : public widgets::QueryWindow, public Ui::TfrmConsultaEPatio
@@ -23,6 +21,5 @@ public:
     void BitBtn1Click(); // "&Retornar"
 
 private:
-    data::TDM *dm;
     QButtonGroup *m_tipo;
 };

@@ -9,7 +9,7 @@
 
 using namespace widgets;
 
-TfrmLimparBD::TfrmLimparBD(data::TDM *dm_, QWidget *parent) : QueryWindow(parent), dm(dm_)
+TfrmLimparBD::TfrmLimparBD(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

@@ -7,8 +7,6 @@
 #include <QStringList>
 #include <QVector>
 
-namespace data { class TDM; }
-
 // Empties chosen registers and movements completely: each box's tables in
 // one transaction, one DELETE per table, so a box is emptied wholly or not
 // at all; the first refusal stops the run.
@@ -33,6 +31,4 @@ public:
 
 private:
     void empty(const Box &box);
-
-    data::TDM *dm;
 };

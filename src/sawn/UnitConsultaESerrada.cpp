@@ -17,7 +17,7 @@ const QString kVolume = QStringLiteral("#0.0000");
 
 } // namespace
 
-TfrmConsultaESerrada::TfrmConsultaESerrada(data::TDM *dm_, QWidget *parent) : QueryWindow(parent), dm(dm_)
+TfrmConsultaESerrada::TfrmConsultaESerrada(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
     setMovementWindowFlags(this);
@@ -50,36 +50,19 @@ void TfrmConsultaESerrada::TipoClick()
 
 void TfrmConsultaESerrada::BitBtn3Click()
 {
-    rules::SawnBalance b;
-    switch (m_tipo->checkedId()) {
-    case 0:
-        if (!Produto->hasSelection()) {
-            inform(QStringLiteral("Tipo de Produto deve ser informado!"), kConsulta, this);
-            Produto->setFocus();
-            return;
-        }
-        if (!Essencia->hasSelection()) {
-            inform(QStringLiteral("Essência deve ser informada!"), kConsulta, this);
-            Essencia->setFocus();
-            return;
-        }
-        b = rules::SawnBalance::of(dm->IBDatabase1, Essencia->keyValue(), Produto->keyValue());
-        break;
-    case 1:
-        if (!Produto->hasSelection()) {
-            inform(QStringLiteral("Tipo de Produto deve ser informado!"), kConsulta, this);
-            Produto->setFocus();
-            return;
-        }
-        b = rules::SawnBalance::ofProduct(dm->IBDatabase1, Produto->keyValue());
-        break;
-    case 2:
-        b = rules::SawnBalance::overall(dm->IBDatabase1);
-        break;
-    default:
-        inform(QStringLiteral("Tipo de Consulta deve ser informada!"), kConsulta, this);
+    const bool both = TipoProdutoEssencia->isChecked();
+    const bool product = both || TipoProduto->isChecked();
+    QVector<SaveCheck> checks = {
+        {[this] { return m_tipo->checkedId() < 0; }, QStringLiteral("Tipo de Consulta deve ser informada!"), nullptr}};
+    if (product)
+        checks << chosen(Produto, QStringLiteral("Tipo de Produto deve ser informado!"));
+    if (both)
+        checks << chosen(Essencia, QStringLiteral("Essência deve ser informada!"));
+    if (!passChecks(checks, this, kConsulta))
         return;
-    }
+    const rules::SawnBalance b = both      ? rules::SawnBalance::of(dm->IBDatabase1, Essencia->keyValue(), Produto->keyValue())
+                                 : product ? rules::SawnBalance::ofProduct(dm->IBDatabase1, Produto->keyValue())
+                                           : rules::SawnBalance::overall(dm->IBDatabase1);
     TotalEntrada->setText(core::formatAmount(b.intake, kVolume));
     TotalProducao->setText(core::formatAmount(b.production, kVolume));
     TotalSaida->setText(core::formatAmount(b.output, kVolume));

@@ -6,8 +6,6 @@
 
 class QButtonGroup;
 
-namespace data { class TDM; }
-
 // The sawn-wood stock of a sub-product and species, of a sub-product, or of
 // everything: sawn intake plus production minus output, each summed by the
 // database (rules::SawnBalance).
@@ -22,6 +20,5 @@ public:
     void BitBtn1Click(); // "&Retornar"
 
 private:
-    data::TDM *dm;
     QButtonGroup *m_tipo;
 };

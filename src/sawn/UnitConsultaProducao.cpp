@@ -9,7 +9,7 @@
 
 using namespace widgets;
 
-TfrmConsultaProducao::TfrmConsultaProducao(data::TDM *dm_, QWidget *parent) : QueryWindow(parent), dm(dm_)
+TfrmConsultaProducao::TfrmConsultaProducao(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
     setMovementWindowFlags(this);
@@ -35,11 +35,9 @@ void TfrmConsultaProducao::CheckBox1Click()
 void TfrmConsultaProducao::BitBtn3Click()
 {
     // An impossible date is no date.
-    if (!Data->isValidDate()) {
-        inform(QStringLiteral("Data deve ser informada!"), QStringLiteral("Consulta"), this);
-        Data->setFocus();
+    if (!passChecks({{[this] { return !Data->isValidDate(); }, QStringLiteral("Data deve ser informada!"), Data}}, this,
+                    QStringLiteral("Consulta")))
         return;
-    }
     // The whole day, whatever time a row carries; the date bound as a date.
     QString condition = QStringLiteral("DATA >= :dia and DATA < :seguinte");
     QVariantMap params = {{QStringLiteral("dia"), QDateTime(Data->date(), QTime(0, 0))},

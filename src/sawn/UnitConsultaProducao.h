@@ -4,8 +4,6 @@
 
 #include "ui_UnitConsultaProducao.h"
 
-namespace data { class TDM; }
-
 // The production rows of one day, optionally of one species, with their
 // sawn volume summed by the database.
 class TfrmConsultaProducao : public widgets::QueryWindow, public Ui::TfrmConsultaProducao
@@ -18,7 +16,4 @@ public:
     void CheckBox1Click(); // "Essência"
     void BitBtn3Click();   // "&Cansultar"
     void BitBtn1Click();   // "&Retornar"
-
-private:
-    data::TDM *dm;
 };

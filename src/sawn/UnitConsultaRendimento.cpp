@@ -28,7 +28,7 @@ const QString kVolume = QStringLiteral("#,####0.0000");
 
 } // namespace
 
-TfrmConsultaRendimento::TfrmConsultaRendimento(data::TDM *dm_, QWidget *parent) : QueryWindow(parent), dm(dm_)
+TfrmConsultaRendimento::TfrmConsultaRendimento(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
     setMovementWindowFlags(this);

@@ -4,8 +4,6 @@
 
 #include "ui_UnitConsultaRendimento.h"
 
-namespace data { class TDM; }
-
 // The sawing yield of a period by species and product against the
 // company's coefficient: the figures, each species flagged above or below
 // with its difference in m3, and a bar chart of the species beside them.
@@ -23,6 +21,4 @@ public:
 private:
     void showCoefficient(double percent);
     void clearResult();
-
-    data::TDM *dm;
 };

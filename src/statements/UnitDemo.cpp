@@ -25,7 +25,7 @@ double shownValue(const QLabel *label)
 
 } // namespace
 
-TfrmDemo::TfrmDemo(data::TDM *dm_, QWidget *parent) : QueryWindow(parent), dm(dm_)
+TfrmDemo::TfrmDemo(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
     setMovementWindowFlags(this);

@@ -6,7 +6,7 @@
 
 class QButtonGroup;
 
-namespace data { class TDM; class Table; }
+namespace data { class Table; }
 
 // The purchases/sales statement of a period: the log and sawn-wood lines
 // entered in it, in two grids, with sub-totals and totals summed by the
@@ -33,6 +33,5 @@ private:
     Block sawnBlock() const;
     void query(const Block &block);
 
-    data::TDM *dm;
     QButtonGroup *m_tipo;
 };

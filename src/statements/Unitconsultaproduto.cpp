@@ -16,8 +16,8 @@ const QString kInformacao = QStringLiteral("Informação");
 
 } // namespace
 
-TfrmConsultaProduto::TfrmConsultaProduto(data::TDM *dm_, QWidget *parent)
-    : QueryWindow(parent), dm(dm_), m_sale(dm_->IBDatabase1)
+TfrmConsultaProduto::TfrmConsultaProduto(data::TDM *dm, QWidget *parent)
+    : QueryWindow(dm, parent), m_sale(dm->IBDatabase1)
 {
     setupUi(this);
     setMovementWindowFlags(this);
@@ -57,21 +57,12 @@ void TfrmConsultaProduto::DBLookupComboBox1Click()
 
 void TfrmConsultaProduto::BitBtn1Click()
 {
-    if (Edit2->text().trimmed().isEmpty()) {
-        inform(QStringLiteral("Cliente deve ser informado!"), kInformacao, this);
-        SpeedButton1->setFocus();
+    if (!passChecks({{[this] { return Edit2->text().trimmed().isEmpty(); }, QStringLiteral("Cliente deve ser informado!"),
+                      SpeedButton1},
+                     {[this] { return nota->value() == 0; }, QStringLiteral("Nota Fiscal deve ser informada!"), nota},
+                     chosen(DBLookupComboBox1, QStringLiteral("Essência deve ser informada!"))},
+                    this, kInformacao))
         return;
-    }
-    if (nota->value() == 0) {
-        inform(QStringLiteral("Nota Fiscal deve ser informada!"), kInformacao, this);
-        nota->setFocus();
-        return;
-    }
-    if (!DBLookupComboBox1->hasSelection()) {
-        inform(QStringLiteral("Essência deve ser informada!"), kInformacao, this);
-        DBLookupComboBox1->setFocus();
-        return;
-    }
     const rules::InvoiceKey key{nota->value(), Edit2->text().trimmed().toDouble()};
     const QVariant species = DBLookupComboBox1->keyValue();
     showWhere(dm->TSaida_Discriminacao,

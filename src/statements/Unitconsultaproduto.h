@@ -6,8 +6,6 @@
 
 #include "ui_Unitconsultaproduto.h"
 
-namespace data { class TDM; }
-
 // "Consulta Lançamento": the sale lines of one client, invoice and species,
 // with their count, volume and value.
 class TfrmConsultaProduto : public widgets::QueryWindow, public Ui::TfrmConsultaProduto
@@ -29,7 +27,6 @@ public:
 private:
     void showTotals(const rules::InvoiceTotals &totals);
 
-    data::TDM *dm;
     rules::SawnSale m_sale;
     widgets::Picker m_clientPicker;
 };

@@ -9,7 +9,7 @@
 
 using namespace widgets;
 
-TfrmFunRural::TfrmFunRural(data::TDM *dm_, QWidget *parent) : QueryWindow(parent), dm(dm_)
+TfrmFunRural::TfrmFunRural(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
     setMovementWindowFlags(this);

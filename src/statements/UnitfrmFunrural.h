@@ -5,8 +5,6 @@
 
 #include "ui_UnitfrmFunrural.h"
 
-namespace data { class TDM; }
-
 // The FunRural withheld on the log intake invoices issued in a period, for
 // every supplier or for one, totalled by the database.
 class TfrmFunRural : public widgets::QueryWindow, public Ui::TfrmFunRural
@@ -25,6 +23,5 @@ public:
     void BitBtn2Click(); // "&Retornar"
 
 private:
-    data::TDM *dm;
     widgets::Picker m_suppliers;
 };

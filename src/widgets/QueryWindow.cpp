@@ -12,7 +12,7 @@
 
 namespace widgets {
 
-QueryWindow::QueryWindow(QWidget *parent) : QDialog(parent) {}
+QueryWindow::QueryWindow(data::TDM *dm_, QWidget *parent) : QDialog(parent), dm(dm_) {}
 
 void QueryWindow::onClick(QAbstractButton *button, std::function<void()> handler)
 {
@@ -43,17 +43,13 @@ void QueryWindow::reject()
 
 bool QueryWindow::periodGiven(DateEdit *start, DateEdit *end, const QString &caption)
 {
-    if (!start->isValidDate()) {
-        inform(QStringLiteral("Período Inicial deve ser informado!"), caption, this);
-        start->setFocus();
-        return false;
-    }
-    if (!end->isValidDate()) {
-        inform(QStringLiteral("Período Final deve ser informado!"), caption, this);
-        end->setFocus();
-        return false;
-    }
-    return true;
+    return passChecks(periodChecks(start, end), this, caption);
+}
+
+QVector<SaveCheck> QueryWindow::periodChecks(DateEdit *start, DateEdit *end)
+{
+    return {{[start] { return !start->isValidDate(); }, QStringLiteral("Período Inicial deve ser informado!"), start},
+            {[end] { return !end->isValidDate(); }, QStringLiteral("Período Final deve ser informado!"), end}};
 }
 
 QVariantMap QueryWindow::periodParams(const DateEdit *start, const DateEdit *end)
@@ -64,6 +60,11 @@ QVariantMap QueryWindow::periodParams(const DateEdit *start, const DateEdit *end
 QString QueryWindow::periodCondition(const QString &column)
 {
     return column + QStringLiteral(" >= :inicio and ") + column + QStringLiteral(" < :depois");
+}
+
+SaveCheck QueryWindow::chosen(DBLookupComboBox *list, const QString &message)
+{
+    return {[list] { return !list->hasSelection(); }, message, list};
 }
 
 void QueryWindow::showWhere(data::Table *table, const QString &condition, const QVariantMap &params)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MovementWindow.h"
+
 #include <QDialog>
 #include <QString>
 #include <QVariantMap>
@@ -11,7 +13,7 @@ class QAbstractButton;
 class QButtonGroup;
 class QLabel;
 
-namespace data { class Table; }
+namespace data { class TDM; class Table; }
 
 namespace widgets {
 
@@ -27,7 +29,7 @@ class QueryWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit QueryWindow(QWidget *parent = nullptr);
+    explicit QueryWindow(data::TDM *dm, QWidget *parent = nullptr);
 
     virtual void FormShow() {}
 
@@ -47,6 +49,9 @@ protected:
     // informado!" then "Período Final ..."), each refusal with `caption` and
     // the focus on the edit. An impossible date counts as none.
     bool periodGiven(DateEdit *start, DateEdit *end, const QString &caption);
+    static QVector<SaveCheck> periodChecks(DateEdit *start, DateEdit *end);
+    // A check that `list` has an entry chosen.
+    static SaveCheck chosen(DBLookupComboBox *list, const QString &message);
     // The bounds as bound values: ":inicio" the first day and ":depois" the
     // day after the last, so periodCondition(COL) takes the whole of both
     // days whatever time of day a row carries.
@@ -66,6 +71,8 @@ protected:
     // No button of the group checked.
     static void uncheckAll(QButtonGroup *group);
     static void clearAll(std::initializer_list<QLabel *> labels);
+
+    data::TDM *const dm;
 
 private:
     std::function<void()> m_back;
