@@ -1,5 +1,6 @@
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "data/Statement.h"
 #include "data/Table.h"
@@ -70,16 +71,10 @@ class TestConsultaProduto : public QObject
             widgets::windows().add(w.get());
             widgets::windows().add(picker.get());
             w->setClientPicker(widgets::Picker::of(picker.get()));
-            w->show();
-            activate();
+            [&] { QVERIFY(shownActive(w.get())); }();
         }
 
-        void activate()
-        {
-            w->activateWindow();
-            QApplication::setActiveWindow(w.get());
-            QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        }
+        void activate() { QVERIFY(activeAgain(w.get())); }
         ~Fixture() { widgets::windows().clear(); }
 
         // Runs `step` in the picker once it is the active modal window.
