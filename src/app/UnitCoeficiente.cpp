@@ -7,7 +7,7 @@
 
 using namespace widgets;
 
-TfrmCoeficiente::TfrmCoeficiente(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
+TfrmCoeficiente::TfrmCoeficiente(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent, true)
 {
     setupUi(this);
     FormBinder::applyLooks(this);

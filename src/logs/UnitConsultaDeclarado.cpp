@@ -7,7 +7,6 @@
 #include "data/UnitDM.h"
 #include "rules/DeclaredVolume.h"
 #include "widgets/FigureTable.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
 using namespace widgets;
@@ -29,16 +28,13 @@ QStringList figures(double declared, double measured)
 TfrmConsultaDeclarado::TfrmConsultaDeclarado(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
-    setMovementWindowFlags(this);
-    Fornecedor->setListSource(dm->TFornecedor, QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("NOMEFORNECEDOR"));
-    Fornecedor->setDropDownOnEnter(true);
+    setUpList(Fornecedor, dm->TFornecedor, QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("NOMEFORNECEDOR"));
     setUpFigureTable(Grid1, {QStringLiteral("Fornecedor"), QStringLiteral("Nota"), QStringLiteral("Emissão"),
                              QStringLiteral("Declarado (M/3)"), QStringLiteral("Medido (M/3)"),
                              QStringLiteral("Diferença (M/3)"), QStringLiteral("Diferença %")});
     onClick(CheckBox1, [this] { CheckBox1Click(); });
-    onClick(BitBtn1, [this] { BitBtn1Click(); });
+    setUpQuery(BitBtn1, [this] { BitBtn1Click(); }, BitBtn3, [this] { BitBtn3Click(); });
     onClick(BitBtn2, [this] { BitBtn2Click(); });
-    setReturn(BitBtn3, [this] { BitBtn3Click(); });
 }
 
 void TfrmConsultaDeclarado::FormShow()

@@ -3,7 +3,6 @@
 #include "core/Amount.h"
 #include "data/UnitDM.h"
 #include "rules/YardStock.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
 #include <QButtonGroup>
@@ -13,7 +12,6 @@ using namespace widgets;
 TfrmConsultaEPatio::TfrmConsultaEPatio(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
-    setMovementWindowFlags(this);
     Essencia->setListSource(dm->TEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
     m_tipo = new QButtonGroup(this);
     m_tipo->addButton(TipoEssencia, 0);
@@ -21,8 +19,7 @@ TfrmConsultaEPatio::TfrmConsultaEPatio(data::TDM *dm, QWidget *parent) : QueryWi
     connect(m_tipo, &QButtonGroup::idClicked, this, [this] { guarded(this, [this] { TipoClick(); }); });
     connect(Essencia, QOverload<int>::of(&QComboBox::activated), this,
             [this] { guarded(this, [this] { EssenciaClick(); }); });
-    onClick(BitBtn3, [this] { BitBtn3Click(); });
-    setReturn(BitBtn1, [this] { BitBtn1Click(); });
+    setUpQuery(BitBtn3, [this] { BitBtn3Click(); }, BitBtn1, [this] { BitBtn1Click(); });
 }
 
 void TfrmConsultaEPatio::TipoClick()

@@ -9,7 +9,7 @@
 
 using namespace widgets;
 
-TfrmLimparBD::TfrmLimparBD(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
+TfrmLimparBD::TfrmLimparBD(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent, true)
 {
     setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

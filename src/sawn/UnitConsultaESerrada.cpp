@@ -3,7 +3,6 @@
 #include "core/Amount.h"
 #include "data/UnitDM.h"
 #include "rules/SawnBalance.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
 #include <QButtonGroup>
@@ -20,18 +19,14 @@ const QString kVolume = QStringLiteral("#0.0000");
 TfrmConsultaESerrada::TfrmConsultaESerrada(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
-    setMovementWindowFlags(this);
-    Produto->setListSource(dm->TSUBPRODUTOS, QStringLiteral("GRAUIND"), QStringLiteral("NOMEGRAU"));
-    Essencia->setListSource(dm->TEssencia, QStringLiteral("CODIGO"), QStringLiteral("ESSENCIA"));
-    for (DBLookupComboBox *list : {Produto, Essencia})
-        list->setDropDownOnEnter(true);
+    setUpList(Produto, dm->TSUBPRODUTOS, QStringLiteral("GRAUIND"), QStringLiteral("NOMEGRAU"));
+    setUpList(Essencia, dm->TEssencia, QStringLiteral("CODIGO"), QStringLiteral("ESSENCIA"));
     m_tipo = new QButtonGroup(this);
     m_tipo->addButton(TipoProdutoEssencia, 0);
     m_tipo->addButton(TipoProduto, 1);
     m_tipo->addButton(TipoGeral, 2);
     connect(m_tipo, &QButtonGroup::idClicked, this, [this] { guarded(this, [this] { TipoClick(); }); });
-    onClick(BitBtn3, [this] { BitBtn3Click(); });
-    setReturn(BitBtn1, [this] { BitBtn1Click(); });
+    setUpQuery(BitBtn3, [this] { BitBtn3Click(); }, BitBtn1, [this] { BitBtn1Click(); });
 }
 
 void TfrmConsultaESerrada::TipoClick()

@@ -4,7 +4,6 @@
 #include "data/Statement.h"
 #include "data/UnitDM.h"
 #include "widgets/FormBinder.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
 using namespace widgets;
@@ -12,13 +11,10 @@ using namespace widgets;
 TfrmConsultaProducao::TfrmConsultaProducao(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
-    setMovementWindowFlags(this);
     FormBinder::bind(this, dm->DPRODUCAO);
-    Essencia->setListSource(dm->TEssencia, QStringLiteral("CODIGO"), QStringLiteral("ESSENCIA"));
-    Essencia->setDropDownOnEnter(true);
+    setUpList(Essencia, dm->TEssencia, QStringLiteral("CODIGO"), QStringLiteral("ESSENCIA"));
     onClick(CheckBox1, [this] { CheckBox1Click(); });
-    onClick(BitBtn3, [this] { BitBtn3Click(); });
-    setReturn(BitBtn1, [this] { BitBtn1Click(); });
+    setUpQuery(BitBtn3, [this] { BitBtn3Click(); }, BitBtn1, [this] { BitBtn1Click(); });
 }
 
 void TfrmConsultaProducao::FormShow()

@@ -7,7 +7,6 @@
 #include "logs/ReportRun.h"
 #include "rules/SawingYield.h"
 #include "widgets/FigureTable.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
 #include <QBarCategoryAxis>
@@ -31,7 +30,6 @@ const QString kVolume = QStringLiteral("#,####0.0000");
 TfrmConsultaRendimento::TfrmConsultaRendimento(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
-    setMovementWindowFlags(this);
     setUpFigureTable(Grid1, {QStringLiteral("Essência"), QStringLiteral("Produto"), QStringLiteral("Tora (M/3)"),
                              QStringLiteral("Serrada (M/3)"), QStringLiteral("Rend. %"), QStringLiteral("Situação"),
                              QStringLiteral("Diferença (M/3)")});
@@ -41,9 +39,8 @@ TfrmConsultaRendimento::TfrmConsultaRendimento(data::TDM *dm, QWidget *parent) :
     Split->setStretchFactor(0, 3);
     Split->setStretchFactor(1, 2);
 
-    onClick(BitBtn1, [this] { BitBtn1Click(); });
+    setUpQuery(BitBtn1, [this] { BitBtn1Click(); }, BitBtn3, [this] { BitBtn3Click(); });
     onClick(BitBtn2, [this] { BitBtn2Click(); });
-    setReturn(BitBtn3, [this] { BitBtn3Click(); });
 }
 
 void TfrmConsultaRendimento::FormShow()

@@ -4,7 +4,6 @@
 #include "data/Statement.h"
 #include "data/UnitDM.h"
 #include "widgets/FormBinder.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
 #include <QButtonGroup>
@@ -28,7 +27,6 @@ double shownValue(const QLabel *label)
 TfrmDemo::TfrmDemo(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
-    setMovementWindowFlags(this);
     FormBinder::bind(this, {{QStringLiteral("entradaToros"), dm->DSEntrada_Discriminacao},
                             {QStringLiteral("saidaToros"), dm->DS_SAIDATOROSDISCRIMINACAO},
                             {QStringLiteral("entradaSerrada"), dm->DESDISCRIMINACAO},
@@ -40,8 +38,7 @@ TfrmDemo::TfrmDemo(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
         if (checked)
             guarded(this, [this] { RadioGroup1Click(); });
     });
-    onClick(BitBtn1, [this] { BitBtn1Click(); });
-    setReturn(BitBtn2, [this] { BitBtn2Click(); });
+    setUpQuery(BitBtn1, [this] { BitBtn1Click(); }, BitBtn2, [this] { BitBtn2Click(); });
 }
 
 void TfrmDemo::FormShow()

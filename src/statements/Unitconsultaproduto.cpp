@@ -3,7 +3,6 @@
 #include "core/Amount.h"
 #include "data/UnitDM.h"
 #include "widgets/FormBinder.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
 #include <QCoreApplication>
@@ -20,14 +19,11 @@ TfrmConsultaProduto::TfrmConsultaProduto(data::TDM *dm, QWidget *parent)
     : QueryWindow(dm, parent), m_sale(dm->IBDatabase1)
 {
     setupUi(this);
-    setMovementWindowFlags(this);
     FormBinder::bind(this, dm->DSSaida_Discriminacao);
-    DBLookupComboBox1->setListSource(dm->TEssencia, QStringLiteral("CODIGO"), QStringLiteral("ESSENCIA"));
-    DBLookupComboBox1->setDropDownOnEnter(true);
+    setUpList(DBLookupComboBox1, dm->TEssencia, QStringLiteral("CODIGO"), QStringLiteral("ESSENCIA"));
 
     onClick(SpeedButton1, [this] { SpeedButton1Click(); });
-    onClick(BitBtn1, [this] { BitBtn1Click(); });
-    setReturn(BitBtn2, [this] { BitBtn2Click(); });
+    setUpQuery(BitBtn1, [this] { BitBtn1Click(); }, BitBtn2, [this] { BitBtn2Click(); });
     connect(DBLookupComboBox1, QOverload<int>::of(&QComboBox::activated), this,
             [this] { guarded(this, [this] { DBLookupComboBox1Click(); }); });
 }

@@ -4,7 +4,6 @@
 #include "data/Statement.h"
 #include "data/UnitDM.h"
 #include "widgets/FormBinder.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
 using namespace widgets;
@@ -12,12 +11,10 @@ using namespace widgets;
 TfrmFunRural::TfrmFunRural(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
     setupUi(this);
-    setMovementWindowFlags(this);
     FormBinder::bind(this, dm->DSEntrada);
     onClick(CheckBox1, [this] { CheckBox1Click(); });
     onClick(SpeedButton1, [this] { SpeedButton1Click(); });
-    onClick(BitBtn1, [this] { BitBtn1Click(); });
-    setReturn(BitBtn2, [this] { BitBtn2Click(); });
+    setUpQuery(BitBtn1, [this] { BitBtn1Click(); }, BitBtn2, [this] { BitBtn2Click(); });
 }
 
 void TfrmFunRural::FormShow()

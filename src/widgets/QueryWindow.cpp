@@ -12,7 +12,11 @@
 
 namespace widgets {
 
-QueryWindow::QueryWindow(data::TDM *dm_, QWidget *parent) : QDialog(parent), dm(dm_) {}
+QueryWindow::QueryWindow(data::TDM *dm_, QWidget *parent, bool titleButtons) : QDialog(parent), dm(dm_)
+{
+    if (!titleButtons)
+        setMovementWindowFlags(this);
+}
 
 void QueryWindow::onClick(QAbstractButton *button, std::function<void()> handler)
 {
@@ -24,6 +28,13 @@ void QueryWindow::setReturn(QAbstractButton *button, std::function<void()> back,
     m_back = std::move(back);
     m_backOnEsc = onEsc;
     onClick(button, m_back);
+}
+
+void QueryWindow::setUpQuery(QAbstractButton *ask, std::function<void()> query, QAbstractButton *back,
+                             std::function<void()> leaving)
+{
+    onClick(ask, std::move(query));
+    setReturn(back, std::move(leaving));
 }
 
 void QueryWindow::showEvent(QShowEvent *event)
@@ -91,6 +102,12 @@ void QueryWindow::openSorted(data::Table *table, const QString &column, bool rer
     table->close();
     table->setIndexFieldNames(column);
     table->open();
+}
+
+void QueryWindow::setUpList(DBLookupComboBox *list, data::Table *table, const QString &key, const QString &shown)
+{
+    list->setListSource(table, key, shown);
+    list->setDropDownOnEnter(true);
 }
 
 void QueryWindow::switchList(bool on, DBLookupComboBox *list, data::Table *table, const QString &column)

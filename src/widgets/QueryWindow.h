@@ -29,7 +29,9 @@ class QueryWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit QueryWindow(data::TDM *dm, QWidget *parent = nullptr);
+    // Query windows open centred without title-bar buttons, as the movement
+    // windows do, unless `titleButtons`.
+    explicit QueryWindow(data::TDM *dm, QWidget *parent = nullptr, bool titleButtons = false);
 
     virtual void FormShow() {}
 
@@ -39,6 +41,9 @@ protected:
     // "&Retornar" runs `back`, which clears and ends with leave(); Esc runs
     // it too unless `onEsc` is false (Esc then only closes).
     void setReturn(QAbstractButton *button, std::function<void()> back, bool onEsc = true);
+    // The two buttons every query has: `ask` runs `query`, `back` is "&Retornar".
+    void setUpQuery(QAbstractButton *ask, std::function<void()> query, QAbstractButton *back,
+                    std::function<void()> leaving);
     // Closes the window: the last step of "&Retornar".
     void leave() { QDialog::reject(); }
 
@@ -65,6 +70,8 @@ protected:
     // A list's table open in the order of `column`; unless `reread`, one
     // already open in that order stays as it is (and so does its choice).
     static void openSorted(data::Table *table, const QString &column, bool reread = true);
+    // A list of `table`'s rows showing `shown`, choosing `key`; Enter drops it down.
+    static void setUpList(DBLookupComboBox *list, data::Table *table, const QString &key, const QString &shown);
     // A box that switches a list on (its table opened in the order of
     // `column`) and off (the choice cleared, the table closed).
     static void switchList(bool on, DBLookupComboBox *list, data::Table *table, const QString &column);
