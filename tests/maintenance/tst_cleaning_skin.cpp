@@ -55,16 +55,12 @@ class TestCleaningSkin : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         std::unique_ptr<TfrmLimparBD> w;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             dm.IBDatabase1->open();
             fill(dm.IBDatabase1);
             w = std::make_unique<TfrmLimparBD>(&dm);

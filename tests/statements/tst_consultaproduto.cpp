@@ -27,11 +27,8 @@ class TestConsultaProduto : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QVariant cedro, ipe, alfa, beta;
         std::unique_ptr<TfrmConsultaProduto> w;
         std::unique_ptr<TfrmPesquisa3> picker;
@@ -56,7 +53,6 @@ class TestConsultaProduto : public QObject
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             cedro = add("ESSENCIA", "CODIGO", {{"ESSENCIA", "CEDRO"}, {"ETOROS", 0}, {"TENTRADA", 0}, {"TSAIDA", 0}});
             ipe = add("ESSENCIA", "CODIGO", {{"ESSENCIA", "IPE"}, {"ETOROS", 0}, {"TENTRADA", 0}, {"TSAIDA", 0}});
             alfa = add("CREDOR", "CODIGOCREDOR", {{"NOMECREDOR", "COMERCIAL ALFA"}, {"CNPJ", "11"}});

@@ -76,17 +76,13 @@ class TestStatements : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QWidget host;
         TfrmPesquisa *suppliers = nullptr;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             dm.IBDatabase1->open();
             widgets::windows().clear();
             suppliers = new TfrmPesquisa(&dm, &host);

@@ -1,10 +1,24 @@
 #pragma once
 
+#include "ScriptedPrompter.h"
+#include "TestDatabase.h"
+
 #include "data/DataError.h"
+#include "data/UnitDM.h"
 
 #include <QApplication>
 #include <QWidget>
 #include <QtTest>
+
+// What a window test stands on: its message boxes answered from a script,
+// a fresh database and the data module on it.
+struct WindowFixture
+{
+    ScriptedPrompter p;
+    TestDatabase tdb;
+    data::TDM dm;
+    WindowFixture() { dm.IBDatabase1->setDatabaseName(tdb.path()); }
+};
 
 // A window brought to the front as the window system does when the user
 // clicks it or a box over it closes; true once it is the active window.

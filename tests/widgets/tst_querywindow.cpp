@@ -53,14 +53,10 @@ class TestQueryWindow : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             data::execute(dm.IBDatabase1, "ALTER TABLE ESSENCIA ADD DATA TIMESTAMP");
             for (const char *row : {"1, 'CEDRO', '2024-03-01 00:00'", "2, 'IPE', '2024-03-31 23:59'",
                                     "3, 'ANGELIM', '2024-04-01 00:00'"})
