@@ -1,29 +1,17 @@
 #pragma once
 
-#include <QDialog>
+#include "widgets/QueryWindow.h"
 
-class QPushButton;
-
-namespace data { class TDM; }
-namespace widgets { class NumericEdit; }
+#include "ui_UnitCoeficiente.h"
 
 // The company's yield coefficient of logs into sawn wood, in percent: the
 // legal figure unless the company holds one approved by study.
-class TfrmCoeficiente : public QDialog
+class TfrmCoeficiente : public widgets::QueryWindow, public Ui::TfrmCoeficiente
 {
     Q_OBJECT
 public:
     explicit TfrmCoeficiente(data::TDM *dm, QWidget *parent = nullptr);
 
-    widgets::NumericEdit *PERCENTUAL;
-    QPushButton *BitBtn1; // "&Gravar"
-    QPushButton *BitBtn2; // "&Retornar"
-
-    void BitBtn1Click();
-
-protected:
-    void showEvent(QShowEvent *event) override;
-
-private:
-    data::TDM *dm;
+    void FormShow() override;
+    void BitBtn1Click(); // "&Gravar"
 };

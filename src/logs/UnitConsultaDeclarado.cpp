@@ -6,19 +6,8 @@
 #include "core/Formats.h"
 #include "data/UnitDM.h"
 #include "rules/DeclaredVolume.h"
-#include "widgets/DateEdit.h"
 #include "widgets/FigureTable.h"
-#include "widgets/LookupCombo.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
-
-#include <QCheckBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QShowEvent>
-#include <QTableWidget>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
@@ -36,109 +25,36 @@ QStringList figures(double declared, double measured)
 
 } // namespace
 
-TfrmConsultaDeclarado::TfrmConsultaDeclarado(data::TDM *dm_, QWidget *parent) : QDialog(parent), dm(dm_)
+TfrmConsultaDeclarado::TfrmConsultaDeclarado(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
-    setObjectName(QStringLiteral("TfrmConsultaDeclarado"));
-    setWindowTitle(QStringLiteral("Consulta Volume Declarado x Medido"));
-    setMovementWindowFlags(this);
-    resize(900, 560);
-    auto *layout = new QVBoxLayout(this);
-
-    auto *top = new QHBoxLayout;
-    auto *fromLabel = new QLabel(QStringLiteral("Período &Inicial"));
-    DataInicial1 = new DateEdit;
-    DataInicial1->setObjectName(QStringLiteral("DataInicial1"));
-    fromLabel->setBuddy(DataInicial1);
-    auto *toLabel = new QLabel(QStringLiteral("Período Fi&nal"));
-    DataFinal1 = new DateEdit;
-    DataFinal1->setObjectName(QStringLiteral("DataFinal1"));
-    toLabel->setBuddy(DataFinal1);
-    CheckBox1 = new QCheckBox(QStringLiteral("&Fornecedor"));
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    Fornecedor = new DBLookupComboBox;
-    Fornecedor->setObjectName(QStringLiteral("Fornecedor"));
-    Fornecedor->setListSource(dm->TFornecedor, QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("NOMEFORNECEDOR"));
-    Fornecedor->setMaxVisibleItems(8);
-    Fornecedor->setDropDownOnEnter(true);
-    Fornecedor->setEnabled(false);
-    Fornecedor->setMinimumWidth(260);
-    top->addWidget(fromLabel);
-    top->addWidget(DataInicial1);
-    top->addWidget(toLabel);
-    top->addWidget(DataFinal1);
-    top->addSpacing(12);
-    top->addWidget(CheckBox1);
-    top->addWidget(Fornecedor, 1);
-    layout->addLayout(top);
-
-    Grid1 = new QTableWidget;
-    Grid1->setObjectName(QStringLiteral("Grid1"));
+    setupUi(this);
+    setUpList(Fornecedor, dm->TFornecedor, QStringLiteral("CODIGOFORNECEDOR"), QStringLiteral("NOMEFORNECEDOR"));
     setUpFigureTable(Grid1, {QStringLiteral("Fornecedor"), QStringLiteral("Nota"), QStringLiteral("Emissão"),
                              QStringLiteral("Declarado (M/3)"), QStringLiteral("Medido (M/3)"),
                              QStringLiteral("Diferença (M/3)"), QStringLiteral("Diferença %")});
-    layout->addWidget(Grid1, 1);
-
-    auto *buttons = new QHBoxLayout;
-    BitBtn1 = new QPushButton(QStringLiteral("&Consultar"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn2 = new QPushButton(QStringLiteral("&Vizualizar"));
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn3 = new QPushButton(QStringLiteral("&Retornar"));
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    buttons->addStretch();
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn3}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
-
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { guarded(this, [this] { CheckBox1Click(); }); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn2Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
+    onClick(CheckBox1, [this] { CheckBox1Click(); });
+    setUpQuery(BitBtn1, [this] { BitBtn1Click(); }, BitBtn3, [this] { BitBtn3Click(); });
+    onClick(BitBtn2, [this] { BitBtn2Click(); });
 }
 
-void TfrmConsultaDeclarado::showEvent(QShowEvent *event)
+void TfrmConsultaDeclarado::FormShow()
 {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        Grid1->setRowCount(0);
-        DataInicial1->setFocus();
-    }
+    Grid1->setRowCount(0);
+    DataInicial1->setFocus();
 }
 
 void TfrmConsultaDeclarado::CheckBox1Click()
 {
-    if (CheckBox1->isChecked()) {
-        dm->TFornecedor->close();
-        dm->TFornecedor->setIndexFieldNames(QStringLiteral("NOMEFORNECEDOR"));
-        dm->TFornecedor->open();
-        Fornecedor->setEnabled(true);
-    } else {
-        Fornecedor->setKeyValue(QVariant());
-        dm->TFornecedor->close();
-        Fornecedor->setEnabled(false);
-    }
+    switchList(CheckBox1->isChecked(), Fornecedor, dm->TFornecedor, QStringLiteral("NOMEFORNECEDOR"));
 }
 
-bool TfrmConsultaDeclarado::periodGiven()
+// The period, and the supplier when the box asks for one.
+bool TfrmConsultaDeclarado::asked()
 {
-    if (!DataInicial1->isValidDate()) {
-        inform(QStringLiteral("Período Inicial deve ser informado!"), kInfo, this);
-        DataInicial1->setFocus();
-        return false;
-    }
-    if (!DataFinal1->isValidDate()) {
-        inform(QStringLiteral("Período Final deve ser informado!"), kInfo, this);
-        DataFinal1->setFocus();
-        return false;
-    }
-    if (CheckBox1->isChecked() && !Fornecedor->hasSelection()) {
-        inform(QStringLiteral("Fornecedor deve ser informado!"), kInfo, this);
-        Fornecedor->setFocus();
-        return false;
-    }
-    return true;
+    QVector<SaveCheck> checks = periodChecks(DataInicial1, DataFinal1);
+    if (CheckBox1->isChecked())
+        checks << chosen(Fornecedor, QStringLiteral("Fornecedor deve ser informado!"));
+    return passChecks(checks, this, kInfo);
 }
 
 QVariantMap TfrmConsultaDeclarado::parameters() const
@@ -151,7 +67,7 @@ QVariantMap TfrmConsultaDeclarado::parameters() const
 
 void TfrmConsultaDeclarado::BitBtn1Click()
 {
-    if (!periodGiven())
+    if (!asked())
         return;
     Grid1->setRowCount(0);
     const QVector<rules::DeclaredInvoice> invoices = rules::declaredVersusMeasured(
@@ -189,7 +105,7 @@ void TfrmConsultaDeclarado::BitBtn1Click()
 
 void TfrmConsultaDeclarado::BitBtn2Click()
 {
-    if (!periodGiven())
+    if (!asked())
         return;
     if (!logs::runReport(dm, QStringLiteral("RepDeclarado"), parameters(), logs::ReportOutput::Preview, this)) {
         inform(logs::kNoReport, kInfo, this);
@@ -206,10 +122,5 @@ void TfrmConsultaDeclarado::BitBtn3Click()
     Fornecedor->setKeyValue(QVariant());
     Fornecedor->setEnabled(false);
     dm->TFornecedor->close();
-    QDialog::reject();
-}
-
-void TfrmConsultaDeclarado::reject()
-{
-    guarded(this, [this] { BitBtn3Click(); });
+    leave();
 }

@@ -3,55 +3,19 @@
 #include "data/Statement.h"
 #include "data/Transaction.h"
 #include "data/UnitDM.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
-TfrmLimparBD::TfrmLimparBD(data::TDM *dm_, QWidget *parent) : QDialog(parent), dm(dm_)
+TfrmLimparBD::TfrmLimparBD(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent, true)
 {
-    setObjectName(QStringLiteral("TfrmLimparBD"));
-    setWindowTitle(QStringLiteral("Limpeza de Banco de Dados"));
+    setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-
-    auto *layout = new QVBoxLayout(this);
-    auto *group = new QGroupBox(QStringLiteral("Selecione a tabela que deseja excluir os registros"));
-    auto *grid = new QGridLayout(group);
-    const QStringList captions = {
-        QStringLiteral("Essência"),       QStringLiteral("Produtos"),        QStringLiteral("Sub-produtos"),
-        QStringLiteral("Município"),      QStringLiteral("Fornecedores"),    QStringLiteral("Clientes"),
-        QStringLiteral("Entrada Toros"),  QStringLiteral("Entrada Serrada"), QStringLiteral("Produção"),
-        QStringLiteral("Saída Serrada"),  QStringLiteral("Romaneio Toros"),  QStringLiteral("Romaneio Serrada"),
-        QStringLiteral("Paramentros da Empresa")};
-    QCheckBox **fields[] = {&CheckBox1, &CheckBox2,  &CheckBox3,  &CheckBox4,  &CheckBox5,  &CheckBox6, &CheckBox7,
-                            &CheckBox8, &CheckBox9, &CheckBox10, &CheckBox11, &CheckBox12, &CheckBox13};
-    for (int i = 0; i < captions.size(); ++i) {
-        auto *c = new QCheckBox(captions[i]);
-        c->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-        *fields[i] = c;
-        grid->addWidget(c, i % 7, i / 7);
-    }
-    layout->addWidget(group);
-
-    auto *buttons = new QHBoxLayout;
-    BitBtn1 = new QPushButton(QStringLiteral("Processar"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn2 = new QPushButton(QStringLiteral("Retornar"));
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    buttons->addStretch(1);
-    buttons->addWidget(BitBtn1);
-    buttons->addWidget(BitBtn2);
-    layout->addLayout(buttons);
-
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn2Click(); }); });
+    onClick(BitBtn1, [this] { BitBtn1Click(); });
+    // Esc and the title bar only close: the boxes stay as they were.
+    setReturn(BitBtn2, [this] { BitBtn2Click(); }, false);
 }
 
 QVector<TfrmLimparBD::Box> TfrmLimparBD::boxes() const
@@ -124,5 +88,5 @@ void TfrmLimparBD::BitBtn2Click()
 {
     for (const Box &b : boxes())
         b.box->setChecked(false);
-    QDialog::reject();
+    leave();
 }

@@ -6,25 +6,14 @@
 #include "data/UnitDM.h"
 #include "logs/ReportRun.h"
 #include "rules/SawingYield.h"
-#include "widgets/DateEdit.h"
 #include "widgets/FigureTable.h"
-#include "widgets/MovementWindow.h"
 #include "widgets/Prompter.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
-#include <QChartView>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QShowEvent>
-#include <QSplitter>
-#include <QTableWidget>
 #include <QValueAxis>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -38,103 +27,32 @@ const QString kVolume = QStringLiteral("#,####0.0000");
 
 } // namespace
 
-TfrmConsultaRendimento::TfrmConsultaRendimento(data::TDM *dm_, QWidget *parent) : QDialog(parent), dm(dm_)
+TfrmConsultaRendimento::TfrmConsultaRendimento(data::TDM *dm, QWidget *parent) : QueryWindow(dm, parent)
 {
-    setObjectName(QStringLiteral("TfrmConsultaRendimento"));
-    setWindowTitle(QStringLiteral("Consulta Rendimento da Produção"));
-    setMovementWindowFlags(this);
-    resize(1100, 620);
-    auto *layout = new QVBoxLayout(this);
-
-    auto *top = new QHBoxLayout;
-    auto *fromLabel = new QLabel(QStringLiteral("Período &Inicial"));
-    DataInicial1 = new DateEdit;
-    DataInicial1->setObjectName(QStringLiteral("DataInicial1"));
-    fromLabel->setBuddy(DataInicial1);
-    auto *toLabel = new QLabel(QStringLiteral("Período &Final"));
-    DataFinal1 = new DateEdit;
-    DataFinal1->setObjectName(QStringLiteral("DataFinal1"));
-    toLabel->setBuddy(DataFinal1);
-    Coeficiente = new QLabel;
-    Coeficiente->setObjectName(QStringLiteral("Coeficiente"));
-    top->addWidget(fromLabel);
-    top->addWidget(DataInicial1);
-    top->addSpacing(12);
-    top->addWidget(toLabel);
-    top->addWidget(DataFinal1);
-    top->addStretch();
-    top->addWidget(Coeficiente);
-    layout->addLayout(top);
-
-    Grid1 = new QTableWidget;
-    Grid1->setObjectName(QStringLiteral("Grid1"));
+    setupUi(this);
     setUpFigureTable(Grid1, {QStringLiteral("Essência"), QStringLiteral("Produto"), QStringLiteral("Tora (M/3)"),
                              QStringLiteral("Serrada (M/3)"), QStringLiteral("Rend. %"), QStringLiteral("Situação"),
                              QStringLiteral("Diferença (M/3)")});
-
-    auto *chart = new QChart;
-    chart->setTitle(QStringLiteral("Rendimento por Essência"));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    Chart1 = new QChartView(chart);
-    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->chart()->setTitle(QStringLiteral("Rendimento por Essência"));
+    Chart1->chart()->legend()->setAlignment(Qt::AlignBottom);
     Chart1->setRenderHint(QPainter::Antialiasing);
-    Chart1->setMinimumWidth(360);
-    Chart1->setFocusPolicy(Qt::NoFocus);
+    Split->setStretchFactor(0, 3);
+    Split->setStretchFactor(1, 2);
 
-    auto *split = new QSplitter(Qt::Horizontal);
-    split->addWidget(Grid1);
-    split->addWidget(Chart1);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
-    layout->addWidget(split, 1);
-
-    auto *buttons = new QHBoxLayout;
-    BitBtn1 = new QPushButton(QStringLiteral("&Consultar"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn2 = new QPushButton(QStringLiteral("&Vizualizar"));
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn3 = new QPushButton(QStringLiteral("&Retornar"));
-    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
-    buttons->addStretch();
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn3}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    layout->addLayout(buttons);
-
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn2Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded(this, [this] { BitBtn3Click(); }); });
+    setUpQuery(BitBtn1, [this] { BitBtn1Click(); }, BitBtn3, [this] { BitBtn3Click(); });
+    onClick(BitBtn2, [this] { BitBtn2Click(); });
 }
 
-void TfrmConsultaRendimento::showEvent(QShowEvent *event)
+void TfrmConsultaRendimento::FormShow()
 {
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        clearResult();
-        guarded(this, [this] {
-            Coeficiente->setText(QStringLiteral("Coeficiente: %1 %")
-                                     .arg(core::formatFloat(QStringLiteral("#0.00"),
-                                                            rules::yieldCoefficient(dm->IBDatabase1))));
-        });
-        DataInicial1->setFocus();
-    }
+    clearResult();
+    guarded(this, [this] { showCoefficient(rules::yieldCoefficient(dm->IBDatabase1)); });
+    DataInicial1->setFocus();
 }
 
-bool TfrmConsultaRendimento::periodGiven()
+void TfrmConsultaRendimento::showCoefficient(double percent)
 {
-    // An impossible date is no date: the period must be typed again.
-    if (!DataInicial1->isValidDate()) {
-        inform(QStringLiteral("Período Inicial deve ser informado!"), kInfo, this);
-        DataInicial1->setFocus();
-        return false;
-    }
-    if (!DataFinal1->isValidDate()) {
-        inform(QStringLiteral("Período Final deve ser informado!"), kInfo, this);
-        DataFinal1->setFocus();
-        return false;
-    }
-    return true;
+    Coeficiente->setText(QStringLiteral("Coeficiente: %1 %").arg(core::formatFloat(QStringLiteral("#0.00"), percent)));
 }
 
 void TfrmConsultaRendimento::clearResult()
@@ -148,12 +66,11 @@ void TfrmConsultaRendimento::clearResult()
 
 void TfrmConsultaRendimento::BitBtn1Click()
 {
-    if (!periodGiven())
+    if (!periodGiven(DataInicial1, DataFinal1, kInfo))
         return;
     clearResult();
     const double coefficient = rules::yieldCoefficient(dm->IBDatabase1);
-    Coeficiente->setText(
-        QStringLiteral("Coeficiente: %1 %").arg(core::formatFloat(QStringLiteral("#0.00"), coefficient)));
+    showCoefficient(coefficient);
     const QVector<rules::YieldSpecies> species =
         rules::yieldBySpecies(rules::yieldLines(dm->IBDatabase1, DataInicial1->date(), DataFinal1->date()));
     if (species.isEmpty()) {
@@ -213,7 +130,7 @@ void TfrmConsultaRendimento::BitBtn1Click()
 
 void TfrmConsultaRendimento::BitBtn2Click()
 {
-    if (!periodGiven())
+    if (!periodGiven(DataInicial1, DataFinal1, kInfo))
         return;
     const QVariantMap params = {{QStringLiteral("inicio"), DataInicial1->date()},
                                 {QStringLiteral("fim"), DataFinal1->date()}};
@@ -228,10 +145,5 @@ void TfrmConsultaRendimento::BitBtn3Click()
     clearResult();
     DataInicial1->clearDate();
     DataFinal1->clearDate();
-    QDialog::reject();
-}
-
-void TfrmConsultaRendimento::reject()
-{
-    guarded(this, [this] { BitBtn3Click(); });
+    leave();
 }

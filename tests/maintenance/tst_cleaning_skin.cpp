@@ -1,5 +1,6 @@
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "core/AppPaths.h"
 #include "core/BancoRecord.h"
@@ -54,36 +55,19 @@ class TestCleaningSkin : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         std::unique_ptr<TfrmLimparBD> w;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             dm.IBDatabase1->open();
             fill(dm.IBDatabase1);
             w = std::make_unique<TfrmLimparBD>(&dm);
-            w->show();
-            w->activateWindow();
-            QApplication::setActiveWindow(w.get());
-            [&] { QVERIFY(QTest::qWaitForWindowActive(w.get())); }();
+            [&] { QVERIFY(shownActive(w.get())); }();
         }
         int count(const char *table) { return rows(dm.IBDatabase1, QString::fromLatin1(table)); }
     };
-
-    template <typename F>
-    static void reporting(F &&f)
-    {
-        try {
-            f();
-        } catch (const data::DataError &e) {
-            QFAIL(qPrintable(e.message()));
-        }
-    }
 
     static QString styleSheetOf(const QString &file)
     {
@@ -145,9 +129,14 @@ private slots:
             QCOMPARE(f.count("PRODUTO"), 1);
             QCOMPARE(f.count("LOGIN"), 1);
 
-            // "Retornar" unchecks everything; the close box keeps them.
+            // "Retornar" unchecks everything; the close box and Esc keep them.
             tick(f.w->CheckBox2);
             f.w->close();
+            f.w->show();
+            QVERIFY(f.w->CheckBox2->isChecked());
+            QVERIFY(activeAgain(f.w.get()));
+            QTest::keyClick(f.w->windowHandle(), Qt::Key_Escape);
+            QVERIFY(!f.w->isVisible());
             f.w->show();
             QVERIFY(f.w->CheckBox2->isChecked());
             f.w->BitBtn2->click();
@@ -203,10 +192,7 @@ private slots:
 
         TfrmSkin w;
         QWidget other; // another window of the program
-        w.show();
-        w.activateWindow();
-        QApplication::setActiveWindow(&w);
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(shownActive(&w));
         QCOMPARE(w.windowTitle(), QStringLiteral("Skin"));
         QCOMPARE(w.ListBox1->count(), 3);
         QVERIFY(w.selectedFile().isEmpty());

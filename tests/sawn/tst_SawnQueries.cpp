@@ -1,6 +1,7 @@
 #include "SawnTestKit.h"
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "sawn/UnitConsultaESerrada.h"
 #include "sawn/UnitConsultaProducao.h"
@@ -24,16 +25,12 @@ class TestSawnQueries : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QVariant cedro, ipe;
         int viga = 0, tabua = 0;
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             cedro = addSpecies(dm, QStringLiteral("CEDRO"));
             ipe = addSpecies(dm, QStringLiteral("IPE"));
             viga = addSubProduct(dm, QStringLiteral("VIGA"));

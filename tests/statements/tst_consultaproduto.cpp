@@ -1,5 +1,6 @@
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "data/Statement.h"
 #include "data/Table.h"
@@ -26,11 +27,8 @@ class TestConsultaProduto : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QVariant cedro, ipe, alfa, beta;
         std::unique_ptr<TfrmConsultaProduto> w;
         std::unique_ptr<TfrmPesquisa3> picker;
@@ -55,7 +53,6 @@ class TestConsultaProduto : public QObject
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             cedro = add("ESSENCIA", "CODIGO", {{"ESSENCIA", "CEDRO"}, {"ETOROS", 0}, {"TENTRADA", 0}, {"TSAIDA", 0}});
             ipe = add("ESSENCIA", "CODIGO", {{"ESSENCIA", "IPE"}, {"ETOROS", 0}, {"TENTRADA", 0}, {"TSAIDA", 0}});
             alfa = add("CREDOR", "CODIGOCREDOR", {{"NOMECREDOR", "COMERCIAL ALFA"}, {"CNPJ", "11"}});
@@ -70,16 +67,10 @@ class TestConsultaProduto : public QObject
             widgets::windows().add(w.get());
             widgets::windows().add(picker.get());
             w->setClientPicker(widgets::Picker::of(picker.get()));
-            w->show();
-            activate();
+            [&] { QVERIFY(shownActive(w.get())); }();
         }
 
-        void activate()
-        {
-            w->activateWindow();
-            QApplication::setActiveWindow(w.get());
-            QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        }
+        void activate() { QVERIFY(activeAgain(w.get())); }
         ~Fixture() { widgets::windows().clear(); }
 
         // Runs `step` in the picker once it is the active modal window.

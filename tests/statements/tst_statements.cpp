@@ -1,5 +1,6 @@
 #include "ScriptedPrompter.h"
 #include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "data/DataError.h"
 #include "data/Statement.h"
@@ -75,17 +76,13 @@ class TestStatements : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QWidget host;
         TfrmPesquisa *suppliers = nullptr;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             dm.IBDatabase1->open();
             widgets::windows().clear();
             suppliers = new TfrmPesquisa(&dm, &host);
@@ -100,10 +97,7 @@ class TestStatements : public QObject
             if constexpr (std::is_same_v<W, TfrmFunRural>)
                 w->setSupplierPicker(widgets::Picker::of(suppliers));
             widgets::windows().add(w.get());
-            w->show();
-            w->activateWindow();
-            QApplication::setActiveWindow(w.get());
-            [&] { QVERIFY(QTest::qWaitForWindowActive(w.get())); }();
+            [&] { QVERIFY(shownActive(w.get())); }();
             return w;
         }
     };
@@ -112,17 +106,6 @@ class TestStatements : public QObject
     {
         return {w->QTORO->text(), w->VTORO->text(), w->QSERRADA->text(), w->VSERRADA->text(),
                 w->QUANTIDADE->text(), w->ESTOQUE->text()};
-    }
-
-    // The database's text instead of "unhandled exception".
-    template <typename F>
-    static void reporting(F &&f)
-    {
-        try {
-            f();
-        } catch (const data::DataError &e) {
-            QFAIL(qPrintable(e.message()));
-        }
     }
 
 private slots:
@@ -267,9 +250,7 @@ private:
         QCOMPARE(w->essencia->text().toInt(), norte);
         // The window's focus, which it has again once active.
         QCOMPARE(w->focusWidget(), w->BitBtn1);
-        w->activateWindow();
-        QApplication::setActiveWindow(w.get());
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QVERIFY(activeAgain(w.get()));
         altKey(w.get(), Qt::Key_C);
         QCOMPARE(w->ESTOQUE->text(), QStringLiteral("30,75"));
         QCOMPARE(w->DBGrid1->model()->rowCount(), 3);

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ScriptedPrompter.h"
+#include "TestDatabase.h"
+
+#include "data/DataError.h"
+#include "data/UnitDM.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <QtTest>
+
+// What a window test stands on: its message boxes answered from a script,
+// a fresh database and the data module on it.
+struct WindowFixture
+{
+    ScriptedPrompter p;
+    TestDatabase tdb;
+    data::TDM dm;
+    WindowFixture() { dm.IBDatabase1->setDatabaseName(tdb.path()); }
+};
+
+// A window brought to the front as the window system does when the user
+// clicks it or a box over it closes; true once it is the active window.
+inline bool activeAgain(QWidget *window)
+{
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+// A window opened as the menu opens it: shown, then active.
+inline bool shownActive(QWidget *window)
+{
+    window->show();
+    return activeAgain(window);
+}
+
+// Runs `f`; a database error fails the test with the database's own text
+// instead of an unhandled exception.
+template <typename F>
+void reporting(F &&f)
+{
+    try {
+        f();
+    } catch (const data::DataError &e) {
+        QFAIL(qPrintable(e.message()));
+    }
+}
