@@ -141,7 +141,7 @@ void PackingListWindow::setRowCountCaption()
 LineTotals PackingListWindow::lineTotals()
 {
     const rules::PackingListTotals totals = m_lists->totals(m_listKey);
-    return {totals.volume, totals.value, totals.rows};
+    return {totals.volume, totals.value, totals.lines};
 }
 
 void PackingListWindow::BitBtn5Click()
