@@ -10,27 +10,19 @@
 #include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
 TfrmEntradaSerradaProdutos::TfrmEntradaSerradaProdutos(data::TDM *dm_, QWidget *parent)
-    : MovementLineWindow(parent), dm(dm_)
+    : MovementLineWindow(dm_, parent)
 {
     setupUi(this);
-    ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
-    ESSENCIA->setDropDownOnEnter(true);
-    ESSENCIATIPO->setListSource(dm->QSUBPRODUTOS, QStringLiteral("NOMEGRAU"), QStringLiteral("NOMEGRAU"));
     FormBinder::bind(this, dm->DESDISCRIMINACAO);
 
     setUpLines(dm->TESDISCRIMINACAO, DBEDIT1, BitBtn1, BitBtn3);
-    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODIGOESSENCIA"));
-    writesCode(ESSENCIATIPO, QStringLiteral("GRAUIND"), QStringLiteral("CODIGOPRODUTO"));
+    listsSpecies(ESSENCIA, QStringLiteral("CODIGOESSENCIA"));
+    listsSubProducts(ESSENCIATIPO, QStringLiteral("CODIGOPRODUTO"), false);
     savesOnLeaving(VALUNITARIO, [this] {
         writeComputed(dm->TESDISCRIMINACAO, QStringLiteral("VALTOTAL"), VALTOTAL,
                       core::lineValue(QUANTIDADE->value(), VALUNITARIO->value()));
@@ -42,8 +34,6 @@ void TfrmEntradaSerradaProdutos::FormShow()
     auto *lines = dm->TESDISCRIMINACAO;
     if (m_header && lines->isEditing())
         lines->setValue(QStringLiteral("DATALANCAMENTO"), m_header->invoiceFields().dataEmissao);
-    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    reopen(dm->QSUBPRODUTOS, QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
 }
 
 void TfrmEntradaSerradaProdutos::fillInvoiceFields()

@@ -179,7 +179,7 @@ private slots:
         w.filterLines(10, 1);
         QCOMPARE(dm.TESDISCRIMINACAO->recordCount(), 1);
 
-        MovementLineWindow lineWindow(&w);
+        MovementLineWindow lineWindow(&dm, &w);
         w.setLineWindow(&lineWindow);
         dm.TESDISCRIMINACAO->append();
         lineWindow.showFor(&w, nullptr);
