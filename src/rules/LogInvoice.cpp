@@ -6,11 +6,8 @@ namespace {
 
 InvoiceTables intakeTables(const QString &header)
 {
-    InvoiceTables t;
-    t.header = header;
-    t.lines = header + QStringLiteral("_DISCRIMINACAO");
-    t.headerId = QStringLiteral("CODIGOENTRADA");
-    return t;
+    return {header + QStringLiteral("_DISCRIMINACAO"), QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"),
+            QStringLiteral("VALTOTAL"), QStringLiteral("QUANTIDADE"), header, QStringLiteral("CODIGOENTRADA")};
 }
 
 } // namespace

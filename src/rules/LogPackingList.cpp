@@ -6,13 +6,7 @@ namespace {
 
 MovementTables packingListTables(const QString &table)
 {
-    MovementTables t;
-    t.lines = table;
-    t.number = QStringLiteral("NF");
-    t.party = QStringLiteral("CODEMPRESA");
-    t.value = QStringLiteral("VLTOTAL");
-    t.volume = QStringLiteral("TOTALM3");
-    return t;
+    return {table, QStringLiteral("NF"), QStringLiteral("CODEMPRESA"), QStringLiteral("VLTOTAL"), QStringLiteral("TOTALM3")};
 }
 
 } // namespace

@@ -10,12 +10,9 @@ namespace {
 
 MovementTables saleTables()
 {
-    MovementTables t;
-    t.lines = QStringLiteral("SAIDA_MADEIRAS_DISCRIMINACAO");
-    t.volume = QStringLiteral("TOTALM3");
-    t.header = QStringLiteral("SAIDA_MADEIRAS");
-    t.headerId = QStringLiteral("CODIGOSAIDA");
-    return t;
+    return {QStringLiteral("SAIDA_MADEIRAS_DISCRIMINACAO"), QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"),
+            QStringLiteral("VALTOTAL"), QStringLiteral("TOTALM3"), QStringLiteral("SAIDA_MADEIRAS"),
+            QStringLiteral("CODIGOSAIDA")};
 }
 
 } // namespace
