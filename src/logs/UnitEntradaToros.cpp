@@ -118,11 +118,7 @@ void TfrmEntradaToros::BitBtn12Click()
         return;
     dm->QProduto->open();
     restrictLines();
-    dm->TEntrada_discriminacao->append();
-    auto *w = lineWindow<TfrmEntradaTorosProdutos>(dm);
-    w->setHeader(this);
-    w->fillInvoiceFields();
-    openLineWindow(w, w->DBEDIT1);
+    typeNewLine<TfrmEntradaTorosProdutos>(dm, this);
     for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11})
         b->setEnabled(false);
 }

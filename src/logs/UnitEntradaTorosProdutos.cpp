@@ -85,20 +85,15 @@ void TfrmEntradaTorosProdutos::VALUNITARIOExit()
 
 void TfrmEntradaTorosProdutos::BitBtn1Click()
 {
-    saveLine({{[this] { return DBEDIT1->text() == QStringLiteral("000000"); },
-               QStringLiteral("Código do Produto deve ser informao!"), DBEDIT1},
-              chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
-              unitChosen(DBComboBox1),
-              notZero(COMPRIMENTO, QStringLiteral("Comprimento deve ser informao!")),
-              notZero(DIAMETRO, QStringLiteral("Diametro[x] deve ser informao!")),
-              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
-              notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
-             [this] {
-                 auto *lines = dm->TEntrada_discriminacao;
-                 lines->setValue(QStringLiteral("SITUACAO"), 0);
-                 lines->post();
-             },
-             QStringLiteral("Insere Outro Produto para esta Nota Fiscal?"), [this] { fillInvoiceFields(); });
+    saveIntakeLine({{[this] { return DBEDIT1->text() == QStringLiteral("000000"); },
+                     QStringLiteral("Código do Produto deve ser informao!"), DBEDIT1},
+                    chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+                    unitChosen(DBComboBox1),
+                    notZero(COMPRIMENTO, QStringLiteral("Comprimento deve ser informao!")),
+                    notZero(DIAMETRO, QStringLiteral("Diametro[x] deve ser informao!")),
+                    notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+                    notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
+                   [this] { fillInvoiceFields(); });
 }
 
 void TfrmEntradaTorosProdutos::BitBtn3Click()

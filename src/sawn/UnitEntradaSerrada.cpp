@@ -182,11 +182,7 @@ void TfrmEntradaSerrada::BitBtn12Click()
     }
     dm->QProduto->open();
     restrictLines();
-    dm->TESDISCRIMINACAO->append();
-    auto *w = lineWindow<TfrmEntradaSerradaProdutos>(dm);
-    w->setHeader(this);
-    w->fillInvoiceFields();
-    openLineWindow(w, w->DBEDIT1);
+    typeNewLine<TfrmEntradaSerradaProdutos>(dm, this);
 }
 
 void TfrmEntradaSerrada::BitBtn7Click()

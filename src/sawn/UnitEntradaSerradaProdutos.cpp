@@ -55,14 +55,9 @@ void TfrmEntradaSerradaProdutos::BitBtn1Click()
     // Only a line being typed is saved (the window may have been left open).
     if (!dm->TESDISCRIMINACAO->isEditing())
         return;
-    saveLine({chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
-              chosen(ESSENCIATIPO, QStringLiteral("Produto deve ser informado!")),
-              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
-              notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
-             [this] {
-                 auto *lines = dm->TESDISCRIMINACAO;
-                 lines->setValue(QStringLiteral("SITUACAO"), 0);
-                 lines->post();
-             },
-             QStringLiteral("Insere Outro Produto para esta Nota Fiscal?"), [this] { fillInvoiceFields(); });
+    saveIntakeLine({chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+                    chosen(ESSENCIATIPO, QStringLiteral("Produto deve ser informado!")),
+                    notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+                    notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
+                   [this] { fillInvoiceFields(); });
 }

@@ -133,6 +133,19 @@ protected:
         return qobject_cast<T *>(lineWindow());
     }
     MovementLineWindow *lineWindow();
+    // A new line in the line window T, for the lines already filtered: the
+    // row appended, the line window told its header and filled from it,
+    // then shown at its first field.
+    template <typename T, typename DM, typename H>
+    T *typeNewLine(DM *dm, H *header)
+    {
+        m_lines->append();
+        T *window = lineWindow<T>(dm);
+        window->setHeader(header);
+        window->fillInvoiceFields();
+        openLineWindow(window, window->firstField());
+        return window;
+    }
     // Shows the line window above this one; lineWindowClosed() runs when it closes.
     void openLineWindow(MovementLineWindow *window, QWidget *focus);
     void showLinesGrid(bool hasLines);

@@ -253,6 +253,16 @@ SaveOutcome MovementLineWindow::saveLine(QVector<SaveCheck> checks, std::functio
     return runMovementSave(this, save);
 }
 
+SaveOutcome MovementLineWindow::saveIntakeLine(QVector<SaveCheck> checks, std::function<void()> newRow)
+{
+    return saveLine(std::move(checks),
+                    [this] {
+                        m_rows->setValue(QStringLiteral("SITUACAO"), 0);
+                        m_rows->post();
+                    },
+                    QStringLiteral("Insere Outro Produto para esta Nota Fiscal?"), std::move(newRow));
+}
+
 void MovementLineWindow::writeComputed(data::DataSet *rows, const QString &column, NumericEdit *edit, double value)
 {
     const double written = core::editValue(core::generalNumber(value));

@@ -135,6 +135,10 @@ protected:
     SaveOutcome saveLine(QVector<SaveCheck> checks, std::function<void()> post, const QString &continueText,
                          std::function<void()> newRow = {}, std::function<void()> finished = {});
 
+    // The save of an intake line: stored in the yard (SITUACAO 0), then
+    // "Insere Outro Produto para esta Nota Fiscal?"; Yes runs `newRow`.
+    SaveOutcome saveIntakeLine(QVector<SaveCheck> checks, std::function<void()> newRow);
+
     // A computed amount: the column receives it as written in the general
     // number format, so it is stored unrounded; with no row being typed the
     // edit shows it with its decimals.
