@@ -6,6 +6,7 @@
 #include "data/DataSet.h"
 #include "data/Table.h"
 #include "widgets/DBEdit.h"
+#include "widgets/DBGrid.h"
 #include "widgets/DateEdit.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/NumericEdit.h"
@@ -20,41 +21,44 @@ using namespace widgets;
 namespace {
 
 const QString kNoNumber = QStringLiteral("000000");
-
-template <typename T>
-T *control(QWidget *form, const char *name)
-{
-    auto *w = form->findChild<T *>(QLatin1String(name));
-    Q_ASSERT_X(w, "InvoiceHeaderWindow", name);
-    return w;
-}
+const QString kLancamento = QStringLiteral("Lançamento");
 
 } // namespace
 
-void InvoiceHeaderWindow::setInvoice(const InvoiceSets &sets)
+void InvoiceHeaderWindow::setInvoice(const InvoiceForm &form, const InvoiceSets &sets)
 {
+    m_form = form;
     m_sets = sets;
-    m_party = control<DBEdit>(this, "fornecedor");
-    m_nota = control<ZeroPadEdit>(this, "nota");
-    m_data = control<DateEdit>(this, "data");
-    m_carrier = control<DBEdit>(this, "NOME_TRANSPORTADOR");
-    m_totalproduto = control<NumericEdit>(this, "totalproduto");
-    m_totalnota = control<NumericEdit>(this, "totalnota");
-    m_nota1 = control<QSpinBox>(this, "nota1");
-    m_party1 = control<DBLookupComboBox>(this, "fornecedor1");
-    m_pages = control<QTabWidget>(this, "PageControl1");
-    m_addLine = control<QPushButton>(this, "BitBtn12");
-    m_deleteLine = control<QPushButton>(this, "BitBtn9");
-    m_nextLine = control<QPushButton>(this, "BitBtn10");
-    m_priorLine = control<QPushButton>(this, "BitBtn11");
-    connect(m_nota1, &QSpinBox::textChanged, this, &InvoiceHeaderWindow::nota1Changed);
-    onEnter(m_nota, [this] { notaEnter(); });
+    setMovementWindowFlags(this);
+    setLines(sets.lines, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"));
+    QVector<data::DataSet *> owned{sets.header, sets.lines, sets.found, sets.foundLines, sets.parties};
+    owned << sets.alsoOwned << sets.municipalities;
+    setOwnedDataSets(owned);
+    setTotalsDisplay(form.volume, QStringLiteral("#0.000"), form.totalproduto, QStringLiteral("#0.00"));
+    setLinesGrids(form.linesGrid, form.emptyGrid);
+    navigate(form.navigator, sets.found);
+    connect(form.nota1, &QSpinBox::textChanged, this, &InvoiceHeaderWindow::nota1Changed);
+    onEnter(form.nota, [this] { notaEnter(); });
+    connect(form.pages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!switchingPage())
+            guarded(this, [&] { index == 1 ? TabPesquisaSelected() : TabLancamentoSelected(); });
+    });
+}
+
+void InvoiceHeaderWindow::FormShow()
+{
+    m_sets.header->close();
+    m_linesKey = {};
+    showPage(0);
+    showGroup(SearchPageOnly, false);
+    showGroup(FormPageOnly, true);
+    m_form.carrier->setFocus();
 }
 
 rules::InvoiceKey InvoiceHeaderWindow::headerKey() const
 {
     rules::InvoiceKey key;
-    key.number = m_nota->value();
+    key.number = m_form.nota->value();
     if (m_sets.header->isActive())
         key.supplier = m_sets.header->value(QStringLiteral("CODIGOFORNECEDOR"));
     return key;
@@ -73,9 +77,8 @@ void InvoiceHeaderWindow::restrictLines()
 
 void InvoiceHeaderWindow::setLineButtons(bool include, bool others)
 {
-    m_addLine->setEnabled(include);
-    for (QPushButton *b : {m_deleteLine, m_nextLine, m_priorLine})
-        b->setEnabled(others);
+    enableGroup(AddsLine, include);
+    enableGroup(StepsLines, others);
 }
 
 bool InvoiceHeaderWindow::showInvoiceLines()
@@ -84,10 +87,21 @@ bool InvoiceHeaderWindow::showInvoiceLines()
     if (lines()->isEmpty())
         return false;
     showLinesGrid(true);
-    for (QPushButton *b : {m_deleteLine, m_nextLine, m_priorLine})
-        b->setEnabled(true);
+    enableGroup(StepsLines, true);
     recalculateTotals();
     return true;
+}
+
+LineTotals InvoiceHeaderWindow::lineTotals()
+{
+    const rules::InvoiceTotals totals = m_sets.totals(linesKey());
+    return {totals.volume, totals.value, totals.lines};
+}
+
+void InvoiceHeaderWindow::linesChanged()
+{
+    restrictLines();
+    recalculateTotals();
 }
 
 void InvoiceHeaderWindow::recalculateTotals()
@@ -106,21 +120,38 @@ void InvoiceHeaderWindow::recalculateTotals()
 
 QVector<SaveCheck> InvoiceHeaderWindow::headerChecks()
 {
+    const InvoiceForm &f = m_form;
     return {
-        {[this] { return m_party->text().isEmpty(); }, QStringLiteral("Fornecedor deve ser informado!"), nullptr},
-        {[this] { return m_nota->text() == kNoNumber; }, QStringLiteral("Numero da Nota Fiscal deve ser informado!"),
-         m_nota},
-        {[this] { return !numberRefusal().isEmpty(); }, numberRefusal(), m_nota},
-        {[this] { return !m_data->isValidDate(); }, QStringLiteral("Data de Emissão deve ser informada!"), m_data},
-        {[this] { return !control<DateEdit>(this, "saida")->isValidDate(); },
-         QStringLiteral("Data da Saida deve ser informada!"), control<DateEdit>(this, "saida")},
-        {[this] { return m_carrier->text().trimmed().isEmpty(); }, QStringLiteral("Transportador deve ser informado!"),
-         m_carrier},
-        {[this] { return m_totalproduto->isZero(); }, QStringLiteral("Valor Total dos Produtos deve ser informado!"),
-         m_totalproduto},
-        {[this] { return m_totalnota->isZero(); }, QStringLiteral("Valor Total da Nota deve ser informada!"),
-         m_totalnota},
+        {[f] { return f.party->text().isEmpty(); }, QStringLiteral("Fornecedor deve ser informado!"), nullptr},
+        {[f] { return f.nota->text() == kNoNumber; }, QStringLiteral("Numero da Nota Fiscal deve ser informado!"),
+         f.nota},
+        {[this] { return !numberRefusal().isEmpty(); }, numberRefusal(), f.nota},
+        {[f] { return !f.data->isValidDate(); }, QStringLiteral("Data de Emissão deve ser informada!"), f.data},
+        {[f] { return !f.saida->isValidDate(); }, QStringLiteral("Data da Saida deve ser informada!"), f.saida},
+        {[f] { return f.carrier->text().trimmed().isEmpty(); }, QStringLiteral("Transportador deve ser informado!"),
+         f.carrier},
+        {[f] { return f.totalproduto->isZero(); }, QStringLiteral("Valor Total dos Produtos deve ser informado!"),
+         f.totalproduto},
+        {[f] { return f.totalnota->isZero(); }, QStringLiteral("Valor Total da Nota deve ser informada!"),
+         f.totalnota},
     };
+}
+
+bool InvoiceHeaderWindow::numberReadyForLines()
+{
+    QString refusal;
+    if (m_form.nota->text() == kNoNumber)
+        refusal = QStringLiteral("Numero da Nota Fiscal deve ser informada!");
+    else
+        refusal = numberRefusal();
+    if (!refusal.isEmpty()) {
+        inform(refusal, kLancamento, this);
+        m_form.nota->setFocus();
+        return false;
+    }
+    if (!m_linesKey.isValid())
+        m_linesKey = headerKey();
+    return true;
 }
 
 bool InvoiceHeaderWindow::startInvoice(const QString &noParties, const QString &caption)
@@ -133,8 +164,7 @@ bool InvoiceHeaderWindow::startInvoice(const QString &noParties, const QString &
 
 void InvoiceHeaderWindow::beginInvoice()
 {
-    for (const char *name : {"BitBtn4", "BitBtn3", "BitBtn6", "BitBtn5"})
-        control<QPushButton>(this, name)->setEnabled(false);
+    enableGroup(OffWhileTyping, false);
     m_sets.header->open();
     m_sets.header->append();
     m_linesKey = {};
@@ -144,21 +174,20 @@ void InvoiceHeaderWindow::beginInvoice()
 void InvoiceHeaderWindow::writeParty(const PickedRow &row, const QString &name, const QString &taxNumber,
                                      const QString &registration, const QString &code)
 {
-    writeInto(m_party, row.value(name));
-    writeInto(control<DBEdit>(this, "DBEdit1"), core::taxIdNumber(row.value(taxNumber)));
-    writeInto(control<DBEdit>(this, "inscricao"), row.value(registration));
-    writeInto(control<DBEdit>(this, "DBEDIT6"), row.value(code));
+    writeInto(m_form.party, row.value(name));
+    writeInto(m_form.taxNumber, core::taxIdNumber(row.value(taxNumber)));
+    writeInto(m_form.registration, row.value(registration));
+    writeInto(m_form.partyCode, row.value(code));
 }
 
 void InvoiceHeaderWindow::returnToMenu()
 {
-    m_nota1->setValue(0);
+    m_form.nota1->setValue(0);
     m_sets.header->cancel();
     lines()->cancel();
     m_linesKey = {};
     closeOwnedDataSets();
-    for (const char *name : {"BitBtn4", "BitBtn5", "BitBtn6"})
-        control<QPushButton>(this, name)->setEnabled(true);
+    enableGroup(OffWhileTyping, true);
     showLinesGrid(false);
     closeWindow(QDialog::Rejected);
 }
@@ -166,8 +195,7 @@ void InvoiceHeaderWindow::returnToMenu()
 void InvoiceHeaderWindow::finishInvoices()
 {
     closeOwnedDataSets();
-    for (const char *name : {"BitBtn3", "BitBtn4", "BitBtn5", "BitBtn6"})
-        control<QPushButton>(this, name)->setEnabled(true);
+    enableGroup(OffWhileTyping, true);
     closeWindow(QDialog::Accepted);
 }
 
@@ -177,8 +205,8 @@ void InvoiceHeaderWindow::cancelInvoice()
         return;
     if (lines()->isActive() && !lines()->isEmpty()) {
         error(QStringLiteral("Para cancelamento deste lançamento, exclua primeiro o(s) produto(s) informado(s)!"),
-              QStringLiteral("Lançamento"), this);
-        m_deleteLine->setFocus();
+              kLancamento, this);
+        m_form.deleteLine->setFocus();
         return;
     }
     m_sets.header->cancel();
@@ -188,60 +216,126 @@ void InvoiceHeaderWindow::cancelInvoice()
     m_linesKey = {};
     m_sets.parties->close();
     m_sets.municipalities->close();
-    for (const char *name : {"BitBtn4", "BitBtn3", "BitBtn5", "BitBtn6"})
-        control<QPushButton>(this, name)->setEnabled(true);
+    enableGroup(OffWhileTyping, true);
     setLineButtons(false, false);
-    m_carrier->setFocus();
-    m_data->clearDate();
+    m_form.carrier->setFocus();
+    m_form.data->clearDate();
     showLinesGrid(false);
 }
 
 void InvoiceHeaderWindow::showPage(int index)
 {
     m_switchingTab = true;
-    m_pages->setCurrentIndex(index);
+    m_form.pages->setCurrentIndex(index);
     m_switchingTab = false;
 }
 
 void InvoiceHeaderWindow::notaEnter()
 {
-    if (!m_party->text().isEmpty())
-        m_addLine->setEnabled(true);
+    if (!m_form.party->text().isEmpty())
+        enableGroup(AddsLine, true);
     else
         setLineButtons(false, false);
 }
 
 void InvoiceHeaderWindow::nota1Changed(const QString &text)
 {
+    QSpinBox *nota1 = m_form.nota1;
     if (text.trimmed().size() > 6) {
         error(QStringLiteral("Quantidade de digitos informados excedeu o permitindo, Verifique!"),
               QStringLiteral("Informação"), this);
-        m_nota1->setFocus();
+        nota1->setFocus();
         // Cleared once the key that overflowed it has been taken in.
-        QMetaObject::invokeMethod(m_nota1, [this] { m_nota1->setValue(0); m_nota1->selectAll(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(nota1, [nota1] { nota1->setValue(0); nota1->selectAll(); }, Qt::QueuedConnection);
     }
+}
+
+void InvoiceHeaderWindow::BitBtn9Click()
+{
+    deleteLine();
+}
+
+void InvoiceHeaderWindow::BitBtn10Click()
+{
+    stepLines(&data::DataSet::next);
+}
+
+void InvoiceHeaderWindow::BitBtn11Click()
+{
+    stepLines(&data::DataSet::prior);
+}
+
+// The search page ---------------------------------------------------------------
+
+void InvoiceHeaderWindow::openSearch(const QString &none, const QString &caption)
+{
+    m_sets.anyInvoice->open();
+    const bool empty = m_sets.anyInvoice->isEmpty();
+    m_sets.anyInvoice->close();
+    if (empty) {
+        inform(none, caption, this);
+        return;
+    }
+    showPage(1);
+    TabPesquisaSelected();
+    m_form.party1->setFocus();
+}
+
+void InvoiceHeaderWindow::BitBtn5Click()
+{
+    openSearch(QStringLiteral("Não há Lançamento(s) para ser(em) Excluido(s)!"), QStringLiteral("Exclusão"));
+}
+
+void InvoiceHeaderWindow::BitBtn6Click()
+{
+    openSearch(QStringLiteral("Não há Lançamento(s) para ser(em) pesquisado(s)!"), QStringLiteral("Pesquisa"));
+}
+
+void InvoiceHeaderWindow::BitBtn7Click()
+{
+    showPage(0);
+    TabLancamentoSelected();
+}
+
+void InvoiceHeaderWindow::TabPesquisaSelected()
+{
+    m_form.nota1->setValue(0);
+    showGroup(FormPageOnly, false);
+    showGroup(SearchPageOnly, true);
+    enableGroup(OffOnSearchPage, false);
+}
+
+void InvoiceHeaderWindow::TabLancamentoSelected()
+{
+    showGroup(SearchPageOnly | DeletesFound, false);
+    showGroup(FormPageOnly, true);
+    enableGroup(OffOnSearchPage, true);
+    m_sets.found->close();
+    m_sets.foundLines->close();
+    m_form.carrier->setFocus();
 }
 
 void InvoiceHeaderWindow::BitBtn8Click()
 {
-    if (!m_party1->hasSelection()) {
+    DBLookupComboBox *party1 = m_form.party1;
+    if (!party1->hasSelection()) {
         inform(QStringLiteral("Fornecedor deve ser informado!"), QStringLiteral("Informação"), this);
-        m_party1->setFocus();
+        party1->setFocus();
         return;
     }
-    const QString party = m_party1->listText();
+    const QString party = party1->listText();
     auto *invoices = m_sets.found;
     invoices->close();
-    if (m_nota1->value() > 0)
+    const int number = m_form.nota1->value();
+    if (number > 0)
         invoices->setFilter(QStringLiteral("RAZAO_SOCIAL = :nome and NF_NUMERO = :nf"),
-                            {{QStringLiteral("nome"), party}, {QStringLiteral("nf"), m_nota1->value()}});
+                            {{QStringLiteral("nome"), party}, {QStringLiteral("nf"), number}});
     else
         invoices->setFilter(QStringLiteral("RAZAO_SOCIAL = :nome"), {{QStringLiteral("nome"), party}});
     invoices->setFiltered(true);
     invoices->setIndexFieldNames(QStringLiteral("NF_NUMERO"));
     invoices->open();
-    auto *confirm = control<QPushButton>(this, "BitBtn13");
-    confirm->show();
+    showGroup(DeletesFound, true);
     if (!invoices->isEmpty()) {
         // The lines follow the invoice under the cursor (number and party).
         m_sets.foundLines->open();
@@ -251,6 +345,6 @@ void InvoiceHeaderWindow::BitBtn8Click()
     m_sets.foundLines->close();
     error(QStringLiteral("Não há Nota Fiscal para vizualizar com os critérios informados!"), QStringLiteral("Informação"),
           this);
-    m_party1->setFocus();
-    confirm->hide();
+    party1->setFocus();
+    showGroup(DeletesFound, false);
 }

@@ -71,26 +71,23 @@ void PackingListWindow::setUp(Setup setup, const QVector<QPushButton *> &navigat
     fitWidthTo(MaskEdit1, QStringLiteral("00.000.000/0000-00"));
 
     navigate(navigator, setup.rows);
-    onClick(BitBtn5, [this] { BitBtn5Click(); });
-    onClick(BitBtn12, [this] { BitBtn12Click(); });
-    onClick(BitBtn7, [this] { BitBtn7Click(); });
-    onClick(BitBtn9, [this] { deleteLine(nota); });
-    onClick(BitBtn10, [this] { stepLines(&data::DataSet::next); });
-    onClick(BitBtn11, [this] { stepLines(&data::DataSet::prior); });
-    onClick(BitBtn2, [this] { BitBtn2Click(); });
-    onClick(BitBtn3, [this] { BitBtn3Click(); });
-    onClick(BitBtn6, [this] { BitBtn6Click(); });
-    onClick(BitBtn4, [this] { BitBtn4Click(); });
+    setButtons({{BitBtn5, ShownEnabled, [this] { BitBtn5Click(); }},
+                {BitBtn6, ShownEnabled, [this] { BitBtn6Click(); }},
+                {BitBtn4, ShownEnabled, [this] { BitBtn4Click(); }},
+                {BitBtn2, ShownEnabled, [this] { BitBtn2Click(); }},
+                {BitBtn3, ShownEnabled | Returns, [this] { BitBtn3Click(); }},
+                {BitBtn12, ShownDisabled | LineButtons, [this] { BitBtn12Click(); }},
+                {BitBtn7, ShownDisabled | LineButtons, [this] { BitBtn7Click(); }},
+                {BitBtn9, ShownDisabled | LineButtons, [this] { deleteLine(nota); }},
+                {BitBtn10, ShownDisabled | LineButtons, [this] { stepLines(&data::DataSet::next); }},
+                {BitBtn11, ShownDisabled | LineButtons, [this] { stepLines(&data::DataSet::prior); }}},
+               {{}, {nota, data}, {}});
     onEnter(data, [this] { dataEnter(); });
     onExit(nota, [this] { notaExit(); });
 
     setLines(setup.rows, QStringLiteral("NF"), QStringLiteral("CODEMPRESA"));
     setLineWindow(std::move(setup.lineWindow));
     setOwnedDataSets({setup.rows, dm->QCredor, dm->QEssencia});
-    setReturnButton(BitBtn3);
-    setIdleState({{BitBtn5, BitBtn6, BitBtn4, BitBtn2, BitBtn3},
-                  {BitBtn12, BitBtn7, BitBtn9, BitBtn10, BitBtn11, nota, data},
-                  {}});
     setTotalsDisplay(m3, QStringLiteral("#0.0000"), valtotal, QStringLiteral("#0.00"));
 }
 
@@ -109,12 +106,6 @@ void PackingListWindow::clearClient()
     data->clearDate();
 }
 
-void PackingListWindow::setLineButtons(bool enabled)
-{
-    for (QPushButton *b : {BitBtn12, BitBtn7, BitBtn9, BitBtn10, BitBtn11})
-        b->setEnabled(enabled);
-}
-
 void PackingListWindow::dropList()
 {
     g->setTitle(QStringLiteral("Produtos "));
@@ -124,7 +115,7 @@ void PackingListWindow::dropList()
     clearClient();
     nota->setEnabled(false);
     data->setEnabled(false);
-    setLineButtons(false);
+    enableGroup(LineButtons, false);
 }
 
 void PackingListWindow::openList()
@@ -141,7 +132,7 @@ void PackingListWindow::setRowCountCaption()
 LineTotals PackingListWindow::lineTotals()
 {
     const rules::PackingListTotals totals = m_lists->totals(m_listKey);
-    return {totals.volume, totals.value, totals.rows};
+    return {totals.volume, totals.value, totals.lines};
 }
 
 void PackingListWindow::BitBtn5Click()
@@ -189,7 +180,7 @@ void PackingListWindow::notaExit()
     openList();
     if (!lines()->isEmpty()) {
         setRowCountCaption();
-        setLineButtons(true);
+        enableGroup(LineButtons, true);
         showTotals();
         if (ask(QStringLiteral("Já possui lançamento para o numero de Nota Fiscal informado, do Cliente selecionado, "
                                "Deseja Continuar?"), kConfirmacao, this))
@@ -296,7 +287,7 @@ void PackingListWindow::BitBtn6Click()
     data->setEnabled(false);
     for (QPushButton *b : {BitBtn5, BitBtn3, BitBtn4})
         b->setEnabled(true);
-    setLineButtons(false);
+    enableGroup(LineButtons, false);
 }
 
 void PackingListWindow::BitBtn4Click()

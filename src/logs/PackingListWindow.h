@@ -130,7 +130,6 @@ protected:
         setUp(std::move(setup), {form.NavFirst, form.NavPrior, form.NavNext, form.NavLast});
     }
 
-    void returnClicked() override { BitBtn3Click(); }
     widgets::LineTotals lineTotals() override;
     void lineWindowClosed() override;
     void linesChanged() override;
@@ -142,7 +141,7 @@ private:
     void openList();
     void setRowCountCaption();
     void clearClient();
-    void setLineButtons(bool enabled);
+    enum { LineButtons = OwnGroup };
     // Back to no list: the client, number and date cleared and disabled.
     void dropList();
     void showLineWindow();

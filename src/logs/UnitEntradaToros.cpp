@@ -18,32 +18,6 @@
 
 using namespace widgets;
 
-namespace {
-
-const QString kLancamento = QStringLiteral("Lançamento");
-
-// Keeps a button enabled exactly when another one is.
-class EnabledWith : public QObject
-{
-public:
-    EnabledWith(QWidget *follower, QWidget *leader) : QObject(follower), m_follower(follower)
-    {
-        leader->installEventFilter(this);
-        follower->setEnabled(leader->isEnabled());
-    }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::EnabledChange)
-            m_follower->setEnabled(static_cast<QWidget *>(watched)->isEnabled());
-        return false;
-    }
-
-private:
-    QWidget *m_follower;
-};
-
-} // namespace
-
 TfrmEntradaToros::TfrmEntradaToros(data::TDM *dm_, QWidget *parent)
     : InvoiceHeaderWindow(parent), nfeIntake(dm_->IBDatabase1), dm(dm_), m_invoices(dm_->IBDatabase1)
 {
@@ -53,43 +27,13 @@ TfrmEntradaToros::TfrmEntradaToros(data::TDM *dm_, QWidget *parent)
                             {QStringLiteral("found"), dm->DSEntrada1},
                             {QStringLiteral("foundLines"), dm->DSEntradaDiscriminacao1}});
     fornecedor1->setListSource(dm->QFornecedor, QStringLiteral("NOMEFORNECEDOR"), QStringLiteral("NOMEFORNECEDOR"));
-    setMovementWindowFlags(this);
-    setLines(dm->TEntrada_discriminacao, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"));
-    setOwnedDataSets({dm->TEntrada, dm->TEntrada_discriminacao, dm->TEntrada1, dm->TEntradaDiscriminacao1,
-                      dm->QFornecedor, dm->QEssencia, dm->QMunicipio});
-    setReturnButton(BitBtn3);
-    setIdleState({{BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn6, BitBtn3},
-                  {BitBtn12, BitBtn9, BitBtn10, BitBtn11},
-                  {BitBtn13, BitBtn7}});
-    setTotalsDisplay(quantidade, QStringLiteral("#0.000"), totalproduto, QStringLiteral("#0.00"));
-    setLinesGrids(DBGrid2, DBGrid3);
-    setInvoice({dm->TEntrada, dm->QFornecedor, dm->QMunicipio, dm->TEntrada1, dm->TEntradaDiscriminacao1});
-    connectHandlers();
-}
-
-void TfrmEntradaToros::connectHandlers()
-{
-    navigate({NavFirst, NavPrior, NavNext, NavLast}, dm->TEntrada1);
-    auto click = [this](QPushButton *b, void (TfrmEntradaToros::*handler)()) {
-        onClick(b, [this, handler] { (this->*handler)(); });
-    };
-    click(BitBtn4, &TfrmEntradaToros::BitBtn4Click);
-    click(BitBtn1, &TfrmEntradaToros::BitBtn1Click);
-    click(BitBtn2, &TfrmEntradaToros::BitBtn2Click);
-    click(BitBtn3, &TfrmEntradaToros::BitBtn3Click);
-    click(BitBtn5, &TfrmEntradaToros::BitBtn5Click);
-    click(BitBtn6, &TfrmEntradaToros::BitBtn6Click);
-    click(BitBtn7, &TfrmEntradaToros::BitBtn7Click);
-    click(BitBtn8, &TfrmEntradaToros::BitBtn8Click);
-    click(BitBtn9, &TfrmEntradaToros::BitBtn9Click);
-    click(BitBtn10, &TfrmEntradaToros::BitBtn10Click);
-    click(BitBtn11, &TfrmEntradaToros::BitBtn11Click);
-    click(BitBtn12, &TfrmEntradaToros::BitBtn12Click);
-    click(BitBtn13, &TfrmEntradaToros::BitBtn13Click);
-    click(ImportarNFe, &TfrmEntradaToros::ImportarNFeClick);
-    click(BitBtnEtiquetas, &TfrmEntradaToros::BitBtnEtiquetasClick);
-    // Another way to start an invoice: usable exactly when "&Incluir" is.
-    new EnabledWith(ImportarNFe, BitBtn4);
+    InvoiceSets sets{dm->TEntrada, dm->TEntrada_discriminacao, dm->QFornecedor, dm->QMunicipio,
+                     dm->TEntrada1, dm->TEntradaDiscriminacao1, dm->QEntrada, {dm->QEssencia}};
+    sets.totals = [this](const rules::InvoiceKey &key) { return m_invoices.totals(key); };
+    // "Importar NF-e" is another way to start an invoice: usable exactly when "&Incluir" is.
+    takeForm(this, sets,
+             {{ImportarNFe, ShownEnabled | OffWhileTyping | OffOnSearchPage, [this] { ImportarNFeClick(); }},
+              {BitBtnEtiquetas, 0, [this] { BitBtnEtiquetasClick(); }}});
 
     InvoiceTaxCarrier::Hooks hooks;
     hooks.header = dm->TEntrada;
@@ -102,22 +46,6 @@ void TfrmEntradaToros::connectHandlers()
     };
     hooks.save = [this] { BitBtn1Click(); };
     m_taxCarrier = new InvoiceTaxCarrier(this, std::move(hooks));
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        if (switchingPage())
-            return;
-        guarded(this, [&] { index == 1 ? TabPesquisaSelected() : TabLancamentoSelected(); });
-    });
-}
-
-// Shown -------------------------------------------------------------------
-
-void TfrmEntradaToros::FormShow()
-{
-    dm->TEntrada->close();
-    showPage(0);
-    BitBtn7->hide();
-    BitBtn6->show();
-    NOME_TRANSPORTADOR->setFocus();
 }
 
 // Header -------------------------------------------------------------------
@@ -185,28 +113,12 @@ QString TfrmEntradaToros::numberRefusal() const
 
 void TfrmEntradaToros::BitBtn12Click()
 {
-    if (lineWindowBusy())
-        return;
     // Lines need an invoice that is not already recorded for this supplier.
-    if (nota->text() == QStringLiteral("000000")) {
-        inform(QStringLiteral("Numero da Nota Fiscal deve ser informada!"), kLancamento, this);
-        nota->setFocus();
+    if (lineWindowBusy() || !numberReadyForLines())
         return;
-    }
-    if (const QString refusal = numberRefusal(); !refusal.isEmpty()) {
-        inform(refusal, kLancamento, this);
-        nota->setFocus();
-        return;
-    }
-    if (!m_linesKey.isValid())
-        m_linesKey = headerKey();
     dm->QProduto->open();
     restrictLines();
-    dm->TEntrada_discriminacao->append();
-    auto *w = lineWindow<TfrmEntradaTorosProdutos>(dm);
-    w->setHeader(this);
-    w->fillInvoiceFields();
-    openLineWindow(w, w->DBEDIT1);
+    typeNewLine<TfrmEntradaTorosProdutos>(dm, this);
     for (QPushButton *b : {BitBtn9, BitBtn10, BitBtn11})
         b->setEnabled(false);
 }
@@ -215,33 +127,6 @@ void TfrmEntradaToros::lineWindowClosed()
 {
     if (dm->TEntrada->isActive())
         showInvoiceLines();
-}
-
-LineTotals TfrmEntradaToros::lineTotals()
-{
-    const rules::InvoiceTotals totals = m_invoices.totals(linesKey());
-    return {totals.volume, totals.value, totals.lines};
-}
-
-void TfrmEntradaToros::BitBtn9Click()
-{
-    deleteLine();
-}
-
-void TfrmEntradaToros::linesChanged()
-{
-    restrictLines();
-    recalculateTotals();
-}
-
-void TfrmEntradaToros::BitBtn10Click()
-{
-    stepLines(&data::DataSet::next);
-}
-
-void TfrmEntradaToros::BitBtn11Click()
-{
-    stepLines(&data::DataSet::prior);
 }
 
 // Save, cancel, return -------------------------------------------------------
@@ -300,60 +185,17 @@ void TfrmEntradaToros::BitBtn3Click()
 
 // Search and delete ----------------------------------------------------------
 
-void TfrmEntradaToros::BitBtn5Click()
-{
-    dm->QEntrada->open();
-    if (dm->QEntrada->isEmpty()) {
-        dm->QEntrada->close();
-        inform(QStringLiteral("Não há Lançamento(s) para ser(em) Excluido(s)!"), QStringLiteral("Exclusão"), this);
-        return;
-    }
-    dm->QEntrada->close();
-    BitBtn6Click();
-}
-
-void TfrmEntradaToros::BitBtn6Click()
-{
-    dm->QEntrada->open();
-    if (dm->QEntrada->isEmpty()) {
-        dm->QEntrada->close();
-        inform(QStringLiteral("Não há Lançamento(s) para ser(em) pesquisado(s)!"), QStringLiteral("Pesquisa"), this);
-        return;
-    }
-    dm->QEntrada->close();
-    showPage(1);
-    TabPesquisaSelected();
-    fornecedor1->setFocus();
-}
-
-void TfrmEntradaToros::BitBtn7Click()
-{
-    showPage(0);
-    TabLancamentoSelected();
-}
-
 void TfrmEntradaToros::TabPesquisaSelected()
 {
-    nota1->setValue(0);
-    BitBtn6->hide();
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5})
-        b->setEnabled(false);
-    BitBtn7->show();
+    InvoiceHeaderWindow::TabPesquisaSelected();
     dm->QFornecedor->setSql(QStringLiteral("Select * from Fornecedor Order by NOMEFORNECEDOR"));
     dm->QFornecedor->open();
 }
 
 void TfrmEntradaToros::TabLancamentoSelected()
 {
-    BitBtn7->hide();
-    BitBtn13->hide();
-    BitBtn6->show();
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5})
-        b->setEnabled(true);
+    InvoiceHeaderWindow::TabLancamentoSelected();
     dm->QFornecedor->close();
-    dm->TEntrada1->close();
-    dm->TEntradaDiscriminacao1->close();
-    NOME_TRANSPORTADOR->setFocus();
 }
 
 void TfrmEntradaToros::BitBtn13Click()

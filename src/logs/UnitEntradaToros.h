@@ -46,32 +46,21 @@ public:
     logs::NfeIntake nfeIntake;
 
     // Handlers, named after the control and the event.
-    void FormShow() override;
     void BitBtn4Click();  // "&Incluir"
     void BitBtn1Click();  // "&Gravar"
     void BitBtn2Click();  // "&Cancelar"
     void BitBtn3Click();  // "&Retornar"
-    void BitBtn5Click();  // "E&xcluir"
-    void BitBtn6Click();  // "&Pesquisar"
-    void BitBtn7Click();  // "Ca&dastro"
-    void BitBtn9Click();  // line "Excluir"
-    void BitBtn10Click(); // line "Proximo"
-    void BitBtn11Click(); // line "Anterior"
     void BitBtn12Click(); // line "Incluir"
     void BitBtn13Click(); // "&Confirma": delete the invoice
     void ImportarNFeClick();
     void BitBtnEtiquetasClick();
-    void TabLancamentoSelected();
-    void TabPesquisaSelected();
+    void TabLancamentoSelected() override;
+    void TabPesquisaSelected() override;
 
 protected:
-    void returnClicked() override { BitBtn3Click(); }
-    widgets::LineTotals lineTotals() override;
     void lineWindowClosed() override;
-    void linesChanged() override;
 
 private:
-    void connectHandlers();
     QString numberRefusal() const override;
     void chooseSupplier();
 

@@ -12,26 +12,19 @@
 #include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
 TfrmEntradaTorosProdutos::TfrmEntradaTorosProdutos(data::TDM *dm_, QWidget *parent)
-    : MovementLineWindow(parent), dm(dm_)
+    : MovementLineWindow(dm_, parent)
 {
     setupUi(this);
-    ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
-    ESSENCIA->setDropDownOnEnter(true);
     FormBinder::bind(this, dm->DSEntrada_Discriminacao);
     INDICE->setThousands(false);
 
     setUpLines(dm->TEntrada_discriminacao, DBEDIT1, BitBtn1, BitBtn3);
-    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODIGOESSENCIA"));
+    listsSpecies(ESSENCIA, QStringLiteral("CODIGOESSENCIA"));
     onEnter(INDICE, [this] { INDICEEnter(); });
     onExit(INDICE, [this] { INDICEExit(); });
     onEnter(VALUNITARIO, [this] { VALUNITARIOEnter(); });
@@ -44,7 +37,6 @@ void TfrmEntradaTorosProdutos::FormShow()
     auto *lines = dm->TEntrada_discriminacao;
     if (m_header && lines->isEditing())
         lines->setValue(QStringLiteral("DATALANCAMENTO"), core::dateFromText(m_header->data_text()));
-    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
 }
 
 void TfrmEntradaTorosProdutos::fillInvoiceFields()
@@ -93,20 +85,15 @@ void TfrmEntradaTorosProdutos::VALUNITARIOExit()
 
 void TfrmEntradaTorosProdutos::BitBtn1Click()
 {
-    saveLine({{[this] { return DBEDIT1->text() == QStringLiteral("000000"); },
-               QStringLiteral("Código do Produto deve ser informao!"), DBEDIT1},
-              chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
-              unitChosen(DBComboBox1),
-              notZero(COMPRIMENTO, QStringLiteral("Comprimento deve ser informao!")),
-              notZero(DIAMETRO, QStringLiteral("Diametro[x] deve ser informao!")),
-              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
-              notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
-             [this] {
-                 auto *lines = dm->TEntrada_discriminacao;
-                 lines->setValue(QStringLiteral("SITUACAO"), 0);
-                 lines->post();
-             },
-             QStringLiteral("Insere Outro Produto para esta Nota Fiscal?"), [this] { fillInvoiceFields(); });
+    saveIntakeLine({{[this] { return DBEDIT1->text() == QStringLiteral("000000"); },
+                     QStringLiteral("Código do Produto deve ser informao!"), DBEDIT1},
+                    chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+                    unitChosen(DBComboBox1),
+                    notZero(COMPRIMENTO, QStringLiteral("Comprimento deve ser informao!")),
+                    notZero(DIAMETRO, QStringLiteral("Diametro[x] deve ser informao!")),
+                    notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+                    notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
+                   [this] { fillInvoiceFields(); });
 }
 
 void TfrmEntradaTorosProdutos::BitBtn3Click()

@@ -9,13 +9,6 @@
 class QComboBox;
 
 namespace data { class TDM; }
-namespace widgets {
-class DBComboBox;
-class DBEdit;
-class DBLookupComboBox;
-class NumericEdit;
-class ZeroPadEdit;
-}
 
 class TfrmEntradaToros;
 
@@ -32,7 +25,6 @@ public:
     // Copies the header's supplier, number and date into the current line.
     void fillInvoiceFields();
 
-
     void FormShow() override;
     void INDICEEnter();
     void INDICEExit();
@@ -42,6 +34,5 @@ public:
     void BitBtn3Click() override; // "&Retornar"
 
 private:
-    data::TDM *dm;
     QPointer<TfrmEntradaToros> m_header;
 };

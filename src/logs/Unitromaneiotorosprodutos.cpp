@@ -6,42 +6,27 @@
 #include "data/UnitDM.h"
 #include "widgets/DBEdit.h"
 #include "widgets/DateEdit.h"
-#include "widgets/NumericEdit.h"
 #include "widgets/LookupCombo.h"
 #include "widgets/NumericEdit.h"
 #include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
-#include <QSpinBox>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
 TfrmRomaneiotorosprodutos::TfrmRomaneiotorosprodutos(data::TDM *dm_, QWidget *parent)
-    : PackingListLineWindow(parent), dm(dm_)
+    : PackingListLineWindow(dm_, parent)
 {
     setupUi(this);
-    ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
-    ESSENCIA->setDropDownOnEnter(true);
     FormBinder::bind(this, dm->DS_ROMANEIOTORO);
     INDICE->setThousands(false);
     INDICE->setValue(core::kPackingListIndex); // kept as last typed for the rest of the run
 
     setUpLines(dm->TROMANEIOTORO, DBEDIT1, BitBtn1, BitBtn3);
-    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODESSENCIA"));
+    listsSpecies(ESSENCIA, QStringLiteral("CODESSENCIA"));
     onExit(INDICE, [this] { INDICEExit(); });
     onExit(VALUNITARIO, [this] { VALUNITARIOExit(); });
-}
-
-void TfrmRomaneiotorosprodutos::FormShow()
-{
-    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
 }
 
 void TfrmRomaneiotorosprodutos::writeRow(const QString &column, double value)

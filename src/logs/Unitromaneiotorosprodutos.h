@@ -5,7 +5,6 @@
 #include "ui_Unitromaneiotorosprodutos.h"
 
 namespace data { class TDM; }
-namespace widgets { class DBComboBox; class DBEdit; class DBLookupComboBox; class NumericEdit; class ZeroPadEdit; }
 
 // One log of a packing list, its volume from length, diameter and index.
 class TfrmRomaneiotorosprodutos : public logs::PackingListLineWindow, public Ui::TfrmRomaneiotorosprodutos
@@ -14,7 +13,6 @@ class TfrmRomaneiotorosprodutos : public logs::PackingListLineWindow, public Ui:
 public:
     explicit TfrmRomaneiotorosprodutos(data::TDM *dm, QWidget *parent = nullptr);
 
-    void FormShow() override;
     void INDICEExit();
     void VALUNITARIOExit();
     void BitBtn1Click() override; // "&Gravar"
@@ -23,5 +21,4 @@ public:
 private:
     void writeRow(const QString &column, double value);
 
-    data::TDM *dm;
 };

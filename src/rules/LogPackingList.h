@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/MovementLines.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -21,32 +23,26 @@ struct PackingListKey
     bool operator!=(const PackingListKey &o) const { return !(*this == o); }
 };
 
-struct PackingListTotals
-{
-    double value = 0;  // sum of VLTOTAL
-    double volume = 0; // sum of TOTALM3
-    int rows = 0;
-};
+// VLTOTAL and TOTALM3 summed; `lines` counts the list's rows.
+using PackingListTotals = InvoiceTotals;
 
 class LogPackingList
 {
 public:
-    explicit LogPackingList(data::Connection *connection)
-        : m_connection(connection), m_table(QStringLiteral("ROMANEIO_TORO")) {}
+    explicit LogPackingList(data::Connection *connection) : LogPackingList(connection, QStringLiteral("ROMANEIO_TORO")) {}
 
-    PackingListTotals totals(const PackingListKey &key) const;
+    PackingListTotals totals(const PackingListKey &key) const { return m_lines.totals({key.number, key.client}); }
     // Deletes every row of the list, all or nothing; returns how many.
-    int remove(const PackingListKey &key);
+    int remove(const PackingListKey &key) { return m_lines.removeLines({key.number, key.client}); }
     // Whether the table holds no list at all.
-    bool noneAtAll() const;
+    bool noneAtAll() const { return m_lines.noneAtAll(); }
 
 protected:
     // A packing list of another table with the same key and amount columns.
-    LogPackingList(data::Connection *connection, const QString &table) : m_connection(connection), m_table(table) {}
+    LogPackingList(data::Connection *connection, const QString &table);
 
 private:
-    data::Connection *m_connection;
-    QString m_table;
+    MovementLines m_lines;
 };
 
 // The sawn-wood packing list: the ROMANEIO_SERRADA rows of one number and

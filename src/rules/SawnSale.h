@@ -18,7 +18,7 @@ namespace rules {
 class SawnSale
 {
 public:
-    explicit SawnSale(data::Connection *connection) : m_connection(connection) {}
+    explicit SawnSale(data::Connection *connection);
 
     // Taken for the client when a header holds the number, or lines hold it
     // without one; `ownLines` names the lines of the invoice being entered.
@@ -48,6 +48,7 @@ public:
 
 private:
     data::Connection *m_connection;
+    MovementLines m_lines;
 };
 
 } // namespace rules

@@ -30,26 +30,23 @@ TfrmEntradaSerrada::TfrmEntradaSerrada(data::TDM *dm_, QWidget *parent)
     setMovementWindowFlags(this);
     navigate({NavFirst, NavPrior, NavNext, NavLast}, dm->TESDISCRIMINACAO);
 
-    auto click = [this](QPushButton *b, void (TfrmEntradaSerrada::*handler)()) {
-        onClick(b, [this, handler] { (this->*handler)(); });
-    };
-    click(BitBtn4, &TfrmEntradaSerrada::BitBtn4Click);
-    click(BitBtn1, &TfrmEntradaSerrada::BitBtn1Click);
-    click(BitBtn2, &TfrmEntradaSerrada::BitBtn2Click);
-    click(BitBtn3, &TfrmEntradaSerrada::BitBtn3Click);
-    click(BitBtn5, &TfrmEntradaSerrada::BitBtn5Click);
-    click(BitBtn12, &TfrmEntradaSerrada::BitBtn12Click);
-    click(BitBtn7, &TfrmEntradaSerrada::BitBtn7Click);
-    onClick(BitBtn10, [this] { stepLines(&data::DataSet::next); });
-    onClick(BitBtn11, [this] { stepLines(&data::DataSet::prior); });
+    setButtons({
+        {BitBtn4, ShownEnabled, [this] { BitBtn4Click(); }},
+        {BitBtn1, ShownEnabled, [this] { BitBtn1Click(); }},
+        {BitBtn2, ShownEnabled, [this] { BitBtn2Click(); }},
+        {BitBtn3, ShownEnabled | Returns, [this] { BitBtn3Click(); }},
+        {BitBtn5, ShownEnabled, [this] { BitBtn5Click(); }},
+        {BitBtn12, ShownEnabled, [this] { BitBtn12Click(); }},
+        {BitBtn7, ShownDisabled | LineSteps, [this] { BitBtn7Click(); }},
+        {BitBtn10, ShownDisabled | LineSteps, [this] { stepLines(&data::DataSet::next); }},
+        {BitBtn11, ShownDisabled | LineSteps, [this] { stepLines(&data::DataSet::prior); }},
+    });
     onEnter(data, [this] { dataEnter(); });
     onExit(nota, [this] { notaExit(); });
 
     setLines(dm->TESDISCRIMINACAO, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"));
     setOwnedDataSets({dm->TESERRADA, dm->TESDISCRIMINACAO, dm->QFornecedor, dm->QEssencia, dm->QSUBPRODUTOS,
                       dm->QProduto, dm->QMunicipio});
-    setReturnButton(BitBtn3);
-    setIdleState({{BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn3, BitBtn12}, {BitBtn7, BitBtn10, BitBtn11}, {}});
     setTotalsDisplay(m3, QStringLiteral("#0.000"), valtotal, QStringLiteral("#0.00"));
     setCountedGroup(g, QStringLiteral("Produtos > "));
     setLinesGrids(DBGrid2, DBGrid3);
@@ -98,12 +95,6 @@ widgets::LineTotals TfrmEntradaSerrada::lineTotals()
 {
     const rules::InvoiceTotals totals = m_invoices.totals(key());
     return {totals.volume, totals.value, totals.lines};
-}
-
-void TfrmEntradaSerrada::setLineSteps(bool enabled)
-{
-    for (QPushButton *b : {BitBtn10, BitBtn11, BitBtn7})
-        b->setEnabled(enabled);
 }
 
 void TfrmEntradaSerrada::BitBtn4Click()
@@ -160,7 +151,7 @@ void TfrmEntradaSerrada::notaExit()
     BitBtn12->setEnabled(!DBEDIT6->text().isEmpty());
     if (!dm->TESDISCRIMINACAO->isEmpty()) {
         showLinesGrid(true);
-        setLineSteps(true);
+        enableGroup(LineSteps, true);
         showTotals();
         if (ask(QStringLiteral("Já possui lançamento para o numero de Nota Fiscal informado, do Fornecedor "
                                "selecionado, Deseja Continuar?"),
@@ -169,7 +160,7 @@ void TfrmEntradaSerrada::notaExit()
         nota->setFocus();
     }
     g->setTitle(QStringLiteral("Produtos > 0"));
-    setLineSteps(false);
+    enableGroup(LineSteps, false);
 }
 
 void TfrmEntradaSerrada::BitBtn12Click()
@@ -191,11 +182,7 @@ void TfrmEntradaSerrada::BitBtn12Click()
     }
     dm->QProduto->open();
     restrictLines();
-    dm->TESDISCRIMINACAO->append();
-    auto *w = lineWindow<TfrmEntradaSerradaProdutos>(dm);
-    w->setHeader(this);
-    w->fillInvoiceFields();
-    openLineWindow(w, w->DBEDIT1);
+    typeNewLine<TfrmEntradaSerradaProdutos>(dm, this);
 }
 
 void TfrmEntradaSerrada::BitBtn7Click()
@@ -214,7 +201,7 @@ void TfrmEntradaSerrada::lineWindowClosed()
     if (dm->TESDISCRIMINACAO->isEmpty())
         return;
     showLinesGrid(true);
-    setLineSteps(true);
+    enableGroup(LineSteps, true);
     showTotals();
 }
 
@@ -254,7 +241,7 @@ void TfrmEntradaSerrada::BitBtn1Click()
     };
     save.continueText = QStringLiteral("Continua Lançamento?");
     save.another = [this] {
-        setLineSteps(false);
+        enableGroup(LineSteps, false);
         BitBtn12->setEnabled(false);
         dm->TESERRADA->append();
         showLinesGrid(false);
@@ -275,7 +262,7 @@ void TfrmEntradaSerrada::clearHeader()
     resetCountedGroup();
     BitBtn4->setEnabled(true);
     BitBtn12->setEnabled(false);
-    setLineSteps(false);
+    enableGroup(LineSteps, false);
     showLinesGrid(false);
     nota->setValue(0);
     m3->clear();

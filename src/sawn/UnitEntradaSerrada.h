@@ -49,7 +49,6 @@ public:
     void notaExit();
 
 protected:
-    void returnClicked() override { BitBtn3Click(); }
     widgets::LineTotals lineTotals() override;
     void lineWindowClosed() override;
     void linesChanged() override;
@@ -57,7 +56,8 @@ protected:
 private:
     rules::InvoiceKey key() const;
     void restrictLines();
-    void setLineSteps(bool enabled);
+    // "Alterar", "Proximo", "Anterior": once the invoice has lines.
+    enum { LineSteps = OwnGroup };
     void clearHeader();
     void chooseSupplier();
 

@@ -10,27 +10,19 @@
 #include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
 TfrmEntradaSerradaProdutos::TfrmEntradaSerradaProdutos(data::TDM *dm_, QWidget *parent)
-    : MovementLineWindow(parent), dm(dm_)
+    : MovementLineWindow(dm_, parent)
 {
     setupUi(this);
-    ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
-    ESSENCIA->setDropDownOnEnter(true);
-    ESSENCIATIPO->setListSource(dm->QSUBPRODUTOS, QStringLiteral("NOMEGRAU"), QStringLiteral("NOMEGRAU"));
     FormBinder::bind(this, dm->DESDISCRIMINACAO);
 
     setUpLines(dm->TESDISCRIMINACAO, DBEDIT1, BitBtn1, BitBtn3);
-    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODIGOESSENCIA"));
-    writesCode(ESSENCIATIPO, QStringLiteral("GRAUIND"), QStringLiteral("CODIGOPRODUTO"));
+    listsSpecies(ESSENCIA, QStringLiteral("CODIGOESSENCIA"));
+    listsSubProducts(ESSENCIATIPO, QStringLiteral("CODIGOPRODUTO"), false);
     savesOnLeaving(VALUNITARIO, [this] {
         writeComputed(dm->TESDISCRIMINACAO, QStringLiteral("VALTOTAL"), VALTOTAL,
                       core::lineValue(QUANTIDADE->value(), VALUNITARIO->value()));
@@ -42,8 +34,6 @@ void TfrmEntradaSerradaProdutos::FormShow()
     auto *lines = dm->TESDISCRIMINACAO;
     if (m_header && lines->isEditing())
         lines->setValue(QStringLiteral("DATALANCAMENTO"), m_header->invoiceFields().dataEmissao);
-    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    reopen(dm->QSUBPRODUTOS, QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
 }
 
 void TfrmEntradaSerradaProdutos::fillInvoiceFields()
@@ -65,14 +55,9 @@ void TfrmEntradaSerradaProdutos::BitBtn1Click()
     // Only a line being typed is saved (the window may have been left open).
     if (!dm->TESDISCRIMINACAO->isEditing())
         return;
-    saveLine({chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
-              chosen(ESSENCIATIPO, QStringLiteral("Produto deve ser informado!")),
-              notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
-              notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
-             [this] {
-                 auto *lines = dm->TESDISCRIMINACAO;
-                 lines->setValue(QStringLiteral("SITUACAO"), 0);
-                 lines->post();
-             },
-             QStringLiteral("Insere Outro Produto para esta Nota Fiscal?"), [this] { fillInvoiceFields(); });
+    saveIntakeLine({chosen(ESSENCIA, QStringLiteral("Essência deve ser informada!")),
+                    chosen(ESSENCIATIPO, QStringLiteral("Produto deve ser informado!")),
+                    notZero(QUANTIDADE, QStringLiteral("Quantidade deve ser informada!")),
+                    notZero(VALUNITARIO, QStringLiteral("Valor Unitário deve ser informado!"))},
+                   [this] { fillInvoiceFields(); });
 }

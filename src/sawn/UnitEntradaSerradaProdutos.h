@@ -7,12 +7,6 @@
 #include <QPointer>
 
 namespace data { class TDM; }
-namespace widgets {
-class DBEdit;
-class DBLookupComboBox;
-class NumericEdit;
-class ZeroPadEdit;
-}
 
 class TfrmEntradaSerrada;
 
@@ -29,11 +23,9 @@ public:
     // Copies the header's supplier, number and date into the current line.
     void fillInvoiceFields();
 
-
     void FormShow() override;
     void BitBtn1Click() override; // "&Gravar"
 
 private:
-    data::TDM *dm;
     QPointer<TfrmEntradaSerrada> m_header;
 };

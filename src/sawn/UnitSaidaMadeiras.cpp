@@ -15,14 +15,6 @@
 
 using namespace widgets;
 
-namespace {
-
-const QString kLancamento = QStringLiteral("Lançamento");
-const QString kInformacao = QStringLiteral("Informação");
-const QString kNoNumber = QStringLiteral("000000");
-
-} // namespace
-
 TfrmSaidaMadeiras::TfrmSaidaMadeiras(data::TDM *dm_, QWidget *parent)
     : InvoiceHeaderWindow(parent), dm(dm_), m_sale(dm_->IBDatabase1)
 {
@@ -32,36 +24,10 @@ TfrmSaidaMadeiras::TfrmSaidaMadeiras(data::TDM *dm_, QWidget *parent)
                             {QStringLiteral("found"), dm->DSaida1},
                             {QStringLiteral("foundLines"), dm->DSaidaDiscriminacao1}});
     fornecedor1->setListSource(dm->QCredor, QStringLiteral("NOMECREDOR"), QStringLiteral("NOMECREDOR"));
-    setMovementWindowFlags(this);
-    setLines(dm->TSaida_Discriminacao, QStringLiteral("NFNUMERO"), QStringLiteral("CODIGOFORNECEDOR"));
-    setOwnedDataSets({dm->TSaida, dm->TSaida_Discriminacao, dm->TSaida1, dm->TSaida_Discriminacao1, dm->QCredor,
-                      dm->QEssencia, dm->QMunicipio});
-    setReturnButton(BitBtn3);
-    setIdleState({{BitBtn4, BitBtn2, BitBtn1, BitBtn5, BitBtn6, BitBtn3},
-                  {BitBtn12, BitBtn9, BitBtn10, BitBtn11},
-                  {BitBtn13, BitBtn7}});
-    setTotalsDisplay(quantidade, QStringLiteral("#0.000"), totalproduto, QStringLiteral("#0.00"));
-    setLinesGrids(DBGrid2, DBGrid3);
-    setInvoice({dm->TSaida, dm->QCredor, dm->QMunicipio, dm->TSaida1, dm->TSaida_Discriminacao1});
-    connectHandlers();
-}
-
-void TfrmSaidaMadeiras::connectHandlers()
-{
-    navigate({NavFirst, NavPrior, NavNext, NavLast}, dm->TSaida1);
-    onClick(BitBtn4, [this] { BitBtn4Click(); });
-    onClick(BitBtn1, [this] { BitBtn1Click(); });
-    onClick(BitBtn2, [this] { BitBtn2Click(); });
-    onClick(BitBtn3, [this] { BitBtn3Click(); });
-    onClick(BitBtn5, [this] { BitBtn5Click(); });
-    onClick(BitBtn6, [this] { BitBtn6Click(); });
-    onClick(BitBtn7, [this] { BitBtn7Click(); });
-    onClick(BitBtn8, [this] { BitBtn8Click(); });
-    onClick(BitBtn12, [this] { BitBtn12Click(); });
-    onClick(BitBtn13, [this] { BitBtn13Click(); });
-    onClick(BitBtn9, [this] { deleteLine(); });
-    onClick(BitBtn10, [this] { stepLines(&data::DataSet::next); });
-    onClick(BitBtn11, [this] { stepLines(&data::DataSet::prior); });
+    InvoiceSets sets{dm->TSaida, dm->TSaida_Discriminacao, dm->QCredor, dm->QMunicipio,
+                     dm->TSaida1, dm->TSaida_Discriminacao1, dm->QSaida, {dm->QEssencia}};
+    sets.totals = [this](const rules::InvoiceKey &key) { return m_sale.totals(key); };
+    takeForm(this, sets);
 
     onExit(nota, [this] { notaExit(); });
     InvoiceTaxCarrier::Hooks hooks;
@@ -75,23 +41,9 @@ void TfrmSaidaMadeiras::connectHandlers()
     hooks.save = [this] { BitBtn1Click(); };
     new InvoiceTaxCarrier(this, std::move(hooks));
     onExit(DBGrid1, [this] { fornecedor1->setFocus(); });
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!switchingPage())
-            guarded(this, [&] { index == 1 ? TabPesquisaSelected() : TabLancamentoSelected(); });
-    });
 }
 
 // Shown and the header -------------------------------------------------------
-
-void TfrmSaidaMadeiras::FormShow()
-{
-    dm->TSaida->close();
-    m_linesKey = {};
-    showPage(0);
-    BitBtn7->hide();
-    BitBtn6->show();
-    NOME_TRANSPORTADOR->setFocus();
-}
 
 SaleLineInvoice TfrmSaidaMadeiras::lineInvoice() const
 {
@@ -148,21 +100,9 @@ void TfrmSaidaMadeiras::notaExit()
 
 void TfrmSaidaMadeiras::BitBtn12Click()
 {
-    if (lineWindowBusy() || !dm->TSaida->isEditing())
-        return;
     // Lines need an invoice whose number is free for this client.
-    if (nota->text() == kNoNumber) {
-        inform(QStringLiteral("Numero da Nota Fiscal deve ser informada!"), kLancamento, this);
-        nota->setFocus();
+    if (lineWindowBusy() || !dm->TSaida->isEditing() || !numberReadyForLines())
         return;
-    }
-    if (const QString refusal = numberRefusal(); !refusal.isEmpty()) {
-        inform(refusal, kLancamento, this);
-        nota->setFocus();
-        return;
-    }
-    if (!m_linesKey.isValid())
-        m_linesKey = headerKey();
     dm->QProduto->open();
     auto *w = lineWindow<TfrmSaidaMadeirasProdutos>(dm);
     w->startLine(lineInvoice());
@@ -177,12 +117,6 @@ void TfrmSaidaMadeiras::lineWindowClosed()
         return;
     activateWindow();
     totalnota->setFocus();
-}
-
-LineTotals TfrmSaidaMadeiras::lineTotals()
-{
-    const rules::InvoiceTotals totals = m_sale.totals(linesKey());
-    return {totals.volume, totals.value, totals.lines};
 }
 
 void TfrmSaidaMadeiras::linesChanged()
@@ -249,47 +183,9 @@ void TfrmSaidaMadeiras::BitBtn3Click()
 
 // Search and delete ---------------------------------------------------------------
 
-void TfrmSaidaMadeiras::BitBtn5Click()
-{
-    dm->QSaida->open();
-    const bool none = dm->QSaida->isEmpty();
-    dm->QSaida->close();
-    if (none) {
-        inform(QStringLiteral("Não há Lançamento(s) para ser(em) Excluido(s)!"), QStringLiteral("Exclusão"), this);
-        return;
-    }
-    showPage(1);
-    TabPesquisaSelected();
-    fornecedor1->setFocus();
-}
-
-void TfrmSaidaMadeiras::BitBtn6Click()
-{
-    dm->QSaida->open();
-    const bool none = dm->QSaida->isEmpty();
-    dm->QSaida->close();
-    if (none) {
-        inform(QStringLiteral("Não há Lançamento(s) para ser(em) pesquisado(s)!"), QStringLiteral("Pesquisa"), this);
-        return;
-    }
-    showPage(1);
-    TabPesquisaSelected();
-    fornecedor1->setFocus();
-}
-
-void TfrmSaidaMadeiras::BitBtn7Click()
-{
-    showPage(0);
-    TabLancamentoSelected();
-}
-
 void TfrmSaidaMadeiras::TabPesquisaSelected()
 {
-    nota1->setValue(0);
-    BitBtn6->hide();
-    BitBtn7->show();
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5})
-        b->setEnabled(false);
+    InvoiceHeaderWindow::TabPesquisaSelected();
     dm->QCredor->close();
     dm->QCredor->setSql(QStringLiteral("Select * from Credor Order by NOMECREDOR"));
     dm->QCredor->open();
@@ -301,15 +197,8 @@ void TfrmSaidaMadeiras::TabPesquisaSelected()
 
 void TfrmSaidaMadeiras::TabLancamentoSelected()
 {
-    BitBtn7->hide();
-    BitBtn13->hide();
-    BitBtn6->show();
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5})
-        b->setEnabled(true);
-    dm->TSaida1->close();
-    dm->TSaida_Discriminacao1->close();
+    InvoiceHeaderWindow::TabLancamentoSelected();
     dm->TSaida_Discriminacao1->setMasterSource(nullptr, {});
-    NOME_TRANSPORTADOR->setFocus();
 }
 
 void TfrmSaidaMadeiras::BitBtn13Click()

@@ -29,28 +29,21 @@ public:
     // The emission date, not QWidget's own data.
     using Ui::TfrmSaidaMadeiras::data;
 
-    void FormShow() override;
     void BitBtn4Click();  // "&Incluir"
     void BitBtn1Click();  // "&Gravar"
     void BitBtn2Click();  // "&Cancelar"
     void BitBtn3Click();  // "&Retornar"
-    void BitBtn5Click();  // "E&xcluir"
-    void BitBtn6Click();  // "&Pesquisar"
-    void BitBtn7Click();  // "Ca&dastro"
     void BitBtn12Click(); // line "Incluir"
     void BitBtn13Click(); // "&Confirma": delete the invoice
     void notaExit();
-    void TabLancamentoSelected();
-    void TabPesquisaSelected();
+    void TabLancamentoSelected() override;
+    void TabPesquisaSelected() override;
 
 protected:
-    void returnClicked() override { BitBtn3Click(); }
-    widgets::LineTotals lineTotals() override;
     void lineWindowClosed() override;
     void linesChanged() override;
 
 private:
-    void connectHandlers();
     // The refusal of a number already used, empty when it is free.
     QString numberRefusal() const override;
     void chooseClient();

@@ -11,12 +11,8 @@
 #include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
 
-#include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QShowEvent>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
@@ -27,13 +23,9 @@ const QString kTooMuch = QStringLiteral("Total M/3, maior que saldo disponivel, 
 } // namespace
 
 TfrmSaidaMadeirasProdutos::TfrmSaidaMadeirasProdutos(data::TDM *dm_, QWidget *parent)
-    : MovementLineWindow(parent), dm(dm_), m_sale(dm_->IBDatabase1)
+    : MovementLineWindow(dm_, parent), m_sale(dm_->IBDatabase1)
 {
     setupUi(this);
-    ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
-    ESSENCIA->setDropDownOnEnter(true);
-    ESSENCIATIPO->setListSource(dm->QSUBPRODUTOS, QStringLiteral("NOMEGRAU"), QStringLiteral("NOMEGRAU"));
-    ESSENCIATIPO->setDropDownOnEnter(true);
     FormBinder::bind(this, dm->DSSaida_Discriminacao);
     SALDO->setThousands(false);
     // Whole pieces: no decimal separator.
@@ -43,16 +35,14 @@ TfrmSaidaMadeirasProdutos::TfrmSaidaMadeirasProdutos(data::TDM *dm_, QWidget *pa
     m_totals->showTotalIn(TOTALM3, LabelTotal, SALDO);
 
     setUpLines(dm->TSaida_Discriminacao, CODIGOPRODUTO, BitBtn1, BitBtn3);
-    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODIGOESSENCIA"), [this] { computeBalance(); });
-    writesCode(ESSENCIATIPO, QStringLiteral("GRAUIND"), QStringLiteral("CODIGOPRODUTO"), [this] { computeBalance(); });
+    listsSpecies(ESSENCIA, QStringLiteral("CODIGOESSENCIA"), [this] { computeBalance(); });
+    listsSubProducts(ESSENCIATIPO, QStringLiteral("CODIGOPRODUTO"), true, [this] { computeBalance(); });
     countsPieces(QUANTIDADE, QStringLiteral("QUANTIDADE"));
     savesOnLeaving(ALIQICMS);
 }
 
 void TfrmSaidaMadeirasProdutos::FormShow()
 {
-    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    reopen(dm->QSUBPRODUTOS, QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
     if (dm->TSaida_Discriminacao->isEditing() && m_invoice.emission.isValid())
         dm->TSaida_Discriminacao->setValue(QStringLiteral("DATALANCAMENTO"), m_invoice.emission);
 }

@@ -13,13 +13,6 @@ class QLabel;
 class SawnLineTotals;
 
 namespace data { class TDM; }
-namespace widgets {
-class DBComboBox;
-class DBEdit;
-class DBLookupComboBox;
-class NumericEdit;
-class ZeroPadEdit;
-}
 
 // What every line of a sale invoice copies from its header.
 struct SaleLineInvoice
@@ -50,7 +43,6 @@ public:
     const rules::SawnBalance &balance() const { return m_balance; }
     bool balanceKnown() const { return m_balanceKnown; }
 
-
     void FormShow() override;
     void BitBtn1Click() override; // "&Gravar"
     void BitBtn3Click() override; // "&Retornar"
@@ -63,7 +55,6 @@ private:
     void computeBalance();
     void clearBalance();
 
-    data::TDM *dm;
     rules::SawnSale m_sale;
     SawnLineTotals *m_totals;
     SaleLineInvoice m_invoice;

@@ -9,24 +9,15 @@
 #include "widgets/FormBinder.h"
 #include "widgets/Prompter.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QShowEvent>
-#include <QVBoxLayout>
 
 using namespace widgets;
 
 TfrmromaneioSerradaProdutos::TfrmromaneioSerradaProdutos(data::TDM *dm_, QWidget *parent)
-    : PackingListLineWindow(parent), dm(dm_)
+    : PackingListLineWindow(dm_, parent)
 {
     setupUi(this);
-    ESSENCIA->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
-    ESSENCIA->setDropDownOnEnter(true);
-    PRODUTO->setListSource(dm->QSUBPRODUTOS, QStringLiteral("NOMEGRAU"), QStringLiteral("NOMEGRAU"));
-    PRODUTO->setDropDownOnEnter(true);
     FormBinder::bind(this, dm->DS_ROMANEIOSERRADA);
     QUANTIDADE->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), QUANTIDADE));
 
@@ -34,16 +25,10 @@ TfrmromaneioSerradaProdutos::TfrmromaneioSerradaProdutos(data::TDM *dm_, QWidget
     m_totals->showTotalIn(TOTALM3, LabelTotal);
 
     setUpLines(dm->TROMANEIOSERRADA, CODPRODUTO, BitBtn1, BitBtn3);
-    writesCode(ESSENCIA, QStringLiteral("CODIGO"), QStringLiteral("CODESSENCIA"));
-    writesCode(PRODUTO, QStringLiteral("GRAUIND"), QStringLiteral("CODSUBPRODUTO"));
+    listsSpecies(ESSENCIA, QStringLiteral("CODESSENCIA"));
+    listsSubProducts(PRODUTO, QStringLiteral("CODSUBPRODUTO"), true);
     countsPieces(QUANTIDADE, QStringLiteral("QUANTIDADE"));
     savesOnLeaving(VLUNITARIO);
-}
-
-void TfrmromaneioSerradaProdutos::FormShow()
-{
-    reopen(dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA"));
-    reopen(dm->QSUBPRODUTOS, QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU"));
 }
 
 void TfrmromaneioSerradaProdutos::BitBtn1Click()

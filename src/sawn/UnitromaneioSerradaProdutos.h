@@ -8,7 +8,6 @@ class QLabel;
 class SawnLineTotals;
 
 namespace data { class TDM; }
-namespace widgets { class DBComboBox; class DBEdit; class DBLookupComboBox; class NumericEdit; class ZeroPadEdit; }
 
 // One line of a sawn-wood packing list: species, sub-product, unit, pieces
 // and dimensions give its area or volume and its value.
@@ -18,11 +17,9 @@ class TfrmromaneioSerradaProdutos : public logs::PackingListLineWindow, public U
 public:
     explicit TfrmromaneioSerradaProdutos(data::TDM *dm, QWidget *parent = nullptr);
 
-    void FormShow() override;
     void BitBtn1Click() override; // "&Gravar"
     void BitBtn3Click() override; // "&Retornar"
 
 private:
-    data::TDM *dm;
     SawnLineTotals *m_totals;
 };

@@ -48,6 +48,46 @@ void MovementHeaderWindow::setOwnedDataSets(std::initializer_list<data::DataSet 
     m_owned = QVector<data::DataSet *>(sets);
 }
 
+void MovementHeaderWindow::setButtons(const QVector<Button> &buttons, const IdleState &others)
+{
+    m_buttons = buttons;
+    IdleState idle = others;
+    for (const Button &b : buttons) {
+        if (b.click)
+            onClick(b.button, b.click);
+        if (b.groups & Returns)
+            m_return = b.button;
+        if (b.groups & ShownEnabled)
+            idle.enabled << b.button;
+        if (b.groups & ShownDisabled)
+            idle.disabled << b.button;
+        if (b.groups & ShownHidden)
+            idle.hidden << b.button;
+    }
+    m_idle = idle;
+}
+
+void MovementHeaderWindow::enableGroup(unsigned group, bool enabled)
+{
+    for (const Button &b : std::as_const(m_buttons))
+        if (b.groups & group)
+            b.button->setEnabled(enabled);
+}
+
+void MovementHeaderWindow::showGroup(unsigned group, bool shown)
+{
+    for (const Button &b : std::as_const(m_buttons))
+        if (b.groups & group)
+            b.button->setVisible(shown);
+}
+
+void MovementHeaderWindow::returnClicked()
+{
+    for (const Button &b : std::as_const(m_buttons))
+        if ((b.groups & Returns) && b.click)
+            b.click();
+}
+
 void MovementHeaderWindow::setTotalsDisplay(QWidget *volume, const QString &volumeFormat, QWidget *value,
                                             const QString &valueFormat)
 {

@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <initializer_list>
 
 class QGroupBox;
@@ -64,10 +65,35 @@ protected:
     void setLines(data::Table *lines, const QString &numberColumn, const QString &partyColumn);
     // The data sets this window opens; "&Retornar" closes them all.
     void setOwnedDataSets(std::initializer_list<data::DataSet *> sets);
+    void setOwnedDataSets(const QVector<data::DataSet *> &sets) { m_owned = sets; }
     // "&Retornar": its click and Esc both run returnClicked(), and only while
     // it is enabled.
     void setReturnButton(QPushButton *button) { m_return = button; }
     void setIdleState(IdleState idle) { m_idle = std::move(idle); }
+
+    // The window's buttons as a table: each row a button, its click and the
+    // groups it belongs to. The first three groups say how it stands
+    // whenever the window is shown; `Returns` makes it "&Retornar"; a
+    // window numbers groups of its own from `OwnGroup` on and switches
+    // them with enableGroup() and showGroup().
+    enum ButtonGroup : unsigned {
+        ShownEnabled = 1u << 0,
+        ShownDisabled = 1u << 1,
+        ShownHidden = 1u << 2,
+        Returns = 1u << 3,
+        OwnGroup = 1u << 4,
+    };
+    struct Button
+    {
+        QPushButton *button = nullptr;
+        unsigned groups = 0;
+        std::function<void()> click;
+    };
+    // Connects each button and sets the idle state from the table; `others`
+    // adds controls that are not buttons.
+    void setButtons(const QVector<Button> &buttons, const IdleState &others = {});
+    void enableGroup(unsigned group, bool enabled);
+    void showGroup(unsigned group, bool shown);
     // Where the totals are shown ("#0.00"-style formats); a group whose
     // caption counts the lines when `countedGroup` is given.
     void setTotalsDisplay(QWidget *volume, const QString &volumeFormat, QWidget *value, const QString &valueFormat);
@@ -107,6 +133,19 @@ protected:
         return qobject_cast<T *>(lineWindow());
     }
     MovementLineWindow *lineWindow();
+    // A new line in the line window T, for the lines already filtered: the
+    // row appended, the line window told its header and filled from it,
+    // then shown at its first field.
+    template <typename T, typename DM, typename H>
+    T *typeNewLine(DM *dm, H *header)
+    {
+        m_lines->append();
+        T *window = lineWindow<T>(dm);
+        window->setHeader(header);
+        window->fillInvoiceFields();
+        openLineWindow(window, window->firstField());
+        return window;
+    }
     // Shows the line window above this one; lineWindowClosed() runs when it closes.
     void openLineWindow(MovementLineWindow *window, QWidget *focus);
     void showLinesGrid(bool hasLines);
@@ -122,7 +161,8 @@ protected:
     // Opens `parties`; when it is empty closes it, warns and returns false.
     bool partiesExist(data::DataSet *parties, const QString &message, const QString &caption);
 
-    virtual void returnClicked() = 0;
+    // Esc and "&Retornar": the return button's click by default.
+    virtual void returnClicked();
     virtual LineTotals lineTotals() { return {}; }
     virtual void lineWindowClosed() {}
     // After a line was deleted from the header.
@@ -141,6 +181,7 @@ private:
     QVector<data::DataSet *> m_owned;
     QPushButton *m_return = nullptr;
     IdleState m_idle;
+    QVector<Button> m_buttons;
     QWidget *m_volume = nullptr, *m_value = nullptr;
     QString m_volumeFormat, m_valueFormat;
     QGroupBox *m_counted = nullptr;

@@ -6,6 +6,7 @@
 #include "core/Formats.h"
 #include "data/DataSet.h"
 #include "data/Table.h"
+#include "data/UnitDM.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -72,22 +73,6 @@ void IdleState::apply() const
         w->hide();
 }
 
-QHBoxLayout *MovementLineWindow::saveReturnButtons(QPushButton *&save, QPushButton *&back)
-{
-    auto *buttons = new QHBoxLayout;
-    save = new QPushButton(QStringLiteral("&Gravar"));
-    save->setObjectName(QStringLiteral("BitBtn1"));
-    save->setToolTip(QStringLiteral("Gravar Cadastro"));
-    back = new QPushButton(QStringLiteral("&Retornar"));
-    back->setObjectName(QStringLiteral("BitBtn3"));
-    back->setToolTip(QStringLiteral("Retornar ao Menu Principal"));
-    for (QPushButton *b : {save, back}) {
-        b->setAutoDefault(false);
-        buttons->addWidget(b);
-    }
-    return buttons;
-}
-
 // A window not made yet is not busy: callers pass what exists, never make it.
 bool lineWindowBusy(QDialog *window, data::DataSet *rows)
 {
@@ -112,17 +97,7 @@ QLabel *titleBanner(const QString &text)
     return banner;
 }
 
-QLabel *captionPanel(const QString &text, QWidget *buddy)
-{
-    auto *label = new QLabel(text);
-    label->setFrameShape(QFrame::Panel);
-    label->setFrameShadow(QFrame::Raised);
-    label->setMinimumWidth(150);
-    label->setBuddy(buddy);
-    return label;
-}
-
-MovementLineWindow::MovementLineWindow(QWidget *parent) : QDialog(parent)
+MovementLineWindow::MovementLineWindow(data::TDM *dm_, QWidget *parent) : QDialog(parent), dm(dm_)
 {
     setMovementWindowFlags(this);
     setModal(false);
@@ -168,7 +143,11 @@ void MovementLineWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
+        guarded(this, [this] {
+            for (const auto &list : std::as_const(m_lists))
+                reopen(list.first, list.second);
+            FormShow();
+        });
 }
 
 void MovementLineWindow::BitBtn3Click()
@@ -192,6 +171,24 @@ void MovementLineWindow::writesCode(DBLookupComboBox *list, const QString &listC
                 then();
         });
     });
+}
+
+void MovementLineWindow::listsSpecies(DBLookupComboBox *list, const QString &column, std::function<void()> then)
+{
+    list->setListSource(dm->QEssencia, QStringLiteral("ESSENCIA"), QStringLiteral("ESSENCIA"));
+    list->setDropDownOnEnter(true);
+    writesCode(list, QStringLiteral("CODIGO"), column, std::move(then));
+    m_lists.append({dm->QEssencia, QStringLiteral("Select * from ESSENCIA Order by ESSENCIA")});
+}
+
+void MovementLineWindow::listsSubProducts(DBLookupComboBox *list, const QString &column, bool dropDownOnEnter,
+                                          std::function<void()> then)
+{
+    list->setListSource(dm->QSUBPRODUTOS, QStringLiteral("NOMEGRAU"), QStringLiteral("NOMEGRAU"));
+    if (dropDownOnEnter)
+        list->setDropDownOnEnter(true);
+    writesCode(list, QStringLiteral("GRAUIND"), column, std::move(then));
+    m_lists.append({dm->QSUBPRODUTOS, QStringLiteral("Select * from SUBPRODUTO Order by NOMEGRAU")});
 }
 
 void MovementLineWindow::countsPieces(NumericEdit *edit, const QString &column)
@@ -254,6 +251,16 @@ SaveOutcome MovementLineWindow::saveLine(QVector<SaveCheck> checks, std::functio
     };
     save.finished = finished ? std::move(finished) : std::function<void()>([this] { close(); });
     return runMovementSave(this, save);
+}
+
+SaveOutcome MovementLineWindow::saveIntakeLine(QVector<SaveCheck> checks, std::function<void()> newRow)
+{
+    return saveLine(std::move(checks),
+                    [this] {
+                        m_rows->setValue(QStringLiteral("SITUACAO"), 0);
+                        m_rows->post();
+                    },
+                    QStringLiteral("Insere Outro Produto para esta Nota Fiscal?"), std::move(newRow));
 }
 
 void MovementLineWindow::writeComputed(data::DataSet *rows, const QString &column, NumericEdit *edit, double value)

@@ -5,7 +5,6 @@
 #include <QDialog>
 
 class QComboBox;
-class QHBoxLayout;
 class QLabel;
 class QPushButton;
 #include <QMetaObject>
@@ -15,7 +14,7 @@ class QPushButton;
 
 #include <functional>
 
-namespace data { class DataSet; }
+namespace data { class DataSet; class TDM; }
 
 namespace widgets {
 
@@ -80,7 +79,7 @@ class MovementLineWindow : public QDialog
 {
     Q_OBJECT
 public:
-    explicit MovementLineWindow(QWidget *parent = nullptr);
+    explicit MovementLineWindow(data::TDM *dm, QWidget *parent = nullptr);
 
     // Shows the window above `header` without making it modal (a modal header
     // would otherwise block it), and puts the focus on `focus`. `onClosed` runs
@@ -111,6 +110,13 @@ protected:
     // row's `column`, then runs `then`.
     void writesCode(DBLookupComboBox *list, const QString &listColumn, const QString &column,
                     std::function<void()> then = {});
+    // The species list: its choice writes the species' code into the row's
+    // `column`, then runs `then`. Read again on each showing, so that a
+    // species registered meanwhile is there.
+    void listsSpecies(DBLookupComboBox *list, const QString &column, std::function<void()> then = {});
+    // The sub-products list likewise (its GRAUIND into `column`).
+    void listsSubProducts(DBLookupComboBox *list, const QString &column, bool dropDownOnEnter,
+                          std::function<void()> then = {});
     // Entering `edit` (a count of pieces) puts 1 into its column and selects it.
     void countsPieces(NumericEdit *edit, const QString &column);
     // Leaving `field` runs `first` (a computed amount), then the save.
@@ -129,18 +135,23 @@ protected:
     SaveOutcome saveLine(QVector<SaveCheck> checks, std::function<void()> post, const QString &continueText,
                          std::function<void()> newRow = {}, std::function<void()> finished = {});
 
+    // The save of an intake line: stored in the yard (SITUACAO 0), then
+    // "Insere Outro Produto para esta Nota Fiscal?"; Yes runs `newRow`.
+    SaveOutcome saveIntakeLine(QVector<SaveCheck> checks, std::function<void()> newRow);
+
     // A computed amount: the column receives it as written in the general
     // number format, so it is stored unrounded; with no row being typed the
     // edit shows it with its decimals.
     static void writeComputed(data::DataSet *rows, const QString &column, NumericEdit *edit, double value);
 
-    // The line windows' button row: "&Gravar" (BitBtn1) and "&Retornar" (BitBtn3).
-    QHBoxLayout *saveReturnButtons(QPushButton *&save, QPushButton *&back);
-
     void showEvent(QShowEvent *event) override;
+
+    data::TDM *dm;
 
 private:
     void windowFinished();
+
+    QVector<QPair<data::DataSet *, QString>> m_lists; // read again on each showing
 
     QMetaObject::Connection m_onClosed;
     data::DataSet *m_rows = nullptr;
@@ -159,7 +170,5 @@ void setMovementWindowFlags(QDialog *window);
 
 // The title banner across the top of a window.
 QLabel *titleBanner(const QString &text);
-// A raised caption to the left of its field, as the line windows show them.
-QLabel *captionPanel(const QString &text, QWidget *buddy);
 
 } // namespace widgets

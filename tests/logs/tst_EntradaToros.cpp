@@ -1,6 +1,5 @@
 #include "LogsTestKit.h"
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "MovementFixture.h"
 
 #include "logs/UnitConsultaEPatio.h"
 #include "logs/UnitEntradaToros.h"
@@ -28,29 +27,17 @@ class TestEntradaToros : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : MovementFixture<TfrmEntradaToros, TfrmEntradaTorosProdutos>
     {
-        ScriptedPrompter p; // every box of the test goes through it
-        TestDatabase tdb;
-        data::TDM dm;
         QVariant cedro, ipe, supplierA, supplierB;
-        std::unique_ptr<TfrmEntradaToros> w;
-        TfrmEntradaTorosProdutos *line = nullptr;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             cedro = addSpecies(dm, QStringLiteral("CEDRO"));
             ipe = addSpecies(dm, QStringLiteral("IPE"));
             supplierA = addSupplier(dm, QStringLiteral("MADEIREIRA ALFA"), QStringLiteral("12345678909"), QStringLiteral("111"));
             supplierB = addSupplier(dm, QStringLiteral("MADEIREIRA BETA"), QStringLiteral("98765432100"), QStringLiteral("222"));
-            widgets::windows().clear();
-            w = std::make_unique<TfrmEntradaToros>(&dm);
-            line = new TfrmEntradaTorosProdutos(&dm, w.get());
-            widgets::windows().add(w.get());
-            w->setLineWindow(line);
-            w->resize(1200, 700);
-            w->show();
+            open({1200, 700});
         }
 
         // "&Incluir", then what the supplier picker writes.

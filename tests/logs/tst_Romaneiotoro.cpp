@@ -1,6 +1,5 @@
 #include "LogsTestKit.h"
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "MovementFixture.h"
 
 #include "logs/Unitromaneiotoro.h"
 #include "logs/Unitromaneiotorosprodutos.h"
@@ -27,30 +26,16 @@ class TestRomaneiotoro : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : MovementFixture<TfrmRomaneiotoro, TfrmRomaneiotorosprodutos, TfrmPesquisa3>
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QVariant alfa, beta;
-        std::unique_ptr<TfrmRomaneiotoro> w;
-        TfrmRomaneiotorosprodutos *line = nullptr;
-        TfrmPesquisa3 *picker = nullptr;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             addSpecies(dm, "CEDRO");
             alfa = addClient(dm, "SERRARIA ALFA", "12345678000195");
             beta = addClient(dm, "SERRARIA BETA", "11222333000181");
-            widgets::windows().clear();
-            w = std::make_unique<TfrmRomaneiotoro>(&dm);
-            line = new TfrmRomaneiotorosprodutos(&dm, w.get());
-            picker = new TfrmPesquisa3(&dm, w.get());
-            widgets::windows().add(w.get());
-            w->setLineWindow(line);
-            w->setClientPicker(widgets::Picker::of(picker));
-            w->show();
+            openWithPicker(&TfrmRomaneiotoro::setClientPicker);
         }
 
         // "&Incluir/Alterar", the client chosen in the picker by typing its name.

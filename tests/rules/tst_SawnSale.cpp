@@ -168,7 +168,7 @@ private slots:
         row(7, 2, 1, 1);
         data::execute(db.c, "insert into ROMANEIO_TORO (NF, CODEMPRESA, TOTALM3, VLTOTAL) values (7, 1, 9, 9)");
         const PackingListTotals t = lists.totals({7, 1});
-        QCOMPARE(t.rows, 2);
+        QCOMPARE(t.lines, 2);
         QCOMPARE(t.volume, 6.5);
         QCOMPARE(t.value, 310.0);
         QCOMPARE(lists.remove({7, 1}), 2);

@@ -94,6 +94,11 @@ private slots:
         QCOMPARE(rules.lineCount({123, 2}), 1);
         QCOMPARE(db.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO where FORNECEDOR = 'ALFA' "
                           "and CPF = 555 and INSCRICAO = 'IE'"), 2);
+        // A supplier without a CPF (a company): the lines, which must hold
+        // one, get 0 instead of the database refusing the move.
+        QCOMPARE(rules.moveLines({124, 1}, {125, 1}, {1, "BETA", QVariant(), ""}), 2);
+        QCOMPARE(db.count("select count(*) from ENTRADA_TOROS_DISCRIMINACAO where NFNUMERO = 125 "
+                          "and FORNECEDOR = 'BETA' and CPF = 0"), 2);
     }
 
     // Lines moved and then a header the database refuses: the move is undone.
@@ -157,12 +162,12 @@ private slots:
             row(3, 1, 0.7854, 78.54);
         row(3, 2, 1, 1);
         const PackingListTotals t = lists.totals({3, 1});
-        QCOMPARE(t.rows, 5);
+        QCOMPARE(t.lines, 5);
         QCOMPARE(QString::number(t.volume, 'f', 4), QString("3.9270"));
         QCOMPARE(QString::number(t.value, 'f', 2), QString("392.70"));
         QCOMPARE(lists.remove({3, 1}), 5);
-        QCOMPARE(lists.totals({3, 1}).rows, 0);
-        QCOMPARE(lists.totals({3, 2}).rows, 1);
+        QCOMPARE(lists.totals({3, 1}).lines, 0);
+        QCOMPARE(lists.totals({3, 2}).lines, 1);
     }
 
     // Intake + production - output. Intake and output lines match by species

@@ -1,6 +1,5 @@
 #include "../logs/LogsTestKit.h"
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "MovementFixture.h"
 
 #include "ReportTestKit.h"
 #include "data/Statement.h"
@@ -37,19 +36,12 @@ class TestEntradaSerrada : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : MovementFixture<TfrmEntradaSerrada, TfrmEntradaSerradaProdutos, TfrmPesquisa>
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QVariant cedro, supplierA, supplierB, tabua, viga;
-        std::unique_ptr<TfrmEntradaSerrada> w;
-        TfrmEntradaSerradaProdutos *line = nullptr;
-        TfrmPesquisa *picker = nullptr;
 
         explicit Fixture(bool withSuppliers = true)
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             cedro = addSpecies(dm, QStringLiteral("CEDRO"));
             addSpecies(dm, QStringLiteral("IPE"));
             if (withSuppliers) {
@@ -63,16 +55,7 @@ class TestEntradaSerrada : public QObject
                                                          "NOMEFORNECEDOR = 'MADEIREIRA ALFA'"));
             tabua = addProduct(QStringLiteral("TABUA"));
             viga = addProduct(QStringLiteral("VIGA"));
-            widgets::windows().clear();
-            w = std::make_unique<TfrmEntradaSerrada>(&dm);
-            line = new TfrmEntradaSerradaProdutos(&dm, w.get());
-            picker = new TfrmPesquisa(&dm, w.get());
-            for (QWidget *x : std::initializer_list<QWidget *>{w.get(), picker})
-                widgets::windows().add(x);
-            w->setLineWindow(line);
-            w->setSupplierPicker(widgets::Picker::of(picker));
-            w->resize(900, 600);
-            w->show();
+            openWithPicker(&TfrmEntradaSerrada::setSupplierPicker, {900, 600});
             w->activateWindow();
             QApplication::setActiveWindow(w.get());
             QTest::qWaitForWindowActive(w.get());

@@ -1,6 +1,5 @@
+#include "MovementFixture.h"
 #include "SalesTestKit.h"
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
 
 #include "sawn/UnitromaneioSerradaProdutos.h"
 #include "sawn/Unitromaneioserrada.h"
@@ -21,35 +20,19 @@ class TestRomaneioserrada : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : MovementFixture<TfrmRomaneioserrada, TfrmromaneioSerradaProdutos, TfrmPesquisa3>
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QVariant cedro, tabua, alfa, beta;
-        std::unique_ptr<TfrmRomaneioserrada> w;
-        TfrmromaneioSerradaProdutos *line = nullptr;
-        TfrmPesquisa3 *picker = nullptr;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             cedro = addSpecies(dm, "CEDRO");
             tabua = addSubProduct(dm, "TABUA");
             alfa = addClient(dm, "comercial alfa", "11222333000181");
             beta = addClient(dm, "COMERCIAL BETA", "44555666000172");
-            widgets::windows().clear();
-            w = std::make_unique<TfrmRomaneioserrada>(&dm);
-            line = new TfrmromaneioSerradaProdutos(&dm, w.get());
-            picker = new TfrmPesquisa3(&dm, w.get());
-            widgets::windows().add(w.get());
-            w->setLineWindow(line);
-            widgets::windows().add(picker);
-            w->setClientPicker(widgets::Picker::of(picker));
-            w->show();
+            openWithPicker(&TfrmRomaneioserrada::setClientPicker);
             activate(w.get());
         }
-        ~Fixture() { widgets::windows().clear(); }
 
         // "&Incluir/Alterar", the client chosen, the number typed and left.
         void openList(const QString &client, const QString &number)

@@ -1,6 +1,5 @@
+#include "MovementFixture.h"
 #include "SalesTestKit.h"
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
 
 #include "reports/ReportDocument.h"
 #include "reports/UnitRepSaida.h"
@@ -25,19 +24,12 @@ class TestSaidaMadeiras : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : MovementFixture<TfrmSaidaMadeiras, TfrmSaidaMadeirasProdutos, TfrmPesquisa3>
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QVariant cedro, tabua, alfa, beta;
-        std::unique_ptr<TfrmSaidaMadeiras> w;
-        TfrmSaidaMadeirasProdutos *line = nullptr;
-        TfrmPesquisa3 *picker = nullptr;
 
         explicit Fixture(bool clients = true)
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             cedro = addSpecies(dm, "CEDRO");
             tabua = addSubProduct(dm, "TABUA");
             if (clients) {
@@ -46,19 +38,9 @@ class TestSaidaMadeiras : public QObject
             }
             addRow(dm, "MUNICIPIO", "COD_MUNIC", {{"COD_MUNIC", 1}, {"NOM_MUNIC", "SINOP"}, {"SIG_UF", "MT"}});
             addIntake(dm, cedro, tabua, 1.0);
-            widgets::windows().clear();
-            w = std::make_unique<TfrmSaidaMadeiras>(&dm);
-            line = new TfrmSaidaMadeirasProdutos(&dm, w.get());
-            picker = new TfrmPesquisa3(&dm, w.get());
-            widgets::windows().add(w.get());
-            w->setLineWindow(line);
-            widgets::windows().add(picker);
-            w->setClientPicker(widgets::Picker::of(picker));
-            w->resize(1200, 760);
-            w->show();
+            openWithPicker(&TfrmSaidaMadeiras::setClientPicker, {1200, 760});
             activate(w.get());
         }
-        ~Fixture() { widgets::windows().clear(); }
 
         // "&Incluir" and the client chosen in the picker, then the number typed.
         void newInvoice(const QString &client, const QString &number)

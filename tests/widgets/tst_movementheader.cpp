@@ -70,6 +70,36 @@ public:
     int returns = 0, changes = 0;
 };
 
+// A header whose buttons are given as a table: no handler of its own for
+// "&Retornar", which Esc then runs through the table.
+class TableHeader : public MovementHeaderWindow
+{
+public:
+    enum { Steps = OwnGroup, Search = OwnGroup << 1 };
+
+    TableHeader()
+    {
+        auto *layout = new QVBoxLayout(this);
+        for (QPushButton **b : {&include, &step, &find, &back}) {
+            *b = new QPushButton(QStringLiteral("x"));
+            layout->addWidget(*b);
+        }
+        setButtons({{include, ShownEnabled, [this] { ++includes; }},
+                    {step, ShownDisabled | Steps, {}},
+                    {find, ShownHidden | Search, {}},
+                    {back, ShownEnabled | Returns, [this] {
+                         ++returns;
+                         closeWindow(QDialog::Rejected);
+                     }}});
+    }
+
+    using MovementHeaderWindow::enableGroup;
+    using MovementHeaderWindow::showGroup;
+
+    QPushButton *include, *step, *find, *back;
+    int includes = 0, returns = 0;
+};
+
 void addLine(data::TDM &dm, int nf, int supplier, double quantity, double total)
 {
     data::execute(dm.IBDatabase1,
@@ -122,6 +152,38 @@ private slots:
         QVERIFY(w.field->isEnabled());
         QVERIFY(!w.include->isEnabled());
         QVERIFY(p.done());
+    }
+
+    // The table sets how each button stands on every showing; groups switch
+    // only their own buttons; Esc runs the return row's click while that
+    // button is enabled.
+    void buttonTable()
+    {
+        TableHeader w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(w.include->isEnabled() && w.back->isEnabled());
+        QVERIFY(!w.step->isEnabled());
+        QVERIFY(w.find->isHidden());
+
+        w.enableGroup(TableHeader::Steps, true);
+        w.showGroup(TableHeader::Search, true);
+        QVERIFY(w.step->isEnabled() && w.find->isVisible() && w.include->isEnabled());
+        w.include->click();
+        QCOMPARE(w.includes, 1);
+
+        w.back->setEnabled(false);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QCOMPARE(w.returns, 0);
+        QVERIFY(w.isVisible());
+        w.back->setEnabled(true);
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QCOMPARE(w.returns, 1);
+        QVERIFY(!w.isVisible());
+
+        w.show();
+        QVERIFY(!w.step->isEnabled());
+        QVERIFY(w.find->isHidden());
     }
 
     // A movement's lines are those of its number and its party together;
@@ -179,7 +241,7 @@ private slots:
         w.filterLines(10, 1);
         QCOMPARE(dm.TESDISCRIMINACAO->recordCount(), 1);
 
-        MovementLineWindow lineWindow(&w);
+        MovementLineWindow lineWindow(&dm, &w);
         w.setLineWindow(&lineWindow);
         dm.TESDISCRIMINACAO->append();
         lineWindow.showFor(&w, nullptr);
