@@ -162,22 +162,26 @@ void DemoDatabase::fill(Connection *c)
         {"SERRARIA VERA CRUZ LTDA", "SERRARIA VERA CRUZ", "AVENIDA MATO GROSSO 310", "CENTRO", "VERA", "78880000",
          "6635831922", true, "560912730001", "FERNANDO ROCHA"},
     };
-    int serial = 0;
-    for (const Party &p : suppliers) {
-        ++serial;
+    // One party row: the insert names its table's columns in the order
+    // name, fantasy, address, district, city, UF, CEP, phone, fax, kind,
+    // CNPJ, state registration, CPF, contact.
+    auto insertParty = [&](const QString &insert, const Party &p, const QString &kind, const QString &ie) {
         const QString base = QString::fromUtf8(p.base);
         const QString cnpj = p.company ? cnpjWithDigits(base) : QStringLiteral("00000000000000");
         const QString cpf = p.company ? QStringLiteral("00000000000") : cpfWithDigits(base);
-        const QString ie = mtIeWithDigit(QStringLiteral("13%1").arg(4100000 + serial * 7919, 8, 10, QLatin1Char('0')));
-        run(c,
-            QStringLiteral("INSERT INTO FORNECEDOR (NOMEFORNECEDOR, NOMEFANTASIA, ENDERECO, BAIRRO, CIDADE, CIDADEUF, "
-                           "CEP, FONE, FAX, TIPOCLIENTE, CNPJ, INSCESTADUAL, CPF, CONTATO) "
-                           "VALUES (?, ?, ?, ?, ?, 'MT', ?, ?, '0000000000', ?, ?, ?, ?, ?)"),
+        run(c, insert,
             {QString::fromUtf8(p.name), QString::fromUtf8(p.fantasy), QString::fromUtf8(p.address),
              QString::fromUtf8(p.district), QString::fromUtf8(p.city), QString::fromUtf8(p.cep),
-             QString::fromUtf8(p.phone),
-             p.company ? QStringLiteral("PESSOA JURÍDICA") : QStringLiteral("PESSOA FÍSICA"), cnpj, ie, cpf,
-             QString::fromUtf8(p.contact)});
+             QString::fromUtf8(p.phone), kind, cnpj, ie, cpf, QString::fromUtf8(p.contact)});
+    };
+    int serial = 0;
+    for (const Party &p : suppliers) {
+        ++serial;
+        insertParty(QStringLiteral("INSERT INTO FORNECEDOR (NOMEFORNECEDOR, NOMEFANTASIA, ENDERECO, BAIRRO, CIDADE, "
+                                   "CIDADEUF, CEP, FONE, FAX, TIPOCLIENTE, CNPJ, INSCESTADUAL, CPF, CONTATO) "
+                                   "VALUES (?, ?, ?, ?, ?, 'MT', ?, ?, '0000000000', ?, ?, ?, ?, ?)"),
+                    p, p.company ? QStringLiteral("PESSOA JURÍDICA") : QStringLiteral("PESSOA FÍSICA"),
+                    mtIeWithDigit(QStringLiteral("13%1").arg(4100000 + serial * 7919, 8, 10, QLatin1Char('0'))));
     }
 
     const Party clients[] = {
@@ -199,20 +203,12 @@ void DemoDatabase::fill(Connection *c)
          "BARRA DO GARÇAS", "78600000", "6634014433", true, "615273840001", "TATIANE MOURA"},
     };
     for (const Party &p : clients) {
-        const QString base = QString::fromUtf8(p.base);
-        const QString cnpj = p.company ? cnpjWithDigits(base) : QStringLiteral("00000000000000");
-        const QString cpf = p.company ? QStringLiteral("00000000000") : cpfWithDigits(base);
-        const QString ie = p.company ? mtIeWithDigit(QStringLiteral("13") + base.mid(0, 8))
-                                     : QStringLiteral("00000000000000");
-        run(c,
-            QStringLiteral("INSERT INTO CREDOR (NOMECREDOR, FANTASIA, ENDERECO, BAIRRO, CIDADE, UF, CEP, FONE, FAX, "
-                           "TIPOCLIENTE, CNPJ, IE, CPF, CONTATO) VALUES (?, ?, ?, ?, ?, 'MT', ?, ?, '0000000000', ?, ?, "
-                           "?, ?, ?)"),
-            {QString::fromUtf8(p.name), QString::fromUtf8(p.fantasy), QString::fromUtf8(p.address),
-             QString::fromUtf8(p.district), QString::fromUtf8(p.city), QString::fromUtf8(p.cep),
-             QString::fromUtf8(p.phone),
-             p.company ? QStringLiteral("2-PESSOA JURÍDICA") : QStringLiteral("1-PESSOA FÍSICA"), cnpj, ie, cpf,
-             QString::fromUtf8(p.contact)});
+        insertParty(QStringLiteral("INSERT INTO CREDOR (NOMECREDOR, FANTASIA, ENDERECO, BAIRRO, CIDADE, UF, CEP, FONE, "
+                                   "FAX, TIPOCLIENTE, CNPJ, IE, CPF, CONTATO) "
+                                   "VALUES (?, ?, ?, ?, ?, 'MT', ?, ?, '0000000000', ?, ?, ?, ?, ?)"),
+                    p, p.company ? QStringLiteral("2-PESSOA JURÍDICA") : QStringLiteral("1-PESSOA FÍSICA"),
+                    p.company ? mtIeWithDigit(QStringLiteral("13") + QString::fromUtf8(p.base).mid(0, 8))
+                              : QStringLiteral("00000000000000"));
     }
 
     fillMovements(c);
@@ -235,10 +231,10 @@ void DemoDatabase::fillMovements(Connection *c)
         QString name, ie;
         double taxId;
     };
-    auto supplier = [&](const char *name) {
+    // A party's code, name, state registration and tax id (CNPJ, or CPF for a person).
+    auto party = [&](const QString &sql, const char *name) {
         QSqlQuery q(c->database());
-        q.prepare(QStringLiteral("SELECT CODIGOFORNECEDOR, NOMEFORNECEDOR, INSCESTADUAL, CNPJ, CPF FROM FORNECEDOR "
-                                 "WHERE NOMEFORNECEDOR = ?"));
+        q.prepare(sql);
         q.addBindValue(QString::fromUtf8(name));
         if (!q.exec() || !q.next())
             throw DataError(q.lastError().text());
@@ -246,15 +242,14 @@ void DemoDatabase::fillMovements(Connection *c)
         const QString tax = cnpj == QLatin1String("00000000000000") ? q.value(4).toString() : cnpj;
         return PartyRow{q.value(0), q.value(1).toString(), q.value(2).toString(), tax.toDouble()};
     };
+    auto supplier = [&](const char *name) {
+        return party(QStringLiteral("SELECT CODIGOFORNECEDOR, NOMEFORNECEDOR, INSCESTADUAL, CNPJ, CPF FROM FORNECEDOR "
+                                    "WHERE NOMEFORNECEDOR = ?"),
+                     name);
+    };
     auto client = [&](const char *name) {
-        QSqlQuery q(c->database());
-        q.prepare(QStringLiteral("SELECT CODIGOCREDOR, NOMECREDOR, IE, CNPJ, CPF FROM CREDOR WHERE NOMECREDOR = ?"));
-        q.addBindValue(QString::fromUtf8(name));
-        if (!q.exec() || !q.next())
-            throw DataError(q.lastError().text());
-        const QString cnpj = q.value(3).toString();
-        const QString tax = cnpj == QLatin1String("00000000000000") ? q.value(4).toString() : cnpj;
-        return PartyRow{q.value(0), q.value(1).toString(), q.value(2).toString(), tax.toDouble()};
+        return party(QStringLiteral("SELECT CODIGOCREDOR, NOMECREDOR, IE, CNPJ, CPF FROM CREDOR WHERE NOMECREDOR = ?"),
+                     name);
     };
     auto day = [](int d, int m) { return QDateTime(QDate(2026, m, d), QTime(0, 0)); };
     auto header = [&](const QString &table, int nf, const QDateTime &issued, const PartyRow &p, double products) {
