@@ -43,6 +43,11 @@ MovementLineWindow *MovementHeaderWindow::lineWindow()
     return m_lineWindow;
 }
 
+void MovementHeaderWindow::appendLine()
+{
+    m_lines->append();
+}
+
 void MovementHeaderWindow::setOwnedDataSets(std::initializer_list<data::DataSet *> sets)
 {
     m_owned = QVector<data::DataSet *>(sets);

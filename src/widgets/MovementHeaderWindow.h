@@ -133,13 +133,15 @@ protected:
         return qobject_cast<T *>(lineWindow());
     }
     MovementLineWindow *lineWindow();
+    // Appends a row to the lines (out of line: data::Table is only declared here).
+    void appendLine();
     // A new line in the line window T, for the lines already filtered: the
     // row appended, the line window told its header and filled from it,
     // then shown at its first field.
     template <typename T, typename DM, typename H>
     T *typeNewLine(DM *dm, H *header)
     {
-        m_lines->append();
+        appendLine();
         T *window = lineWindow<T>(dm);
         window->setHeader(header);
         window->fillInvoiceFields();

@@ -58,7 +58,8 @@ class TestEntradaSerrada : public QObject
             openWithPicker(&TfrmEntradaSerrada::setSupplierPicker, {900, 600});
             w->activateWindow();
             QApplication::setActiveWindow(w.get());
-            QTest::qWaitForWindowActive(w.get());
+            if (!QTest::qWaitForWindowActive(w.get()))
+                qWarning("the sawn intake never became the active window");
         }
 
         QVariant addProduct(const QString &name)

@@ -97,7 +97,8 @@ class TestWorkstationWindows : public QObject
             w->show();
             w->activateWindow();
             QApplication::setActiveWindow(w.get());
-            QTest::qWaitForWindowActive(w.get());
+            if (!QTest::qWaitForWindowActive(w.get()))
+                qWarning("the sawn intake never became the active window");
 
             whenModalActive([this](QWidget *) {
                 QTest::keyClicks(picker->Edit1, QStringLiteral("madeireira alfa"));
