@@ -84,10 +84,6 @@ public:
     // when the user left with "&Retornar" or Esc.
     std::optional<PickedRow> choose();
 
-    // Whether "&Retornar" also closes the list's query (the next show
-    // reopens it either way).
-    void setClosesListOnReturn(bool closes) { m_closesListOnReturn = closes; }
-
     void reject() override; // Esc is "&Retornar"
 
     void FormShow();
