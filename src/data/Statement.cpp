@@ -4,6 +4,7 @@
 #include "DataError.h"
 #include "Table.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -38,6 +39,12 @@ QSqlQuery run(Connection *connection, const QString &sql, const QVariantMap &par
 int execute(Connection *connection, const QString &sql, const QVariantMap &params)
 {
     QSqlQuery q = run(connection, sql, params);
+    // A definition has no row count; the driver would say so on stderr.
+    static const QRegularExpression definition(
+        QStringLiteral("^\\s*(create|alter|drop|recreate|comment|grant|revoke|set\\s+(statistics|generator))\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (definition.match(sql).hasMatch())
+        return -1;
     return q.numRowsAffected();
 }
 

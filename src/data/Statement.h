@@ -16,6 +16,7 @@ class Connection;
 // database's text.
 
 // Runs an INSERT, UPDATE or DELETE; returns the number of rows it touched.
+// A definition (CREATE, ALTER, DROP...) runs too and returns -1.
 int execute(Connection *connection, const QString &sql, const QVariantMap &params = {});
 
 // The first row of a SELECT, one value per column; empty when there is no row.

@@ -2,6 +2,7 @@
 #include "TestDatabase.h"
 #include "data/DataError.h"
 #include "data/DatabaseCreator.h"
+#include "data/Statement.h"
 #include "data/Transaction.h"
 #include "data/UnitDM.h"
 
@@ -68,6 +69,25 @@ private slots:
         QCOMPARE(DataError::kindOfSqlCode(-803), DataError::Kind::UniqueKey);
         QCOMPARE(DataError::kindOfSqlCode(-530), DataError::Kind::Other); // a foreign key
         QCOMPARE(DataError::kindOfSqlCode(-902), DataError::Kind::Other); // needs a look at the link
+    }
+
+    // Definitions and writes through one helper: a definition has no row
+    // count and is run without the driver's complaint about it; writes
+    // count their rows.
+    void definitionsAndWritesCount()
+    {
+        TestDatabase tdb;
+        Connection c(QStringLiteral("definitions"));
+        c.setDatabaseName(tdb.path());
+        c.open();
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("numRowsAffected")));
+        QCOMPARE(execute(&c, QStringLiteral("create table DEFS (A integer)")), -1);
+        QCOMPARE(execute(&c, QStringLiteral("  ALTER table DEFS add B integer")), -1);
+        QCOMPARE(execute(&c, QStringLiteral("insert into DEFS (A, B) values (1, 2)")), 1);
+        QCOMPARE(execute(&c, QStringLiteral("insert into DEFS (A, B) values (3, 4)")), 1);
+        QCOMPARE(execute(&c, QStringLiteral("update DEFS set B = B + 1")), 2);
+        QCOMPARE(execute(&c, QStringLiteral("delete from DEFS where A = 1")), 1);
+        QCOMPARE(execute(&c, QStringLiteral("drop table DEFS")), -1);
     }
 
     // A server killed while the program runs: the save says so, keeps the
