@@ -1,7 +1,6 @@
 #include "LogsTestKit.h"
 #include "ReportData.h"
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "logs/UnitEntradaToros.h"
 #include "logs/UnitEtiquetas.h"
@@ -55,16 +54,12 @@ class TestEtiquetas : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         std::unique_ptr<TfrmEntradaToros> w;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             reportdata::fill(dm.IBDatabase1); // supplier 1: invoice 101 with three logs, 103 with none
             widgets::windows().clear();
             w = std::make_unique<TfrmEntradaToros>(&dm);

@@ -1,7 +1,6 @@
 #include "LogsTestKit.h"
 #include "ReportData.h"
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "logs/UnitREntrada.h"
 #include "logs/UnitREntrada1.h"
@@ -46,18 +45,14 @@ class TestLogReportWindows : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         TfrmPesquisa *suppliers = nullptr;
         TfrmPesquisa3 *clients = nullptr;
         QWidget host;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             reportdata::fill(dm.IBDatabase1);
             widgets::windows().clear();
             suppliers = new TfrmPesquisa(&dm, &host);

@@ -1,7 +1,6 @@
 #include "LogsTestKit.h"
 #include "NfeSamples.h"
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "data/Statement.h"
 #include "logs/UnitEntradaToros.h"
@@ -23,11 +22,8 @@ class TestNfeImportWindow : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QTemporaryDir dir;
         QString file;
         std::unique_ptr<TfrmEntradaToros> w;
@@ -35,7 +31,6 @@ class TestNfeImportWindow : public QObject
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             addSpecies(dm, QStringLiteral("IPE"));
             widgets::windows().clear();
             w = std::make_unique<TfrmEntradaToros>(&dm);

@@ -1,5 +1,4 @@
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "core/AppPaths.h"
 #include "core/BancoRecord.h"
@@ -75,15 +74,11 @@ class TestBackupRestore : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             dm.IBDatabase1->open();
             addSpecies(dm.IBDatabase1, QStringLiteral("IPE"));
             addSpecies(dm.IBDatabase1, QStringLiteral("CEDRO"));

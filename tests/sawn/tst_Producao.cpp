@@ -1,5 +1,4 @@
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "data/Statement.h"
 #include "data/Table.h"
@@ -65,18 +64,14 @@ class TestProducao : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         std::unique_ptr<TfrmProducao> w;
         TfrmPesquisa1 *products = nullptr;
         TfrmPesquisa2 *logs = nullptr;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             product("TABUA", 4.0);
             product("VIGA", 3.0);
             product("SEM INDICE", 0.0);

@@ -1,6 +1,5 @@
 #include "SalesTestKit.h"
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "sawn/UnitSaidaMadeirasProdutos.h"
 #include "widgets/DBEdit.h"
@@ -16,18 +15,14 @@ class TestSaidaMadeirasProdutos : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QVariant cedro, ipe, tabua, viga, client;
         std::unique_ptr<QWidget> header;
         TfrmSaidaMadeirasProdutos *w = nullptr;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             cedro = addSpecies(dm, "CEDRO");
             ipe = addSpecies(dm, "IPE");
             tabua = addSubProduct(dm, "TABUA");

@@ -1,7 +1,6 @@
 #include "SawnTestKit.h"
 #include "ReportData.h"
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
+#include "WindowTest.h"
 
 #include "sawn/UnitRProducao.h"
 #include "sawn/UnitRProducao1.h"
@@ -65,17 +64,13 @@ class TestSawnReportWindows : public QObject
 {
     Q_OBJECT
 
-    struct Fixture
+    struct Fixture : WindowFixture
     {
-        ScriptedPrompter p;
-        TestDatabase tdb;
-        data::TDM dm;
         QWidget host;
         TfrmPesquisa3 *clients = nullptr;
 
         Fixture()
         {
-            dm.IBDatabase1->setDatabaseName(tdb.path());
             reportdata::fill(dm.IBDatabase1);
             reportdata::fillRegisters(dm.IBDatabase1); // IPE 1, CEDRINHO 2, ANGELIM PEDRA 3
             made(40, 2, "CEDRINHO", QDate(2026, 3, 2), 2.5, 0.625);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ScriptedPrompter.h"
-#include "TestDatabase.h"
-#include "data/UnitDM.h"
+#include "WindowTest.h"
 #include "widgets/PickerWindow.h"
 #include "widgets/WindowRegistry.h"
 
@@ -15,16 +13,12 @@
 // application does. A test's fixture derives from it, adds the rows it
 // needs, then calls open() or openWithPicker(). Every box goes through `p`.
 template <typename W, typename L, typename P = void>
-struct MovementFixture
+struct MovementFixture : WindowFixture
 {
-    ScriptedPrompter p;
-    TestDatabase tdb;
-    data::TDM dm;
     std::unique_ptr<W> w;
     L *line = nullptr;
     P *picker = nullptr;
 
-    MovementFixture() { dm.IBDatabase1->setDatabaseName(tdb.path()); }
     ~MovementFixture() { widgets::windows().clear(); }
 
     void open(QSize size = {})
