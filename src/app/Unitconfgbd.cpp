@@ -117,8 +117,7 @@ bool Tfrmconfigbd::connectAtStartup(const std::optional<QString> &database)
 
 // What an older database lacks: the catalog asked once, then each missing
 // step on its own, a failed one shown with the database's text while the
-// others still run; last, the engine's automatic sweep turned off, as new
-// databases are made.
+// others still run.
 void Tfrmconfigbd::upgradeSchema()
 {
     QVector<data::SchemaUpgrade::Missing> parts;
@@ -126,7 +125,6 @@ void Tfrmconfigbd::upgradeSchema()
         return;
     for (const data::SchemaUpgrade::Missing &part : parts)
         guarded(this, [&] { data::SchemaUpgrade::apply(m_dm->IBDatabase1, part); });
-    guarded(this, [this] { data::DatabaseCreator::turnOffAutomaticSweep(m_dm->IBDatabase1); });
 }
 
 // Each movement adds a row to the stock summaries; merging them now and then

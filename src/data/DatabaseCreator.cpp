@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
@@ -91,18 +90,6 @@ static void appendDpb(QByteArray &dpb, char tag, const QByteArray &value)
     dpb.append(value);
 }
 
-// The engine's automatic sweep, after a crash, can skip a page whose
-// pointer page says "swept" though the crash left work of a dead transaction
-// on it; that work then reads as committed once the sweep moves the oldest
-// interesting transaction past it: half an invoice. With the interval at 0
-// the dead work stays dead; garbage is still collected as rows are read.
-static void appendSweepInterval(QByteArray &dpb, quint32 interval)
-{
-    dpb.append(char(isc_dpb_sweep_interval));
-    dpb.append(char(4));
-    dpb.append(reinterpret_cast<const char *>(&interval), 4); // little-endian, as the engine expects
-}
-
 static QString statusText(const ISC_STATUS *status)
 {
     QString text;
@@ -144,7 +131,6 @@ void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool for
     dpb.append(char(isc_dpb_force_write));
     dpb.append(char(1));
     dpb.append(char(0));
-    appendSweepInterval(dpb, 0);
     ISC_STATUS_ARRAY status = {};
     isc_db_handle db = 0;
     if (isc_create_database(status, 0, file.constData(), &db, short(dpb.size()), dpb.constData(), 0))
@@ -183,11 +169,7 @@ void DatabaseCreator::create(const QString &path, bool withDefaultUser, bool for
     }
 }
 
-namespace {
-
-// Attaches once to PATH with the settings in SETTINGS (DPB items) and leaves;
-// the engine keeps them in the file's header.
-void attachWith(const QString &path, const QByteArray &settings)
+void DatabaseCreator::setForcedWrites(const QString &path, bool on)
 {
     Connection::prepareEmbeddedEngine();
     const QByteArray file = (Connection::isLocalPath(path) ? QFileInfo(path).absoluteFilePath() : path).toLocal8Bit();
@@ -195,51 +177,14 @@ void attachWith(const QString &path, const QByteArray &settings)
     dpb.append(char(isc_dpb_version1));
     appendDpb(dpb, isc_dpb_user_name, QByteArray(Connection::User));
     appendDpb(dpb, isc_dpb_password, QByteArray(Connection::Password));
-    dpb.append(settings);
+    dpb.append(char(isc_dpb_force_write));
+    dpb.append(char(1));
+    dpb.append(char(on ? 1 : 0));
     ISC_STATUS_ARRAY status = {};
     isc_db_handle db = 0;
     if (isc_attach_database(status, 0, file.constData(), &db, short(dpb.size()), dpb.constData()))
         throw DataError(statusText(status));
     isc_detach_database(status, &db);
-}
-
-} // namespace
-
-void DatabaseCreator::setForcedWrites(const QString &path, bool on)
-{
-    QByteArray settings;
-    settings.append(char(isc_dpb_force_write));
-    settings.append(char(1));
-    settings.append(char(on ? 1 : 0));
-    attachWith(path, settings);
-}
-
-int DatabaseCreator::sweepInterval(Connection *connection)
-{
-    connection->ensureConnected();
-    const QVariant handle = connection->database().driver()->handle();
-    if (!handle.isValid() || handle.metaType().sizeOf() != int(sizeof(isc_db_handle)))
-        throw DataError(QStringLiteral("O driver do banco de dados não é o esperado."));
-    isc_db_handle db = *static_cast<const isc_db_handle *>(handle.constData());
-    const char item = isc_info_sweep_interval;
-    char buffer[32] = {};
-    ISC_STATUS_ARRAY status = {};
-    if (isc_database_info(status, &db, 1, &item, short(sizeof buffer), buffer))
-        throw DataError(statusText(status));
-    if (buffer[0] != isc_info_sweep_interval)
-        throw DataError(QStringLiteral("O banco de dados não informou o intervalo de limpeza."));
-    const short length = short(isc_vax_integer(buffer + 1, 2));
-    return int(isc_vax_integer(buffer + 3, length));
-}
-
-bool DatabaseCreator::turnOffAutomaticSweep(Connection *connection)
-{
-    if (sweepInterval(connection) == 0)
-        return false;
-    QByteArray settings;
-    appendSweepInterval(settings, 0);
-    attachWith(connection->databaseName(), settings);
-    return true;
 }
 
 } // namespace data

@@ -35,14 +35,6 @@ public:
 
     // Switches synchronous writes of an existing local database on or off.
     static void setForcedWrites(const QString &path, bool on);
-
-    // The engine's automatic sweep interval of the connected database
-    // (0: never). New databases are made with 0: after a crash the engine's
-    // sweep can turn a dead transaction's rows into committed ones.
-    static int sweepInterval(Connection *connection);
-    // Sets the interval of the connected database to 0 when it is not;
-    // returns whether it changed. Throws DataError with the engine's text.
-    static bool turnOffAutomaticSweep(Connection *connection);
 };
 
 } // namespace data

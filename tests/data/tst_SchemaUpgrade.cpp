@@ -1,7 +1,6 @@
 #include "TestDatabase.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
-#include "data/DatabaseCreator.h"
 #include "data/SchemaUpgrade.h"
 #include "data/Statement.h"
 
@@ -108,32 +107,6 @@ private slots:
             QVERIFY2(e.message().contains(QStringLiteral("NO_SUCH_DOMAIN"), Qt::CaseInsensitive), qPrintable(e.message()));
         }
         QVERIFY(!SchemaUpgrade::catalog(&c).contains(QStringLiteral("TABLE:UPGRADE_FIRST")));
-    }
-
-    // New databases never sweep by themselves, and one made with the
-    // engine's default of 20000 is switched off while the program is
-    // attached to it; the program's connection sees the change at once.
-    void automaticSweepIsOff()
-    {
-        TestDatabase tdb;
-        Connection c(QStringLiteral("upgrade"));
-        c.setDatabaseName(tdb.path());
-        c.open();
-        QCOMPARE(DatabaseCreator::sweepInterval(&c), 0);
-        QVERIFY(!DatabaseCreator::turnOffAutomaticSweep(&c));
-        c.close();
-
-        QProcess gfix;
-        gfix.setProcessChannelMode(QProcess::MergedChannels);
-        gfix.start(QStringLiteral("gfix"), {"-housekeeping", "20000", "-user", Connection::User, "-password",
-                                            Connection::Password, tdb.path()});
-        QVERIFY(gfix.waitForFinished(60000));
-        QVERIFY2(gfix.exitCode() == 0, gfix.readAll().constData());
-        c.open();
-        QCOMPARE(DatabaseCreator::sweepInterval(&c), 20000);
-        QVERIFY(DatabaseCreator::turnOffAutomaticSweep(&c));
-        QCOMPARE(DatabaseCreator::sweepInterval(&c), 0);
-        QVERIFY(!DatabaseCreator::turnOffAutomaticSweep(&c));
     }
 
     void objectOfReadsTheCreateStatements_data()

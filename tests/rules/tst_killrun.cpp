@@ -1,7 +1,6 @@
 #include "TestDatabase.h"
 #include "data/Connection.h"
 #include "data/DataError.h"
-#include "data/DatabaseCreator.h"
 #include "data/Statement.h"
 #include "rules/StockCheck.h"
 
@@ -19,12 +18,6 @@
 // half-written, the stock summaries agree with the movements, and the
 // engine's own full validation finds nothing. QUELVORA_KILLS sets how many
 // kills (200 by default).
-//
-// The database is made as the program makes it, with the engine's automatic
-// sweep off. With the engine's default (a sweep once the oldest interesting
-// transaction is 20000 behind), a run of this length starts a sweep, and
-// after the kills that sweep has turned an invoice header of a killed
-// transaction, without its lines, into a committed row.
 class TestKillRun : public QObject
 {
     Q_OBJECT
@@ -178,11 +171,6 @@ private:
         data::Connection c(QStringLiteral("killrun"));
         c.setDatabaseName(path);
         c.open();
-        QCOMPARE(data::DatabaseCreator::sweepInterval(&c), 0);
-        const QVariantList counters = data::firstRow(&c, "select MON$OLDEST_TRANSACTION, MON$NEXT_TRANSACTION "
-                                                         "from MON$DATABASE");
-        qInfo("oldest interesting transaction %lld, next %lld", counters.value(0).toLongLong(),
-              counters.value(1).toLongLong());
         int checked = 0;
         for (auto it = known.cbegin(); it != known.cend(); ++it) {
             if (it->unsure)
