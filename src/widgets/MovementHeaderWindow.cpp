@@ -114,25 +114,6 @@ void MovementHeaderWindow::setLinesGrids(DBGrid *lines, DBGrid *empty)
     m_emptyGrid = empty;
 }
 
-QPushButton *MovementHeaderWindow::barButton(const QString &text, const QString &name, const QString &hint)
-{
-    auto *b = new QPushButton(text);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    return b;
-}
-
-QPushButton *MovementHeaderWindow::lineButton(const QString &text, const QString &name, bool tabStop)
-{
-    auto *b = barButton(text, name);
-    if (!tabStop)
-        b->setFocusPolicy(Qt::ClickFocus);
-    b->setEnabled(false);
-    return b;
-}
-
 void MovementHeaderWindow::onClick(QPushButton *button, std::function<void()> handler)
 {
     connect(button, &QPushButton::clicked, this, [this, handler] { guarded(this, handler); });
@@ -145,7 +126,10 @@ QVector<QPushButton *> MovementHeaderWindow::navigator(QHBoxLayout *bar, data::D
                                QStringLiteral("NavLast")};
     QVector<QPushButton *> buttons;
     for (int i = 0; i < 4; ++i) {
-        QPushButton *b = barButton(texts[i], names[i], hints.value(i));
+        auto *b = new QPushButton(texts[i]);
+        b->setObjectName(names[i]);
+        b->setAutoDefault(false);
+        b->setToolTip(hints.value(i));
         b->setFixedWidth(34);
         bar->addWidget(b);
         buttons << b;

@@ -103,9 +103,6 @@ protected:
     void setLinesGrids(DBGrid *lines, DBGrid *empty);
 
     // Buttons ----------------------------------------------------------
-    static QPushButton *barButton(const QString &text, const QString &name, const QString &hint = {});
-    // Disabled until the movement has lines; `tabStop` false keeps it off the Tab chain.
-    static QPushButton *lineButton(const QString &text, const QString &name, bool tabStop);
     // Runs `handler` on a click, showing what it throws.
     void onClick(QPushButton *button, std::function<void()> handler);
     // "|<", "<", ">", ">|" over `rows`, with their hints when given. Moving

@@ -28,8 +28,9 @@ public:
         group = new QGroupBox(QStringLiteral("Produtos "));
         volume = new QLabel;
         value = new QLabel;
-        include = lineButton(QStringLiteral("Incluir"), QStringLiteral("include"), false);
-        back = barButton(QStringLiteral("&Retornar"), QStringLiteral("back"));
+        include = new QPushButton(QStringLiteral("Incluir"));
+        include->setEnabled(false);
+        back = new QPushButton(QStringLiteral("&Retornar"));
         for (QWidget *w : std::initializer_list<QWidget *>{field, group, volume, value, include, back})
             layout->addWidget(w);
         onClick(back, [this] { returnClicked(); });
