@@ -2,6 +2,7 @@
 
 // Shared set-up of the log movement tests: registers and focus moves.
 
+#include "WindowTest.h"
 #include "data/UnitDM.h"
 
 #include <QApplication>
@@ -67,22 +68,6 @@ inline bool focusTo(QWidget *w)
 inline void keyTo(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
     QTest::keyClick(QGuiApplication::focusWindow(), key, mods);
-}
-
-// Runs `step` inside the next modal window once it is the active one (a
-// picker, a real message box), as the user meets it.
-inline void whenModalActive(const std::function<void(QWidget *)> &step)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isActiveWindow())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        step(modal);
-    });
-    poll->start(5);
 }
 
 // After a modal window closed: the window under it becomes active again, as

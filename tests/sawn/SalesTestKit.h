@@ -3,6 +3,7 @@
 // Shared set-up of the sale and sawn packing-list window tests: registers, movements, focus
 // moves and typing as the user does.
 
+#include "WindowTest.h"
 #include "data/Statement.h"
 #include "data/Table.h"
 #include "data/UnitDM.h"
@@ -100,21 +101,6 @@ inline void choose(QComboBox *combo, const QString &text)
     QVERIFY2(i >= 0, qPrintable(text));
     combo->setCurrentIndex(i);
     emit combo->activated(i);
-}
-
-// Runs `step` inside the next modal window once it is the active one.
-inline void whenModalActive(const std::function<void(QWidget *)> &step)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isActiveWindow())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        step(modal);
-    });
-    poll->start(5);
 }
 
 } // namespace salestest

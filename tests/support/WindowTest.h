@@ -7,8 +7,11 @@
 #include "data/UnitDM.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest>
+
+#include <functional>
 
 // What a window test stands on: its message boxes answered from a script,
 // a fresh database and the data module on it.
@@ -34,6 +37,22 @@ inline bool shownActive(QWidget *window)
 {
     window->show();
     return activeAgain(window);
+}
+
+// Runs `step` inside the next modal window once it is the active one (a
+// picker, a real message box), as the user meets it.
+inline void whenModalActive(const std::function<void(QWidget *)> &step)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isActiveWindow())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        step(modal);
+    });
+    poll->start(5);
 }
 
 // Runs `f`; a database error fails the test with the database's own text
