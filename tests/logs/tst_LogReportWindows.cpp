@@ -71,14 +71,10 @@ class TestLogReportWindows : public QObject
         template <typename W>
         std::unique_ptr<W> open()
         {
-            auto w = std::make_unique<W>(&dm);
-            givePickers(w.get());
-            widgets::windows().add(w.get());
-            w->show();
-            w->activateWindow();
-            QApplication::setActiveWindow(w.get());
-            [&] { QVERIFY(QTest::qWaitForWindowActive(w.get())); }();
-            return w;
+            return openActive<W>(&dm, [this](W *w) {
+                givePickers(w);
+                widgets::windows().add(w);
+            });
         }
     };
 

@@ -87,24 +87,9 @@ class TestBackupRestore : public QObject
         template <typename W>
         std::unique_ptr<W> open()
         {
-            auto w = std::make_unique<W>(&dm);
-            w->show();
-            w->activateWindow();
-            QApplication::setActiveWindow(w.get());
-            [&] { QVERIFY(QTest::qWaitForWindowActive(w.get())); }();
-            return w;
+            return openActive<W>(&dm);
         }
     };
-
-    template <typename F>
-    static void reporting(F &&f)
-    {
-        try {
-            f();
-        } catch (const data::DataError &e) {
-            QFAIL(qPrintable(e.message()));
-        }
-    }
 
 private slots:
     void backupWindow() { reporting([this] { backup(); }); }

@@ -119,11 +119,10 @@ class TestSawnReportWindows : public QObject
         template <typename W>
         std::unique_ptr<W> open()
         {
-            auto w = std::make_unique<W>(&dm);
-            givePickers(w.get());
-            widgets::windows().add(w.get());
-            showActive(w.get());
-            return w;
+            return openActive<W>(&dm, [this](W *w) {
+                givePickers(w);
+                widgets::windows().add(w);
+            });
         }
     };
 

@@ -93,12 +93,11 @@ class TestStatements : public QObject
         template <typename W>
         std::unique_ptr<W> open()
         {
-            auto w = std::make_unique<W>(&dm);
-            if constexpr (std::is_same_v<W, TfrmFunRural>)
-                w->setSupplierPicker(widgets::Picker::of(suppliers));
-            widgets::windows().add(w.get());
-            [&] { QVERIFY(shownActive(w.get())); }();
-            return w;
+            return openActive<W>(&dm, [this](W *w) {
+                if constexpr (std::is_same_v<W, TfrmFunRural>)
+                    w->setSupplierPicker(widgets::Picker::of(suppliers));
+                widgets::windows().add(w);
+            });
         }
     };
 

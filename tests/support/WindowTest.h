@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 // What a window test stands on: its message boxes answered from a script,
 // a fresh database and the data module on it.
@@ -37,6 +38,23 @@ inline bool shownActive(QWidget *window)
 {
     window->show();
     return activeAgain(window);
+}
+
+// A window of type W on the data module: made, handed what the window list
+// would hand it (`prepare`: pickers, its registration), shown and active.
+template <typename W, typename Prepare>
+std::unique_ptr<W> openActive(data::TDM *dm, Prepare &&prepare)
+{
+    auto w = std::make_unique<W>(dm);
+    prepare(w.get());
+    [&] { QVERIFY2(shownActive(w.get()), "the window never became active"); }();
+    return w;
+}
+
+template <typename W>
+std::unique_ptr<W> openActive(data::TDM *dm)
+{
+    return openActive<W>(dm, [](W *) {});
 }
 
 // Runs `step` inside the next modal window once it is the active one (a
