@@ -31,22 +31,6 @@ void altKey(QWidget *w, Qt::Key key)
     QTest::qWait(250);
 }
 
-// Runs `step` in the first active modal window of type W that comes.
-template <typename W>
-void whenActive(const std::function<void(W *)> &step)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
-        auto *w = qobject_cast<W *>(QApplication::activeModalWidget());
-        if (!w || !w->isActiveWindow())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        step(w);
-    });
-    poll->start(5);
-}
-
 } // namespace
 
 // "Etiquetas" on the invoices found in the log intake's search tab.
@@ -115,7 +99,7 @@ private slots:
         QSizeF pageSize;
         QStringList firstPage;
         QVariantMap params;
-        whenActive<TfrmEtiquetas>([&](TfrmEtiquetas *labels) {
+        whenModalActive<TfrmEtiquetas>([&](TfrmEtiquetas *labels) {
             heading = labels->Label1->text();
             // A plate of another invoice: nothing to print.
             QVERIFY(focusTo(labels->EditPlaqueta));
@@ -127,7 +111,7 @@ private slots:
             QVERIFY(focusTo(labels->ComboModelo));
             QTest::keyClick(labels->ComboModelo, Qt::Key_End);
             startDisabled = !labels->SpinInicio->isEnabled();
-            whenActive<widgets::ReportPreview>([&](widgets::ReportPreview *preview) {
+            whenModalActive<widgets::ReportPreview>([&](widgets::ReportPreview *preview) {
                 preview->document().layoutAll();
                 pages = preview->document().pageCount();
                 pageSize = preview->document().pageSizeMm();

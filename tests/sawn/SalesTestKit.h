@@ -119,15 +119,7 @@ inline bool activate(QWidget *window)
 // Runs `step` in `modal` once it is the active modal window (a picker).
 inline void whenActive(QWidget *modal, const std::function<void()> &step)
 {
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [modal, poll, step] {
-        if (QApplication::activeModalWidget() != modal || !modal->isActiveWindow())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        step();
-    });
-    poll->start(5);
+    whenModalActive([modal](QWidget *active) { return active == modal; }, [step](QWidget *) { step(); });
 }
 
 // The client picker, once it opens: `typed` in its search edit and Enter.

@@ -57,20 +57,34 @@ std::unique_ptr<W> openActive(data::TDM *dm)
     return openActive<W>(dm, [](W *) {});
 }
 
-// Runs `step` inside the next modal window once it is the active one (a
-// picker, a real message box), as the user meets it.
-inline void whenModalActive(const std::function<void(QWidget *)> &step)
+// Runs `step` inside the first modal window `wanted` accepts, once it is
+// the active one (a picker, a real message box), as the user meets it.
+inline void whenModalActive(const std::function<bool(QWidget *)> &wanted, const std::function<void(QWidget *)> &step)
 {
     auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, wanted, step] {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isActiveWindow())
+        if (!modal || !modal->isActiveWindow() || !wanted(modal))
             return;
         poll->stop();
         poll->deleteLater();
         step(modal);
     });
     poll->start(5);
+}
+
+// The next modal window, whatever it is.
+inline void whenModalActive(const std::function<void(QWidget *)> &step)
+{
+    whenModalActive([](QWidget *) { return true; }, step);
+}
+
+// The next modal window of type W.
+template <typename W>
+void whenModalActive(const std::function<void(W *)> &step)
+{
+    whenModalActive([](QWidget *modal) { return qobject_cast<W *>(modal) != nullptr; },
+                    [step](QWidget *modal) { step(static_cast<W *>(modal)); });
 }
 
 // Runs `f`; a database error fails the test with the database's own text
